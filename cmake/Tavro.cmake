@@ -15,6 +15,6 @@ function(tavro_test)
   target_link_libraries(${T_NAME} PRIVATE TavroTestSupport ${T_LIBS} GTest::gtest GTest::gmock)
   set(env "QT_QPA_PLATFORM=offscreen" "TAVRO_TEST_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
           "TAVRO_TEST_BINARY_DIR=${CMAKE_BINARY_DIR}")
-  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${T_NAME} TEST_PREFIX "${T_NAME}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
