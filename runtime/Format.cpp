@@ -41,20 +41,31 @@ bool IsDateLetter(char c) {
   }
 }
 
-// Calls visit(c) for every character of the pattern that is not quoted or
+// A quoted text or a character after "\\" at pattern[i]: its text, with i
+// left on the literal's last character. False for any other character.
+bool ReadLiteral(std::string_view pattern, size_t& i, std::string_view& text) {
+  if (pattern[i] == '"') {
+    const size_t close = pattern.find('"', i + 1);
+    const size_t end = close == std::string_view::npos ? pattern.size() : close;
+    text = pattern.substr(i + 1, end - i - 1);
+    i = std::min(end, pattern.size() - 1);
+    return true;
+  }
+  if (pattern[i] == '\\') {
+    text = pattern.substr(i + 1, 1);
+    i = std::min(i + 1, pattern.size() - 1);
+    return true;
+  }
+  return false;
+}
+
+// Calls visit(c, i) for every character of the pattern that is not quoted or
 // escaped.
 template <class Visit>
 void ForEachActive(std::string_view pattern, Visit visit) {
+  std::string_view ignored;
   for (size_t i = 0; i < pattern.size(); ++i) {
-    const char c = pattern[i];
-    if (c == '"') {
-      const size_t close = pattern.find('"', i + 1);
-      i = close == std::string_view::npos ? pattern.size() : close;
-    } else if (c == '\\') {
-      ++i;
-    } else {
-      visit(c, i);
-    }
+    if (!ReadLiteral(pattern, i, ignored)) visit(pattern[i], i);
   }
 }
 
@@ -173,13 +184,9 @@ std::vector<NumberToken> ParseNumberSection(std::string_view s) {
   bool point = false, exponent = false;
   for (size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
-    if (c == '"') {
-      const size_t close = s.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? s.size() : close;
-      literal(s.substr(i + 1, end - i - 1));
-      i = end;
-    } else if (c == '\\') {
-      if (i + 1 < s.size()) literal(s.substr(++i, 1));
+    std::string_view text;
+    if (ReadLiteral(s, i, text)) {
+      literal(text);
     } else if ((c == 'E' || c == 'e') && !exponent && i + 1 < s.size() &&
                (s[i + 1] == '+' || s[i + 1] == '-')) {
       NumberToken t{NumberToken::Exponent, std::string(s.substr(i, 2))};
@@ -424,16 +431,10 @@ std::vector<DateToken> ParseDatePattern(std::string_view s) {
   };
   for (size_t i = 0; i < s.size();) {
     const char c = FoldChar(s[i]);
-    if (s[i] == '"') {
-      const size_t close = s.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? s.size() : close;
-      literal(s.substr(i + 1, end - i - 1));
-      i = end + 1;
-      continue;
-    }
-    if (s[i] == '\\') {
-      if (i + 1 < s.size()) literal(s.substr(i + 1, 1));
-      i += 2;
+    std::string_view text;
+    if (ReadLiteral(s, i, text)) {
+      literal(text);
+      ++i;
       continue;
     }
     if (c == 'a') {
@@ -600,13 +601,9 @@ std::string FormatText(const std::string& text, std::string_view pattern) {
   std::vector<Piece> pieces;
   for (size_t i = 0; i < pattern.size(); ++i) {
     const char c = pattern[i];
-    if (c == '"') {
-      const size_t close = pattern.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? pattern.size() : close;
-      pieces.push_back({0, std::string(pattern.substr(i + 1, end - i - 1))});
-      i = end;
-    } else if (c == '\\') {
-      if (i + 1 < pattern.size()) pieces.push_back({0, std::string(1, pattern[++i])});
+    std::string_view text;
+    if (ReadLiteral(pattern, i, text)) {
+      pieces.push_back({0, std::string(text)});
     } else if (c == '@' || c == '&') {
       pieces.push_back({c, {}});
     } else if (c == '<') {
