@@ -103,6 +103,16 @@ std::vector<std::string_view> SplitSections(std::string_view pattern) {
 
 // ---- Numbers ----
 
+// Adds literal text to a token list, joining it to a literal just before.
+template <class Token>
+void AppendLiteral(std::vector<Token>& out, std::string_view text) {
+  if (!out.empty() && out.back().kind == Token::Literal) {
+    out.back().text += text;
+  } else {
+    out.push_back({Token::Literal, std::string(text)});
+  }
+}
+
 // A non-negative number as decimal digits: 0.d1d2d3... times 10^Exponent,
 // without leading or trailing zeros (no digits at all for zero).
 struct Decimal {
@@ -174,13 +184,7 @@ struct NumberToken {
 
 std::vector<NumberToken> ParseNumberSection(std::string_view s) {
   std::vector<NumberToken> out;
-  auto literal = [&](std::string_view t) {
-    if (!out.empty() && out.back().kind == NumberToken::Literal) {
-      out.back().text += t;
-    } else {
-      out.push_back({NumberToken::Literal, std::string(t)});
-    }
-  };
+  auto literal = [&](std::string_view t) { AppendLiteral(out, t); };
   bool point = false, exponent = false;
   for (size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
@@ -422,13 +426,7 @@ size_t RunLength(std::string_view s, size_t i) {
 
 std::vector<DateToken> ParseDatePattern(std::string_view s) {
   std::vector<DateToken> out;
-  auto literal = [&](std::string_view t) {
-    if (!out.empty() && out.back().kind == DateToken::Literal) {
-      out.back().text += t;
-    } else {
-      out.push_back({DateToken::Literal, std::string(t)});
-    }
-  };
+  auto literal = [&](std::string_view t) { AppendLiteral(out, t); };
   for (size_t i = 0; i < s.size();) {
     const char c = FoldChar(s[i]);
     std::string_view text;
