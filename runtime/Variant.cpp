@@ -410,7 +410,7 @@ int Compare(const Variant& a, const Variant& b, bool textCompare) {
     if (b.IsEmpty()) return CompareText(a.GetString(), {}, textCompare);
     const double number = textA ? CDbl(b) : CDbl(a);
     double text = 0.0;
-    if (!ParseNumber(textA ? a.GetString() : b.GetString(), text)) return textA ? 1 : -1;
+    if (!ParseNumber(textA ? a.GetString() : b.GetString(), text)) Mismatch();
     return textA ? Sign(text - number) : Sign(number - text);
   }
   const double x = CDbl(a), y = CDbl(b);
@@ -448,7 +448,7 @@ Variant Ge(const Variant& a, const Variant& b, bool textCompare) {
 }
 
 bool IsTrue(const Variant& v) {
-  return CBool(v);
+  return !v.IsNull() && CBool(v);
 }
 
 bool Is(const Variant& a, const Variant& b) {

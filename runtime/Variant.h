@@ -153,8 +153,8 @@ TAVRO_RUNTIME_API Variant Or(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant Xor(const Variant& a, const Variant& b);
 
 // Comparison with the classic rules: a Boolean result, or Null when either side
-// is Null. Numbers compare as numbers, a number with numeric text as numbers and
-// with other text as "less than any text"; text compares binary, or without
+// is Null. Numbers compare as numbers, a number with numeric text as numbers,
+// and a number with other text is type mismatch (13); text compares binary, or without
 // regard to case when textCompare is set; objects raise type mismatch.
 TAVRO_RUNTIME_API Variant Eq(const Variant& a, const Variant& b, bool textCompare = false);
 TAVRO_RUNTIME_API Variant Ne(const Variant& a, const Variant& b, bool textCompare = false);
@@ -163,8 +163,8 @@ TAVRO_RUNTIME_API Variant Le(const Variant& a, const Variant& b, bool textCompar
 TAVRO_RUNTIME_API Variant Gt(const Variant& a, const Variant& b, bool textCompare = false);
 TAVRO_RUNTIME_API Variant Ge(const Variant& a, const Variant& b, bool textCompare = false);
 
-// What an If statement makes of a value: CBool, with Null raising invalid use of
-// Null (94).
+// What an If statement makes of a value: CBool, except that a Null condition
+// counts as False (a comparison with a missing value never holds).
 TAVRO_RUNTIME_API bool IsTrue(const Variant& v);
 
 // The "Is" operator: both are objects (or Nothing) and refer to the same one.
