@@ -265,6 +265,7 @@ protected:
   [[noreturn]] static void NotSupported();
 
 private:
+  void PrintText(std::string_view text, bool endLine);
   void SetFontPart(bool SurfaceFont::* part, bool on);
 
   SurfaceKind kind_;
