@@ -32,7 +32,9 @@ QMimeData* CopyOfContents() {
 
 }  // namespace
 
-void Clipboard::Clear() { SystemClipboard().clear(); }
+void Clipboard::Clear() {
+  SystemClipboard().clear();
+}
 
 void Clipboard::SetText(std::string_view text, ClipboardFormat format) {
   QMimeData* data = CopyOfContents();

@@ -15,7 +15,7 @@ enum class ClipboardFormat { Text = 1, Bitmap = 2, RichText = 0xBF01 };
 // Text is Windows-1252; rich text is the RTF document's bytes. Needs a
 // QGuiApplication.
 class TAVRO_PLATFORM_GUI_API Clipboard {
-public:
+ public:
   static void Clear();
   // Format Text or RichText; any other raises error 5.
   static void SetText(std::string_view text, ClipboardFormat format = ClipboardFormat::Text);

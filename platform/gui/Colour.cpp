@@ -16,31 +16,31 @@ struct PaletteEntry {
 
 // The system colours by index, as the palette of the running application gives them.
 constexpr std::array<PaletteEntry, SystemColours::Count> kSystemColours{{
-    {QPalette::Active, QPalette::Button, 0xC8C8C8},            // scroll bars
-    {QPalette::Active, QPalette::Dark, 0x808000},              // desktop
-    {QPalette::Active, QPalette::Highlight, 0x800000},         // active title bar
-    {QPalette::Inactive, QPalette::Mid, 0x808080},             // inactive title bar
-    {QPalette::Active, QPalette::Window, 0xC0C0C0},            // menu bar
-    {QPalette::Active, QPalette::Base, 0xFFFFFF},              // window background
-    {QPalette::Active, QPalette::Shadow, 0x000000},            // window frame
-    {QPalette::Active, QPalette::WindowText, 0x000000},        // menu text
-    {QPalette::Active, QPalette::Text, 0x000000},              // window text
-    {QPalette::Active, QPalette::HighlightedText, 0xFFFFFF},   // title bar text
-    {QPalette::Active, QPalette::Window, 0xC0C0C0},            // active border
-    {QPalette::Inactive, QPalette::Window, 0xC0C0C0},          // inactive border
-    {QPalette::Active, QPalette::Dark, 0x808080},              // application workspace
-    {QPalette::Active, QPalette::Highlight, 0x800000},         // highlight
-    {QPalette::Active, QPalette::HighlightedText, 0xFFFFFF},   // highlight text
-    {QPalette::Active, QPalette::Button, 0xC0C0C0},            // button face
-    {QPalette::Active, QPalette::Dark, 0x808080},              // button shadow
-    {QPalette::Disabled, QPalette::Text, 0x808080},            // grey text
-    {QPalette::Active, QPalette::ButtonText, 0x000000},        // button text
-    {QPalette::Disabled, QPalette::WindowText, 0xC0C0C0},      // inactive caption text
-    {QPalette::Active, QPalette::Light, 0xFFFFFF},             // button highlight
-    {QPalette::Active, QPalette::Shadow, 0x000000},            // 3-D dark shadow
-    {QPalette::Active, QPalette::Midlight, 0xDFDFDF},          // 3-D light
-    {QPalette::Active, QPalette::ToolTipText, 0x000000},       // tool-tip text
-    {QPalette::Active, QPalette::ToolTipBase, 0xE1FFFF},       // tool-tip background
+    {QPalette::Active, QPalette::Button, 0xC8C8C8},           // scroll bars
+    {QPalette::Active, QPalette::Dark, 0x808000},             // desktop
+    {QPalette::Active, QPalette::Highlight, 0x800000},        // active title bar
+    {QPalette::Inactive, QPalette::Mid, 0x808080},            // inactive title bar
+    {QPalette::Active, QPalette::Window, 0xC0C0C0},           // menu bar
+    {QPalette::Active, QPalette::Base, 0xFFFFFF},             // window background
+    {QPalette::Active, QPalette::Shadow, 0x000000},           // window frame
+    {QPalette::Active, QPalette::WindowText, 0x000000},       // menu text
+    {QPalette::Active, QPalette::Text, 0x000000},             // window text
+    {QPalette::Active, QPalette::HighlightedText, 0xFFFFFF},  // title bar text
+    {QPalette::Active, QPalette::Window, 0xC0C0C0},           // active border
+    {QPalette::Inactive, QPalette::Window, 0xC0C0C0},         // inactive border
+    {QPalette::Active, QPalette::Dark, 0x808080},             // application workspace
+    {QPalette::Active, QPalette::Highlight, 0x800000},        // highlight
+    {QPalette::Active, QPalette::HighlightedText, 0xFFFFFF},  // highlight text
+    {QPalette::Active, QPalette::Button, 0xC0C0C0},           // button face
+    {QPalette::Active, QPalette::Dark, 0x808080},             // button shadow
+    {QPalette::Disabled, QPalette::Text, 0x808080},           // grey text
+    {QPalette::Active, QPalette::ButtonText, 0x000000},       // button text
+    {QPalette::Disabled, QPalette::WindowText, 0xC0C0C0},     // inactive caption text
+    {QPalette::Active, QPalette::Light, 0xFFFFFF},            // button highlight
+    {QPalette::Active, QPalette::Shadow, 0x000000},           // 3-D dark shadow
+    {QPalette::Active, QPalette::Midlight, 0xDFDFDF},         // 3-D light
+    {QPalette::Active, QPalette::ToolTipText, 0x000000},      // tool-tip text
+    {QPalette::Active, QPalette::ToolTipBase, 0xE1FFFF},      // tool-tip background
 }};
 
 }  // namespace

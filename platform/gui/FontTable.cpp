@@ -25,7 +25,9 @@ constexpr std::array kSubstitutions{
 
 }  // namespace
 
-std::span<const FontSubstitution> FontSubstitutions() { return kSubstitutions; }
+std::span<const FontSubstitution> FontSubstitutions() {
+  return kSubstitutions;
+}
 
 const FontSubstitution* FindFontSubstitution(std::string_view name) {
   for (const auto& entry : kSubstitutions) {

@@ -45,12 +45,22 @@ ImageSurface::ImageSurface(int width, int height, SurfaceKind kind)
   impl_->Pixels.fill(ToQColor(BackColor()));
 }
 
-ImageSurface::~ImageSurface() { impl_->End(); }
+ImageSurface::~ImageSurface() {
+  impl_->End();
+}
 
-int ImageSurface::PixelWidth() const { return impl_->Width; }
-int ImageSurface::PixelHeight() const { return impl_->Height; }
-double ImageSurface::DeviceWidth() const { return impl_->Width; }
-double ImageSurface::DeviceHeight() const { return impl_->Height; }
+int ImageSurface::PixelWidth() const {
+  return impl_->Width;
+}
+int ImageSurface::PixelHeight() const {
+  return impl_->Height;
+}
+double ImageSurface::DeviceWidth() const {
+  return impl_->Width;
+}
+double ImageSurface::DeviceHeight() const {
+  return impl_->Height;
+}
 
 QPainter& ImageSurface::Painter() {
   if (!impl_->Painter.isActive()) {
@@ -65,8 +75,12 @@ QPainter& ImageSurface::Painter() {
   return impl_->Painter;
 }
 
-const QImage* ImageSurface::ReadablePixels() { return &impl_->Pixels; }
-QPaintDevice& ImageSurface::MetricsDevice() { return impl_->Pixels; }
+const QImage* ImageSurface::ReadablePixels() {
+  return &impl_->Pixels;
+}
+QPaintDevice& ImageSurface::MetricsDevice() {
+  return impl_->Pixels;
+}
 
 const QImage& ImageSurface::Flush() {
   impl_->End();
@@ -95,8 +109,12 @@ void ImageSurface::Resize(int width, int height) {
   FontChanged();  // metrics were made for the old image
 }
 
-bool ImageSurface::AutoSize() const { return impl_->AutoSize; }
-void ImageSurface::SetAutoSize(bool on) { impl_->AutoSize = on; }
+bool ImageSurface::AutoSize() const {
+  return impl_->AutoSize;
+}
+void ImageSurface::SetAutoSize(bool on) {
+  impl_->AutoSize = on;
+}
 
 void ImageSurface::Repaint() {
   QPainter& painter = Painter();
@@ -107,10 +125,16 @@ void ImageSurface::Repaint() {
   if (!impl_->Shown.IsEmpty()) painter.drawImage(0, 0, ImageOf(impl_->Shown));
 }
 
-void ImageSurface::DoCls() { Repaint(); }
-void ImageSurface::BackColourChanged() { Repaint(); }
+void ImageSurface::DoCls() {
+  Repaint();
+}
+void ImageSurface::BackColourChanged() {
+  Repaint();
+}
 
-Picture ImageSurface::GetPicture() { return impl_->Shown; }
+Picture ImageSurface::GetPicture() {
+  return impl_->Shown;
+}
 
 void ImageSurface::SetPicture(const Picture& picture) {
   impl_->Shown = picture;

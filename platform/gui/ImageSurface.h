@@ -15,7 +15,7 @@ namespace Platform {
 // open while drawing goes on; Image, the picture members and Flush end it. Text
 // needs a QGuiApplication (QT_QPA_PLATFORM=offscreen serves).
 class TAVRO_PLATFORM_GUI_API ImageSurface : public PaintedSurface {
-public:
+ public:
   ImageSurface(int width, int height, SurfaceKind kind = SurfaceKind::PictureBox);
   ~ImageSurface() override;
 
@@ -37,7 +37,7 @@ public:
   // window showing the surface knows to repaint.
   void SetDrawnHandler(std::function<void()> handler);
 
-protected:
+ protected:
   double DeviceWidth() const override;
   double DeviceHeight() const override;
   double DeviceDpi() const override { return 96.0; }
@@ -48,7 +48,7 @@ protected:
   void BackColourChanged() override;
   void DoCls() override;
 
-private:
+ private:
   void Repaint();
 
   struct Impl;

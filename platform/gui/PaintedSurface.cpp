@@ -120,13 +120,17 @@ void PaintedSurface::FontChanged() {
   cache_->FontApplied = false;
 }
 
-bool PaintedSurface::KnowsFont(std::string_view name) const { return FontAvailable(name); }
+bool PaintedSurface::KnowsFont(std::string_view name) const {
+  return FontAvailable(name);
+}
 
 double PaintedSurface::MeasureLine(std::string_view line) {
   return FromDeviceWidth(Cached().Metrics->horizontalAdvance(ToQString(line)));
 }
 
-double PaintedSurface::LineHeight() { return FromDeviceHeight(Cached().Metrics->height()); }
+double PaintedSurface::LineHeight() {
+  return FromDeviceHeight(Cached().Metrics->height());
+}
 
 QPainter& PaintedSurface::TextPainter() {
   QPainter& painter = Painter();
@@ -165,8 +169,8 @@ void PaintedSurface::DoTextLine(std::string_view line, double x, double y) {
                    ToQString(line));
 }
 
-void PaintedSurface::DoDrawText(std::string_view text, double x1, double y1, double x2,
-                                double y2, int flags) {
+void PaintedSurface::DoDrawText(std::string_view text, double x1, double y1, double x2, double y2,
+                                int flags) {
   QString s = ToQString(text);
   int qtFlags = 0;
   if (flags & TextFlags::Centre) {

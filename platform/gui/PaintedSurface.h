@@ -15,10 +15,10 @@ namespace Platform {
 // drawing of the image surface and the printer surface. Text needs a
 // QGuiApplication.
 class TAVRO_PLATFORM_GUI_API PaintedSurface : public Surface {
-public:
+ public:
   ~PaintedSurface() override;
 
-protected:
+ protected:
   explicit PaintedSurface(SurfaceKind kind);
 
   // The painter on the device, begun when first needed.
@@ -53,7 +53,7 @@ protected:
                       double srcX, double srcY, double srcWidth, double srcHeight,
                       std::uint32_t rasterOp) override;
 
-private:
+ private:
   struct Cache;
   Cache& Cached();
   QPainter& TextPainter();

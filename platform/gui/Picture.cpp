@@ -19,9 +19,15 @@ Picture::Picture(const Picture&) = default;
 Picture& Picture::operator=(const Picture&) = default;
 Picture::Picture(std::shared_ptr<const Data> data) : data_(std::move(data)) {}
 
-PictureType Picture::Type() const { return data_ ? data_->Type : PictureType::None; }
-int Picture::Width() const { return data_ ? data_->Image.width() : 0; }
-int Picture::Height() const { return data_ ? data_->Image.height() : 0; }
+PictureType Picture::Type() const {
+  return data_ ? data_->Type : PictureType::None;
+}
+int Picture::Width() const {
+  return data_ ? data_->Image.width() : 0;
+}
+int Picture::Height() const {
+  return data_ ? data_->Image.height() : 0;
+}
 
 std::int32_t Picture::PixelAt(int x, int y) const {
   if (!data_ || !data_->Image.valid(x, y)) return -1;
@@ -36,14 +42,15 @@ Picture Picture::Load(const std::string& fileName) {
   if (fileName.empty()) return Picture();
   const QString path = ToQString(fileName);
   if (!QFileInfo(path).isFile()) {
-    Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "LoadPicture", "File not found: " + fileName);
+    Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "LoadPicture",
+                   "File not found: " + fileName);
   }
   QImageReader reader(path);
   const bool icon = reader.format() == "ico";
   QImage image = reader.read();
   if (image.isNull()) Runtime::Raise(InvalidPicture, "LoadPicture", "Invalid picture: " + fileName);
-  image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                        : QImage::Format_RGB32);
+  image =
+      image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   return PictureOf(image, icon ? PictureType::Icon : PictureType::Bitmap);
 }
 

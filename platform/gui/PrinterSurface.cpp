@@ -37,7 +37,9 @@ void PrinterSurface::Initialise() {
   SetFontSize(10);
 }
 
-PrinterSurface::~PrinterSurface() { EndDoc(); }
+PrinterSurface::~PrinterSurface() {
+  EndDoc();
+}
 
 PrinterSurface& PrinterSurface::Default() {
   // Never destroyed: it would outlive the application object it needs.
@@ -45,12 +47,22 @@ PrinterSurface& PrinterSurface::Default() {
   return *printer;
 }
 
-QPrinter& PrinterSurface::QtPrinter() { return impl_->Printer; }
+QPrinter& PrinterSurface::QtPrinter() {
+  return impl_->Printer;
+}
 
-double PrinterSurface::DeviceWidth() const { return impl_->Printer.width(); }
-double PrinterSurface::DeviceHeight() const { return impl_->Printer.height(); }
-double PrinterSurface::DeviceDpi() const { return impl_->Printer.resolution(); }
-QPaintDevice& PrinterSurface::MetricsDevice() { return impl_->Printer; }
+double PrinterSurface::DeviceWidth() const {
+  return impl_->Printer.width();
+}
+double PrinterSurface::DeviceHeight() const {
+  return impl_->Printer.height();
+}
+double PrinterSurface::DeviceDpi() const {
+  return impl_->Printer.resolution();
+}
+QPaintDevice& PrinterSurface::MetricsDevice() {
+  return impl_->Printer;
+}
 
 int PrinterSurface::Orientation() const {
   return impl_->Printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
@@ -65,7 +77,9 @@ void PrinterSurface::SetOrientation(int orientation) {
   FontChanged();
 }
 
-bool PrinterSurface::JobOpen() const { return impl_->Painter.isActive(); }
+bool PrinterSurface::JobOpen() const {
+  return impl_->Painter.isActive();
+}
 
 QPainter& PrinterSurface::Painter() {
   if (!impl_->Painter.isActive()) {
@@ -101,6 +115,8 @@ void PrinterSurface::KillDoc() {
   impl_->Painter.end();
 }
 
-void PrinterSurface::DoCls() { NotSupported(); }
+void PrinterSurface::DoCls() {
+  NotSupported();
+}
 
 }  // namespace Platform

@@ -15,7 +15,7 @@ namespace Platform {
 // which sends the job. It has no Cls, Picture or Image (error 438). Needs a
 // QGuiApplication.
 class TAVRO_PLATFORM_GUI_API PrinterSurface : public PaintedSurface {
-public:
+ public:
   // The system's default printer.
   PrinterSurface();
   // Prints to a PDF file (Windows-1252 name) instead.
@@ -42,7 +42,7 @@ public:
   // Abandons the job.
   void KillDoc();
 
-protected:
+ protected:
   double DeviceWidth() const override;
   double DeviceHeight() const override;
   double DeviceDpi() const override;
@@ -52,7 +52,7 @@ protected:
   bool HasRasterOps() const override { return false; }
   void DoCls() override;
 
-private:
+ private:
   void Initialise();
 
   struct Impl;

@@ -73,7 +73,9 @@ std::string RecordingSurface::Log() const {
   return log;
 }
 
-void RecordingSurface::AddFont(std::string_view name) { extraFonts_.emplace_back(name); }
+void RecordingSurface::AddFont(std::string_view name) {
+  extraFonts_.emplace_back(name);
+}
 
 void RecordingSurface::Resize(double width, double height) {
   width_ = width;
@@ -115,20 +117,20 @@ void RecordingSurface::DoPrint(std::string_view text, bool endLine, double x, do
   Record(endLine ? "PrintLine" : "Print", {x, y}, text);
 }
 
-void RecordingSurface::DoDrawText(std::string_view text, double x1, double y1, double x2,
-                                  double y2, int flags) {
+void RecordingSurface::DoDrawText(std::string_view text, double x1, double y1, double x2, double y2,
+                                  int flags) {
   Record("DrawText", {x1, y1, x2, y2, static_cast<double>(flags)}, text);
 }
 
-void RecordingSurface::DoRotatedText(std::string_view text, int angleTenths, double x,
-                                     double y) {
+void RecordingSurface::DoRotatedText(std::string_view text, int angleTenths, double x, double y) {
   Record("RotatedText", {static_cast<double>(angleTenths), x, y}, text);
 }
 
 void RecordingSurface::DoLine(double x1, double y1, double x2, double y2,
                               std::optional<Colour> colour, LineShape shape) {
-  const char* call = shape == LineShape::Line ? "Line" : shape == LineShape::Box ? "Box"
-                                                                                 : "FilledBox";
+  const char* call = shape == LineShape::Line  ? "Line"
+                     : shape == LineShape::Box ? "Box"
+                                               : "FilledBox";
   Record(call, {x1, y1, x2, y2}, {}, colour);
 }
 
@@ -158,9 +160,8 @@ void RecordingSurface::DoEdge(double x1, double y1, double x2, double y2, Edge e
 }
 
 void RecordingSurface::DoDrawPicture(const Picture& picture, double x, double y, bool disabled) {
-  Record("DrawPicture",
-         {x, y, static_cast<double>(picture.Width()), static_cast<double>(picture.Height()),
-          disabled ? 1.0 : 0.0});
+  Record("DrawPicture", {x, y, static_cast<double>(picture.Width()),
+                         static_cast<double>(picture.Height()), disabled ? 1.0 : 0.0});
 }
 
 void RecordingSurface::DoPaintPicture(const Picture&, double x, double y, double width,
@@ -179,7 +180,8 @@ void RecordingSurface::SetPicture(const Picture& picture) {
   if (Kind() == SurfaceKind::Printer) NotSupported();
   shown_ = picture;
   pixels_.clear();
-  Record("SetPicture", {static_cast<double>(picture.Width()), static_cast<double>(picture.Height())});
+  Record("SetPicture",
+         {static_cast<double>(picture.Width()), static_cast<double>(picture.Height())});
 }
 
 Picture RecordingSurface::Image() {

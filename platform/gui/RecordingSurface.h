@@ -42,7 +42,7 @@ struct TAVRO_PLATFORM_GUI_API SurfaceRecord {
 // LineHeight high, in scale units. It knows the fonts of the substitution table
 // and those added with AddFont. Needs no application object and no display.
 class TAVRO_PLATFORM_GUI_API RecordingSurface : public Surface {
-public:
+ public:
   static constexpr double CharWidth = 6;
   static constexpr double LineHeightUnits = 10;
 
@@ -65,7 +65,7 @@ public:
   void SetPicture(const Picture& picture) override;
   Picture Image() override;
 
-protected:
+ protected:
   double DeviceWidth() const override { return width_; }
   double DeviceHeight() const override { return height_; }
   double DeviceDpi() const override { return 96.0; }
@@ -90,7 +90,7 @@ protected:
                       double srcX, double srcY, double srcWidth, double srcHeight,
                       std::uint32_t rasterOp) override;
 
-private:
+ private:
   void Record(std::string call, std::vector<double> args, std::string_view text = {},
               std::optional<Colour> colour = std::nullopt);
 

@@ -23,7 +23,19 @@ double UnitsPerInch(int mode, double deviceDpi) {
   }
 }
 
-void RaiseInvalidValue() { Runtime::Raise(Runtime::ErrorNumber::InvalidPropertyValue); }
+void RaiseInvalidValue();
+
+// Device pixels in one unit of a scale mode; the user scale is the scale in effect.
+double PixelsPerUnit(int mode, double dpi, double userPixels) {
+  if (mode == ScaleModes::User) return userPixels;
+  const double units = UnitsPerInch(mode, dpi);
+  if (units == 0) RaiseInvalidValue();
+  return dpi / units;
+}
+
+void RaiseInvalidValue() {
+  Runtime::Raise(Runtime::ErrorNumber::InvalidPropertyValue);
+}
 
 }  // namespace
 
@@ -34,7 +46,9 @@ std::string Surface::TypeName() const {
   return kind_ == SurfaceKind::Printer ? "Printer" : "PictureBox";
 }
 
-void Surface::NotSupported() { Runtime::Raise(Runtime::ErrorNumber::ObjectDoesNotSupport); }
+void Surface::NotSupported() {
+  Runtime::Raise(Runtime::ErrorNumber::ObjectDoesNotSupport);
+}
 
 // --- Scale -------------------------------------------------------------------
 
@@ -51,8 +65,12 @@ void Surface::SetScaleMode(int mode) {
   scaleMode_ = mode;
 }
 
-double Surface::ScaleLeft() const { return scaleMode_ == ScaleModes::User ? userLeft_ : 0.0; }
-double Surface::ScaleTop() const { return scaleMode_ == ScaleModes::User ? userTop_ : 0.0; }
+double Surface::ScaleLeft() const {
+  return scaleMode_ == ScaleModes::User ? userLeft_ : 0.0;
+}
+double Surface::ScaleTop() const {
+  return scaleMode_ == ScaleModes::User ? userTop_ : 0.0;
+}
 
 double Surface::ScaleWidth() const {
   if (scaleMode_ == ScaleModes::User) return userWidth_;
@@ -96,30 +114,23 @@ void Surface::Scale(double x1, double y1, double x2, double y2) {
 }
 
 double Surface::ScaleX(double width, int fromMode, int toMode) const {
-  const double dpi = DeviceDpi();
-  // Device pixels per unit of each mode; the user scale is the scale in effect.
-  auto pixelsPerUnit = [&](int mode) {
-    if (mode == ScaleModes::User) return DeviceWidth() / ScaleWidth();
-    const double units = UnitsPerInch(mode, dpi);
-    if (units == 0) RaiseInvalidValue();
-    return dpi / units;
-  };
-  return width * pixelsPerUnit(fromMode) / pixelsPerUnit(toMode);
+  const double userPixels = DeviceWidth() / ScaleWidth();
+  return width * PixelsPerUnit(fromMode, DeviceDpi(), userPixels) /
+         PixelsPerUnit(toMode, DeviceDpi(), userPixels);
 }
 
 double Surface::ScaleY(double height, int fromMode, int toMode) const {
-  const double dpi = DeviceDpi();
-  auto pixelsPerUnit = [&](int mode) {
-    if (mode == ScaleModes::User) return DeviceHeight() / ScaleHeight();
-    const double units = UnitsPerInch(mode, dpi);
-    if (units == 0) RaiseInvalidValue();
-    return dpi / units;
-  };
-  return height * pixelsPerUnit(fromMode) / pixelsPerUnit(toMode);
+  const double userPixels = DeviceHeight() / ScaleHeight();
+  return height * PixelsPerUnit(fromMode, DeviceDpi(), userPixels) /
+         PixelsPerUnit(toMode, DeviceDpi(), userPixels);
 }
 
-double Surface::ToDeviceX(double x) const { return ToDeviceWidth(x - ScaleLeft()); }
-double Surface::ToDeviceY(double y) const { return ToDeviceHeight(y - ScaleTop()); }
+double Surface::ToDeviceX(double x) const {
+  return ToDeviceWidth(x - ScaleLeft());
+}
+double Surface::ToDeviceY(double y) const {
+  return ToDeviceHeight(y - ScaleTop());
+}
 
 double Surface::ToDeviceWidth(double width) const {
   if (scaleMode_ == ScaleModes::Pixels) return width;
@@ -145,16 +156,21 @@ double Surface::FromDeviceHeight(double height) const {
 
 double Surface::TextWidth(std::string_view text) {
   double widest = 0;
-  ForEachTextLine(text, [&](std::string_view line, int) {
-    widest = std::max(widest, MeasureLine(line));
-  });
+  ForEachTextLine(
+      text, [&](std::string_view line, int) { widest = std::max(widest, MeasureLine(line)); });
   return widest;
 }
 
-double Surface::TextHeight(std::string_view text) { return CountTextLines(text) * LineHeight(); }
+double Surface::TextHeight(std::string_view text) {
+  return CountTextLines(text) * LineHeight();
+}
 
-void Surface::Print(std::string_view text) { PrintText(text, false); }
-void Surface::PrintLine(std::string_view text) { PrintText(text, true); }
+void Surface::Print(std::string_view text) {
+  PrintText(text, false);
+}
+void Surface::PrintLine(std::string_view text) {
+  PrintText(text, true);
+}
 
 void Surface::PrintText(std::string_view text, bool endLine) {
   const double x0 = currentX_, y0 = currentY_;
@@ -206,7 +222,9 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour colour, Li
   currentY_ = y2;
 }
 
-void Surface::LineTo(double x2, double y2) { Line(currentX_, currentY_, x2, y2); }
+void Surface::LineTo(double x2, double y2) {
+  Line(currentX_, currentY_, x2, y2);
+}
 
 void Surface::LineTo(double x2, double y2, Colour colour, LineShape shape) {
   Line(currentX_, currentY_, x2, y2, colour, shape);
@@ -230,9 +248,13 @@ void Surface::Cls() {
   currentY_ = ScaleTop();
 }
 
-std::int32_t Surface::Point(double x, double y) { return DoPoint(x, y); }
+std::int32_t Surface::Point(double x, double y) {
+  return DoPoint(x, y);
+}
 
-void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }
+void Surface::PSet(double x, double y) {
+  PSet(x, y, foreColor_);
+}
 
 void Surface::PSet(double x, double y, Colour colour) {
   DoPSet(x, y, colour);
@@ -250,9 +272,9 @@ void Surface::DrawPicture(const Picture& picture, double x, double y, bool disab
   if (!picture.IsEmpty()) DoDrawPicture(picture, x, y, disabled);
 }
 
-void Surface::PaintPicture(const Picture& picture, double x, double y, double width,
-                           double height, double srcX, double srcY, double srcWidth,
-                           double srcHeight, std::uint32_t rasterOp) {
+void Surface::PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                           double srcX, double srcY, double srcWidth, double srcHeight,
+                           std::uint32_t rasterOp) {
   if (picture.IsEmpty()) Runtime::Raise(InvalidPicture);
   if (srcWidth < 0) srcWidth = picture.Width() - srcX;
   if (srcHeight < 0) srcHeight = picture.Height() - srcY;
@@ -265,9 +287,15 @@ void Surface::PaintPicture(const Picture& picture, double x, double y, double wi
   DoPaintPicture(picture, x, y, width, height, srcX, srcY, srcWidth, srcHeight, rasterOp);
 }
 
-Picture Surface::GetPicture() { NotSupported(); }
-void Surface::SetPicture(const Picture&) { NotSupported(); }
-Picture Surface::Image() { NotSupported(); }
+Picture Surface::GetPicture() {
+  NotSupported();
+}
+void Surface::SetPicture(const Picture&) {
+  NotSupported();
+}
+Picture Surface::Image() {
+  NotSupported();
+}
 
 // --- State -------------------------------------------------------------------
 
@@ -304,15 +332,23 @@ void Surface::SetFontSize(double points) {
   FontChanged();
 }
 
-void Surface::SetFontPart(bool SurfaceFont::* part, bool on) {
+void Surface::SetFontPart(bool SurfaceFont::*part, bool on) {
   if (font_.*part == on) return;
   font_.*part = on;
   FontChanged();
 }
 
-void Surface::SetFontBold(bool on) { SetFontPart(&SurfaceFont::Bold, on); }
-void Surface::SetFontItalic(bool on) { SetFontPart(&SurfaceFont::Italic, on); }
-void Surface::SetFontUnderline(bool on) { SetFontPart(&SurfaceFont::Underline, on); }
-void Surface::SetFontStrikethru(bool on) { SetFontPart(&SurfaceFont::Strikethru, on); }
+void Surface::SetFontBold(bool on) {
+  SetFontPart(&SurfaceFont::Bold, on);
+}
+void Surface::SetFontItalic(bool on) {
+  SetFontPart(&SurfaceFont::Italic, on);
+}
+void Surface::SetFontUnderline(bool on) {
+  SetFontPart(&SurfaceFont::Underline, on);
+}
+void Surface::SetFontStrikethru(bool on) {
+  SetFontPart(&SurfaceFont::Strikethru, on);
+}
 
 }  // namespace Platform

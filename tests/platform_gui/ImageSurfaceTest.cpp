@@ -183,8 +183,8 @@ TEST(ImageSurface, PaintPictureScalesAndCombinesByAnd) {
 
   s.Line(100, 100, 140, 120, RGB(255, 255, 0), LineShape::FilledBox);
   s.PaintPicture(picture, 100, 100, 40, 20, 0, 0, -1, -1, RasterOps::SourceAnd);
-  EXPECT_EQ(s.Point(105, 110), RGB(255, 0, 0));    // yellow AND magenta
-  EXPECT_EQ(s.Point(135, 110), RGB(255, 255, 0));  // AND white keeps the destination
+  EXPECT_EQ(s.Point(105, 110), RGB(255, 0, 0));           // yellow AND magenta
+  EXPECT_EQ(s.Point(135, 110), RGB(255, 255, 0));         // AND white keeps the destination
   s.PaintPicture(picture, 150, 150, 10, 10, 1, 0, 1, 1);  // a part of the picture
   EXPECT_EQ(s.Point(155, 155), White);
 }
@@ -236,13 +236,11 @@ TEST(ImageSurface, EdgesAndDisabledPicturesUseTheSystemColours) {
   WhiteSurface s;
   s.DrawEdge(10, 10, 30, 30, Edge::Raised);
   EXPECT_EQ(s.Point(10, 10), static_cast<Colour>(ToRgb(SystemColour(SystemColours::Light3D))));
-  EXPECT_EQ(s.Point(29, 29),
-            static_cast<Colour>(ToRgb(SystemColour(SystemColours::DarkShadow3D))));
+  EXPECT_EQ(s.Point(29, 29), static_cast<Colour>(ToRgb(SystemColour(SystemColours::DarkShadow3D))));
   EXPECT_EQ(s.Point(11, 11),
             static_cast<Colour>(ToRgb(SystemColour(SystemColours::ButtonHighlight))));
   s.DrawEdge(40, 10, 60, 30, Edge::Sunken);
-  EXPECT_EQ(s.Point(40, 10),
-            static_cast<Colour>(ToRgb(SystemColour(SystemColours::ButtonShadow))));
+  EXPECT_EQ(s.Point(40, 10), static_cast<Colour>(ToRgb(SystemColour(SystemColours::ButtonShadow))));
   EXPECT_EQ(s.Point(20, 20), White);
 
   QImage icon(4, 4, QImage::Format_ARGB32);

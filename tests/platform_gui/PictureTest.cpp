@@ -2,25 +2,15 @@
 
 #include <QImage>
 #include <fstream>
-#include <functional>
 
 #include "platform/gui/Picture.h"
 #include "platform/gui/QtBridge.h"
-#include "runtime/Error.h"
+#include "tests/platform_gui/RaisedError.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
 
 namespace {
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Runtime::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 QImage Pattern() {
   QImage image(5, 3, QImage::Format_RGB32);
@@ -76,11 +66,11 @@ TEST(Picture, IconsStayIcons) {
 TEST(Picture, BadFilesRaiseErrorsAndAnEmptyNameGivesNoPicture) {
   TestSupport::TempDir dir;
   EXPECT_TRUE(Picture::Load("").IsEmpty());
-  EXPECT_EQ(ErrorOf([&] { Picture::Load(dir.Folder() + "missing.bmp"); }), 53);
+  EXPECT_EQ(RaisedError([&] { Picture::Load(dir.Folder() + "missing.bmp"); }), 53);
   std::ofstream(dir.Folder() + "text.bmp") << "not a picture";
-  EXPECT_EQ(ErrorOf([&] { Picture::Load(dir.Folder() + "text.bmp"); }), 481);
-  EXPECT_EQ(ErrorOf([&] { Picture().Save(dir.Folder() + "none.bmp"); }), 481);
-  EXPECT_EQ(ErrorOf([&] { PictureOf(Pattern()).Save(dir.Folder() + "no/such/dir.bmp"); }), 75);
+  EXPECT_EQ(RaisedError([&] { Picture::Load(dir.Folder() + "text.bmp"); }), 481);
+  EXPECT_EQ(RaisedError([&] { Picture().Save(dir.Folder() + "none.bmp"); }), 481);
+  EXPECT_EQ(RaisedError([&] { PictureOf(Pattern()).Save(dir.Folder() + "no/such/dir.bmp"); }), 75);
   EXPECT_TRUE(PictureOf(QImage()).IsEmpty());
 }
 

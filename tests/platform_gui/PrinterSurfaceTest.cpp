@@ -3,26 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "platform/gui/PrinterSurface.h"
-#include "runtime/Error.h"
+#include "tests/platform_gui/RaisedError.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
-
-namespace {
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Runtime::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
-}  // namespace
 
 TEST(PrinterSurface, PrintsToAReadablePdf) {
   TestSupport::TempDir dir;
@@ -60,9 +46,9 @@ TEST(PrinterSurface, PrintsToAReadablePdf) {
     printer.DrawRotatedText("Rotated 90", 900, 12 * u, h / 2 + 20 * u);
     printer.DrawRotatedText("Rotated 45", 450, w / 2, h / 2);
     EXPECT_EQ(printer.Point(10, 10), -1);
-    EXPECT_EQ(ErrorOf([&] { printer.Cls(); }), 438);
-    EXPECT_EQ(ErrorOf([&] { printer.Image(); }), 438);
-    EXPECT_EQ(ErrorOf([&] { printer.SetOrientation(3); }), 380);
+    EXPECT_EQ(RaisedError([&] { printer.Cls(); }), 438);
+    EXPECT_EQ(RaisedError([&] { printer.Image(); }), 438);
+    EXPECT_EQ(RaisedError([&] { printer.SetOrientation(3); }), 380);
     EXPECT_TRUE(printer.JobOpen());  // the painter stays open until the job ends
     printer.EndDoc();
     EXPECT_FALSE(printer.JobOpen());
@@ -77,6 +63,6 @@ TEST(PrinterSurface, PrintsToAReadablePdf) {
 
 TEST(PrinterSurface, AnUnwritableFileIsAPrinterError) {
   PrinterSurface printer("/no/such/folder/out.pdf");
-  EXPECT_EQ(ErrorOf([&] { printer.Line(0, 0, 10, 10); }), 482);
+  EXPECT_EQ(RaisedError([&] { printer.Line(0, 0, 10, 10); }), 482);
   printer.EndDoc();
 }

@@ -8,11 +8,11 @@
 namespace {
 
 class QtApplicationEnvironment : public testing::Environment {
-public:
+ public:
   void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
 
-private:
+ private:
   int argc_ = 1;
   char name_[17] = "PlatformGuiTests";
   char* argv_[2] = {name_, nullptr};

@@ -4,22 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gui/RecordingSurface.h"
-#include "runtime/Error.h"
+#include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;
-
-namespace {
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Runtime::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
-}  // namespace
 
 TEST(SurfaceText, PrintStaysOnTheLineOrEndsIt) {
   RecordingSurface s;
@@ -109,10 +96,10 @@ TEST(SurfaceState, RecordsCarryTheStateThatShapedThem) {
   EXPECT_EQ(r.FillColor, 0x00FF00);
   EXPECT_EQ(r.DrawWidth, 2);
 
-  EXPECT_EQ(ErrorOf([&] { s.SetDrawStyle(7); }), 380);
-  EXPECT_EQ(ErrorOf([&] { s.SetFillStyle(8); }), 380);
-  EXPECT_EQ(ErrorOf([&] { s.SetDrawWidth(0); }), 380);
-  EXPECT_EQ(ErrorOf([&] { s.SetFontSize(0); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetDrawStyle(7); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetFillStyle(8); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetDrawWidth(0); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetFontSize(0); }), 380);
   EXPECT_EQ(s.DrawStyle(), DrawStyles::Dot);
 }
 
@@ -151,17 +138,17 @@ TEST(SurfaceScale, ModesConvertThroughTheDeviceResolution) {
   s.SetScaleMode(ScaleModes::Pixels);
   EXPECT_DOUBLE_EQ(s.ScaleLeft(), 0);
   EXPECT_DOUBLE_EQ(s.ScaleWidth(), 960);
-  EXPECT_EQ(ErrorOf([&] { s.SetScaleMode(4); }), 380);
-  EXPECT_EQ(ErrorOf([&] { s.SetScaleHeight(0); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetScaleMode(4); }), 380);
+  EXPECT_EQ(RaisedError([&] { s.SetScaleHeight(0); }), 380);
 }
 
 TEST(SurfaceKinds, ThePrinterHasNoPictures) {
   RecordingSurface printer(100, 100, SurfaceKind::Printer);
   EXPECT_EQ(printer.TypeName(), "Printer");
-  EXPECT_EQ(ErrorOf([&] { printer.GetPicture(); }), 438);
-  EXPECT_EQ(ErrorOf([&] { printer.Image(); }), 438);
+  EXPECT_EQ(RaisedError([&] { printer.GetPicture(); }), 438);
+  EXPECT_EQ(RaisedError([&] { printer.Image(); }), 438);
   EXPECT_EQ(printer.Point(1, 1), -1);
   RecordingSurface box(100, 100, SurfaceKind::Canvas);
   EXPECT_EQ(box.TypeName(), "PictureBox");
-  EXPECT_EQ(ErrorOf([&] { box.PaintPicture(Picture(), 0, 0); }), 481);
+  EXPECT_EQ(RaisedError([&] { box.PaintPicture(Picture(), 0, 0); }), 481);
 }
