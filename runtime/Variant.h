@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -120,8 +121,8 @@ private:
   const ObjectRef& Obj() const noexcept;
 
   VarType kind_ = VarType::Empty;
-  // Boolean, Byte, Integer and Long live in int32_t (Boolean as 0/1); Single,
-  // Double and Date in double.
+  // Boolean lives in bool; Byte, Integer and Long in int32_t; Single, Double
+  // and Date in double, so numbers never allocate.
   std::variant<std::monostate, bool, int32_t, double, std::string, ObjectRef, std::vector<uint8_t>>
       v_;
 };
@@ -129,9 +130,11 @@ private:
 // Arithmetic with the classic rules: Null propagates; Empty acts as 0 (or "" in
 // a concatenation); numeric text converts (text + text concatenates); a number
 // with non-numeric text is type mismatch (13); the result takes the wider kind
-// of the operands (Byte < Integer < Long < Single < Double; Date with a number
-// gives a Date); an Integer or Long result out of its range is overflow (6);
-// division by zero is error 11.
+// of the operands (Byte < Integer < Long < Single < Double, Boolean and Empty
+// as Integer, Long with Single gives Double, numeric text gives Double; Date
+// with a number gives a Date, Date - Date a Double); a Byte, Integer, Long,
+// Single, Double or Date result out of its range is overflow (6); division by
+// zero is error 11 (0 / 0 is overflow, as classic).
 TAVRO_RUNTIME_API Variant operator+(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator-(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator*(const Variant& a, const Variant& b);
@@ -165,5 +168,8 @@ TAVRO_RUNTIME_API bool IsTrue(const Variant& v);
 
 // The "Is" operator: both are objects (or Nothing) and refer to the same one.
 TAVRO_RUNTIME_API bool Is(const Variant& a, const Variant& b);
+
+// Readable test output: the kind and the value, e.g. Integer(5), String("a").
+TAVRO_RUNTIME_API void PrintTo(const Variant& v, std::ostream* os);
 
 }  // namespace Runtime
