@@ -31,9 +31,8 @@ GraphColour ColourValue(GraphColour colour) {
 }
 
 GraphColour DefaultSeriesColour(int32_t n) {
-  const int32_t index = PaletteIndex(n);
-  if (index < 0) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
-  return Palette[static_cast<size_t>(index)];
+  if (n < 0) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  return Palette[static_cast<size_t>(PaletteIndex(n))];
 }
 
 }  // namespace Dravex::TavroGraph
