@@ -14,7 +14,9 @@ namespace {
 
 constexpr const char* kSource = "Collection";
 
-bool IsGiven(const Variant& v) { return !v.IsMissing() && !v.IsEmpty(); }
+bool IsGiven(const Variant& v) {
+  return !v.IsMissing() && !v.IsEmpty();
+}
 
 }  // namespace
 

@@ -17,7 +17,9 @@ namespace {
 constexpr double kFirstDateSerial = -657434.0;
 constexpr double kEndDateSerial = 2958466.0;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -30,7 +32,7 @@ int HexDigit(char c) {
 // without allocating: leading zeros are dropped, and digits past the 40th
 // only move the exponent (they cannot change a double).
 class DecimalDigits {
-public:
+ public:
   void AddWhole(char d) {
     if (count_ == 0 && d == '0') return;
     if (count_ < kMax) {
@@ -82,7 +84,7 @@ public:
   bool HasDigits() const { return count_ > 0 || sawDigit_; }
   void SawDigit() { sawDigit_ = true; }
 
-private:
+ private:
   static constexpr int kMax = 40;
   char digits_[kMax];
   int count_ = 0;
@@ -112,13 +114,15 @@ int ReadRadix(std::string_view text, size_t& i, int radix, uint64_t& bits, Skip 
     const int d = HexDigit(text[i]);
     if (d < 0 || d >= radix) break;
     bits = bits > (std::numeric_limits<uint64_t>::max() >> 4) ? std::numeric_limits<uint64_t>::max()
-                                                               : bits * radix + d;
+                                                              : bits * radix + d;
     ++count;
   }
   return count;
 }
 
-bool IsTrimmable(char c) { return c == ' ' || c == '\t'; }
+bool IsTrimmable(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsTrimmable(text.front())) text.remove_prefix(1);
@@ -126,7 +130,9 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-[[noreturn]] void Mismatch() { Raise(ErrorNumber::TypeMismatch); }
+[[noreturn]] void Mismatch() {
+  Raise(ErrorNumber::TypeMismatch);
+}
 
 double TextToDouble(const std::string& text) {
   double value = 0.0;
@@ -174,7 +180,9 @@ Variant WholePart(const Variant& v, double (*whole)(double)) {
     case VarType::Long: return v;
     case VarType::Single: return static_cast<float>(whole(v.GetSingle()));
     case VarType::Double: return whole(v.GetDouble());
-    case VarType::Date: return DateTime{whole(v.GetDate().Serial)};
+    // The time of a date before 1900 still counts forward from its day, so
+    // the day is the serial less its fraction for Int as well as Fix.
+    case VarType::Date: return DateTime{std::trunc(v.GetDate().Serial)};
     case VarType::String: return whole(TextToDouble(v.GetString()));
     default: Mismatch();
   }
@@ -277,8 +285,12 @@ std::string CStr(const Variant& v) {
   }
 }
 
-Variant Int(const Variant& v) { return WholePart(v, [](double d) { return std::floor(d); }); }
-Variant Fix(const Variant& v) { return WholePart(v, [](double d) { return std::trunc(d); }); }
+Variant Int(const Variant& v) {
+  return WholePart(v, [](double d) { return std::floor(d); });
+}
+Variant Fix(const Variant& v) {
+  return WholePart(v, [](double d) { return std::trunc(d); });
+}
 
 double Val(std::string_view text) {
   size_t i = 0;
@@ -433,10 +445,9 @@ std::string NumberText(double value, bool single) {
   if (value == 0.0) return "0";
   const int precision = single ? 7 : 15;
   char buffer[48];
-  const char* end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                    precision - 1)
-          .ptr;
+  const char* end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                  std::chars_format::scientific, precision - 1)
+                        .ptr;
   // buffer holds [-]d.ddddde[+-]xx
   const char* p = buffer;
   const bool negative = *p == '-';

@@ -16,7 +16,9 @@ Object::~Object() = default;
 
 namespace {
 
-[[noreturn]] void Mismatch() { Raise(ErrorNumber::TypeMismatch); }
+[[noreturn]] void Mismatch() {
+  Raise(ErrorNumber::TypeMismatch);
+}
 
 }  // namespace
 
@@ -93,7 +95,9 @@ const ObjectRef& Variant::Obj() const noexcept {
   return o ? *o : none;
 }
 
-bool operator==(const Variant& a, const Variant& b) { return a.kind_ == b.kind_ && a.v_ == b.v_; }
+bool operator==(const Variant& a, const Variant& b) {
+  return a.kind_ == b.kind_ && a.v_ == b.v_;
+}
 
 namespace {
 
@@ -103,11 +107,13 @@ enum class Num { Byte, Integer, Long, Single, Double, Date, Text };
 
 struct Operand {
   Num kind;
-  int32_t whole = 0;  // Byte, Integer, Long
+  int32_t whole = 0;   // Byte, Integer, Long
   double value = 0.0;  // every kind
 };
 
-Operand Whole(Num kind, int32_t n) { return Operand{kind, n, static_cast<double>(n)}; }
+Operand Whole(Num kind, int32_t n) {
+  return Operand{kind, n, static_cast<double>(n)};
+}
 
 // Empty acts as the Integer 0, a Boolean as the Integer -1 or 0; text must
 // read as a number.
@@ -218,7 +224,9 @@ Operand ToWholeOperand(const Variant& v) {
   return Whole(Num::Long, CLng(o.value));
 }
 
-Num WholeKind(Num a, Num b) { return a > b ? a : b; }
+Num WholeKind(Num a, Num b) {
+  return a > b ? a : b;
+}
 
 // The bit patterns of the logical operators: a Boolean stays Boolean only
 // with another Boolean.
@@ -262,13 +270,21 @@ Bits BitKind(Bits a, Bits b) {
   return Bits::Integer;
 }
 
-bool AllOnes(const BitOperand& o) { return o.kind == Bits::Byte ? o.value == 0xFF : o.value == -1; }
+bool AllOnes(const BitOperand& o) {
+  return o.kind == Bits::Byte ? o.value == 0xFF : o.value == -1;
+}
 
 }  // namespace
 
-Variant operator+(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Add); }
-Variant operator-(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Subtract); }
-Variant operator*(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Multiply); }
+Variant operator+(const Variant& a, const Variant& b) {
+  return Arithmetic(a, b, Op::Add);
+}
+Variant operator-(const Variant& a, const Variant& b) {
+  return Arithmetic(a, b, Op::Subtract);
+}
+Variant operator*(const Variant& a, const Variant& b) {
+  return Arithmetic(a, b, Op::Multiply);
+}
 
 Variant operator/(const Variant& a, const Variant& b) {
   if (IsRefused(a) || IsRefused(b)) Mismatch();
@@ -322,7 +338,8 @@ Variant Pow(const Variant& a, const Variant& b) {
   const double y = ToOperand(b).value;
   if (x == 0.0 && y < 0.0) Raise(ErrorNumber::DivisionByZero);
   const double r = std::pow(x, y);
-  if (std::isnan(r)) Raise(ErrorNumber::InvalidProcedureCall);  // a negative base, a fractional power
+  if (std::isnan(r))
+    Raise(ErrorNumber::InvalidProcedureCall);  // a negative base, a fractional power
   return DoubleResult(r);
 }
 
@@ -375,7 +392,9 @@ Variant Xor(const Variant& a, const Variant& b) {
 
 namespace {
 
-int Sign(double d) { return d < 0 ? -1 : d > 0 ? 1 : 0; }
+int Sign(double d) {
+  return d < 0 ? -1 : d > 0 ? 1 : 0;
+}
 
 int CompareText(std::string_view a, std::string_view b, bool textCompare) {
   if (textCompare) return StrComp(a, b, CompareMethod::Text);
@@ -434,18 +453,31 @@ Variant Ge(const Variant& a, const Variant& b, bool textCompare) {
   return Comparison(a, b, textCompare, [](int c) { return c >= 0; });
 }
 
-bool IsTrue(const Variant& v) { return CBool(v); }
+bool IsTrue(const Variant& v) {
+  return CBool(v);
+}
 
 bool Is(const Variant& a, const Variant& b) {
   return a.IsObject() && b.IsObject() && a.GetObject() == b.GetObject();
 }
 
+namespace {
+
+// The shortest text that reads back as the same number.
+template <class T>
+void PrintNumber(const char* kind, T value, std::ostream* os) {
+  char text[32];
+  *os << kind << '(' << std::string_view(text, std::to_chars(text, text + sizeof text, value).ptr)
+      << ')';
+}
+
+}  // namespace
+
+void PrintTo(DateTime d, std::ostream* os) {
+  PrintNumber("Date", d.Serial, os);
+}
+
 void PrintTo(const Variant& v, std::ostream* os) {
-  const auto number = [&](const char* kind, auto d) {
-    char text[32];
-    *os << kind << '(' << std::string_view(text, std::to_chars(text, text + sizeof text, d).ptr)
-        << ')';
-  };
   switch (v.Kind()) {
     case VarType::Empty: *os << "Empty"; break;
     case VarType::Null: *os << "Null"; break;
@@ -454,9 +486,9 @@ void PrintTo(const Variant& v, std::ostream* os) {
     case VarType::Byte: *os << "Byte(" << int{v.GetByte()} << ')'; break;
     case VarType::Integer: *os << "Integer(" << v.GetInteger() << ')'; break;
     case VarType::Long: *os << "Long(" << v.GetLong() << ')'; break;
-    case VarType::Single: number("Single", v.GetSingle()); break;
-    case VarType::Double: number("Double", v.GetDouble()); break;
-    case VarType::Date: number("Date", v.GetDate().Serial); break;
+    case VarType::Single: PrintNumber("Single", v.GetSingle(), os); break;
+    case VarType::Double: PrintNumber("Double", v.GetDouble(), os); break;
+    case VarType::Date: PrintTo(v.GetDate(), os); break;
     case VarType::String: *os << "String(\"" << v.GetString() << "\")"; break;
     case VarType::Object:
       if (v.IsNothing()) {

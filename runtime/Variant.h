@@ -15,7 +15,7 @@ namespace Runtime {
 // Base of every object a Variant can refer to (graph objects, collections,
 // constraint sets...). Identity is the pointer.
 class TAVRO_RUNTIME_API Object {
-public:
+ public:
   virtual ~Object();
 };
 using ObjectRef = std::shared_ptr<Object>;
@@ -52,7 +52,7 @@ inline constexpr NullTag Null{};
 // kinds. Text is Windows-1252 bytes. An Object holds a shared reference; a
 // Variant of kind Object holding nullptr is Nothing.
 class TAVRO_RUNTIME_API Variant {
-public:
+ public:
   Variant() = default;  // Empty
   Variant(NullTag) : kind_(VarType::Null) {}
   Variant(bool b) : kind_(VarType::Boolean), v_(b) {}
@@ -67,8 +67,8 @@ public:
   Variant(const char* s) : Variant(std::string(s)) {}
   Variant(ObjectRef o) : kind_(VarType::Object), v_(std::move(o)) {}
   template <class T>
-    requires std::is_base_of_v<Object, T>
-  Variant(std::shared_ptr<T> o) : Variant(ObjectRef(std::move(o))) {}
+  requires std::is_base_of_v<Object, T> Variant(std::shared_ptr<T> o)
+      : Variant(ObjectRef(std::move(o))) {}
   Variant(std::vector<uint8_t> bytes) : kind_(VarType::ByteArray), v_(std::move(bytes)) {}
   // Wider or unsigned integers would silently change kind: convert explicitly.
   Variant(int64_t) = delete;
@@ -117,7 +117,7 @@ public:
   // and containers need.
   friend TAVRO_RUNTIME_API bool operator==(const Variant& a, const Variant& b);
 
-private:
+ private:
   const ObjectRef& Obj() const noexcept;
 
   VarType kind_ = VarType::Empty;
@@ -138,11 +138,12 @@ private:
 TAVRO_RUNTIME_API Variant operator+(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator-(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator*(const Variant& a, const Variant& b);
-TAVRO_RUNTIME_API Variant operator/(const Variant& a, const Variant& b);  // always Double (or Single)
+TAVRO_RUNTIME_API Variant operator/(const Variant& a,
+                                    const Variant& b);  // always Double (or Single)
 TAVRO_RUNTIME_API Variant operator-(const Variant& a);
 TAVRO_RUNTIME_API Variant IntDiv(const Variant& a, const Variant& b);  // the "\" operator
 TAVRO_RUNTIME_API Variant Mod(const Variant& a, const Variant& b);
-TAVRO_RUNTIME_API Variant Pow(const Variant& a, const Variant& b);  // the "^" operator
+TAVRO_RUNTIME_API Variant Pow(const Variant& a, const Variant& b);     // the "^" operator
 TAVRO_RUNTIME_API Variant Concat(const Variant& a, const Variant& b);  // the "&" operator
 
 // Logical and bitwise operators on Booleans and integers (Null rules as classic).
@@ -169,7 +170,9 @@ TAVRO_RUNTIME_API bool IsTrue(const Variant& v);
 // The "Is" operator: both are objects (or Nothing) and refer to the same one.
 TAVRO_RUNTIME_API bool Is(const Variant& a, const Variant& b);
 
-// Readable test output: the kind and the value, e.g. Integer(5), String("a").
+// Readable test output: the kind and the value, e.g. Integer(5), String("a"),
+// Date(45352.5).
 TAVRO_RUNTIME_API void PrintTo(const Variant& v, std::ostream* os);
+TAVRO_RUNTIME_API void PrintTo(DateTime d, std::ostream* os);
 
 }  // namespace Runtime
