@@ -3,11 +3,11 @@
 #include "graph/model/GraphControlLimitCol.h"
 #include "graph/model/GraphRegionCol.h"
 #include "graph/model/GraphXAxisLabelCol.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
 using Runtime::Variant;
+using TestSupport::Raised;
 namespace ErrorNumber = Runtime::ErrorNumber;
 
 TEST(GraphRegionCol, RegionsAreFoundByKeyOrPosition) {
@@ -18,9 +18,9 @@ TEST(GraphRegionCol, RegionsAreFoundByKeyOrPosition) {
   regions.Item("window")->X2(640);
   EXPECT_EQ(regions.Item(7)->X2(), 640);
   EXPECT_EQ(regions.Item("Graph")->X1(), 0);
-  EXPECT_EQ(ErrorOf([&] { regions.Item("Nowhere"); }), ErrorNumber::KeyNotFound);
-  EXPECT_EQ(ErrorOf([&] { regions.Item(8); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([&] { regions.Add(std::make_shared<GraphRegion>(), "MAIN"); }),
+  EXPECT_EQ(Raised([&] { regions.Item("Nowhere"); }), ErrorNumber::KeyNotFound);
+  EXPECT_EQ(Raised([&] { regions.Item(8); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([&] { regions.Add(std::make_shared<GraphRegion>(), "MAIN"); }),
             ErrorNumber::DuplicateKey);
   regions.Remove("Legend");
   EXPECT_EQ(regions.Count(), 6);
@@ -33,7 +33,7 @@ TEST(GraphRegionCol, CountBeyondSixteenBitsOverflows) {
   for (int i = 0; i < 32767; ++i) regions.Add(region);
   EXPECT_EQ(regions.Count(), 32767);
   regions.Add(region);
-  EXPECT_EQ(ErrorOf([&] { regions.Count(); }), ErrorNumber::Overflow);
+  EXPECT_EQ(Raised([&] { regions.Count(); }), ErrorNumber::Overflow);
 }
 
 TEST(GraphControlLimitCol, KeyedLimitsForTheHost) {
@@ -43,11 +43,11 @@ TEST(GraphControlLimitCol, KeyedLimitsForTheHost) {
   limits.Add(upper, "Upper");
   limits.Add(std::make_shared<GraphControlLimit>());
   EXPECT_EQ(limits.Item("UPPER"), upper);
-  EXPECT_EQ(ErrorOf([&] { limits.Add(std::make_shared<GraphControlLimit>(), "upper"); }),
+  EXPECT_EQ(Raised([&] { limits.Add(std::make_shared<GraphControlLimit>(), "upper"); }),
             ErrorNumber::DuplicateKey);
   limits.Remove(1);
   EXPECT_EQ(limits.Count(), 1);
-  EXPECT_EQ(ErrorOf([&] { limits.Item("Upper"); }), ErrorNumber::KeyNotFound);
+  EXPECT_EQ(Raised([&] { limits.Item("Upper"); }), ErrorNumber::KeyNotFound);
 }
 
 TEST(GraphXAxisLabelCol, ALabelAddedWithoutValueKeepsTheMissingMarker) {
@@ -60,7 +60,7 @@ TEST(GraphXAxisLabelCol, ALabelAddedWithoutValueKeepsTheMissingMarker) {
   EXPECT_TRUE(labels.Item(3)->Value().IsNull());
   EXPECT_TRUE(GraphXAxisLabel().Value().IsNull());
 
-  EXPECT_EQ(ErrorOf([&] { labels.Add("again", Variant(), "L2"); }), ErrorNumber::DuplicateKey);
+  EXPECT_EQ(Raised([&] { labels.Add("again", Variant(), "L2"); }), ErrorNumber::DuplicateKey);
   EXPECT_EQ(labels.Count(), 3);
   EXPECT_EQ(labels.Col()->Count(), 3);
 

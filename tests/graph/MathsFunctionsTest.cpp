@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "graph/model/MathsFunctions.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using Dravex::MathsFunctions::LogBase;
-using GraphTest::ErrorOf;
 using Runtime::Variant;
+using TestSupport::Raised;
 
 TEST(LogBase, PowersOfTheBaseGiveWholeExponents) {
   EXPECT_EQ(LogBase(1000.0, 10.0), Variant(3.0));
@@ -27,8 +27,8 @@ TEST(LogBase, OtherValuesAreOrdinaryLogarithms) {
 }
 
 TEST(LogBase, ArgumentsOutsideTheDomainRaise) {
-  EXPECT_EQ(ErrorOf([] { LogBase(0.0, 10.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { LogBase(-5.0, 10.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { LogBase(5.0, 0.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { LogBase(5.0, 1.0); }), Runtime::ErrorNumber::DivisionByZero);
+  EXPECT_EQ(Raised([] { LogBase(0.0, 10.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { LogBase(-5.0, 10.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { LogBase(5.0, 0.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { LogBase(5.0, 1.0); }), Runtime::ErrorNumber::DivisionByZero);
 }

@@ -2,12 +2,12 @@
 
 #include "graph/model/GraphSection.h"
 #include "graph/model/GraphSectionCol.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
 using Runtime::Variant;
 using Runtime::VarType;
+using TestSupport::Raised;
 
 namespace {
 
@@ -111,7 +111,7 @@ TEST(GraphSection, CaptionIsNeverDiagonal) {
 TEST(GraphSection, TitleSetToNothingRaisesObjectNotSet) {
   GraphSection section;
   section.Title(nullptr);
-  EXPECT_EQ(ErrorOf([&] { section.Title(); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { section.Title(); }), Runtime::ErrorNumber::ObjectNotSet);
 }
 
 TEST(GraphSectionCol, RemoveTagIgnoresCaseAndKeepsTheOthersInOrder) {
@@ -135,9 +135,9 @@ TEST(GraphSectionCol, KeysAreOptionalAndUnique) {
   EXPECT_EQ(sections.Item("seriesmean")->Title()->Text(), "mean");
   EXPECT_EQ(sections.Col()->KeyAt(2), "");
 
-  EXPECT_EQ(ErrorOf([&] { sections.Add(Tagged("", "again"), "SERIESMEAN"); }),
+  EXPECT_EQ(Raised([&] { sections.Add(Tagged("", "again"), "SERIESMEAN"); }),
             Runtime::ErrorNumber::DuplicateKey);
   EXPECT_EQ(sections.Count(), 2);
-  EXPECT_EQ(ErrorOf([&] { sections.Add(nullptr); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { sections.Add(nullptr); }), Runtime::ErrorNumber::ObjectNotSet);
   EXPECT_EQ(sections.Count(), 2);
 }

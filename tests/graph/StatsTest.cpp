@@ -3,10 +3,10 @@
 #include <set>
 
 #include "graph/model/GraphStats.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
+using TestSupport::Raised;
 
 TEST(GraphStats, NewSettingsDrawNothing) {
   GraphStats stats;
@@ -56,9 +56,9 @@ TEST(GraphStats, LimitsOutsideLowerAndUpperAreOutOfRange) {
   GraphStats stats;
   const auto two = static_cast<enuLimits>(2);
   const auto minusOne = static_cast<enuLimits>(-1);
-  EXPECT_EQ(ErrorOf([&] { stats.Limits(two); }), Runtime::ErrorNumber::SubscriptOutOfRange);
-  EXPECT_EQ(ErrorOf([&] { stats.Limits(minusOne); }), Runtime::ErrorNumber::SubscriptOutOfRange);
-  EXPECT_EQ(ErrorOf([&] { stats.Limits(two, std::make_shared<GraphControlLimit>()); }),
+  EXPECT_EQ(Raised([&] { stats.Limits(two); }), Runtime::ErrorNumber::SubscriptOutOfRange);
+  EXPECT_EQ(Raised([&] { stats.Limits(minusOne); }), Runtime::ErrorNumber::SubscriptOutOfRange);
+  EXPECT_EQ(Raised([&] { stats.Limits(two, std::make_shared<GraphControlLimit>()); }),
             Runtime::ErrorNumber::SubscriptOutOfRange);
 
   const auto upper = std::make_shared<GraphControlLimit>();
@@ -71,8 +71,8 @@ TEST(GraphStats, SettingsDroppedByTheOwnerRaiseObjectNotSet) {
   stats.Trend(nullptr);
   stats.Mean(nullptr);
   stats.Limits(enuLimits::LowerLimit, nullptr);
-  EXPECT_EQ(ErrorOf([&] { stats.Trend(); }), Runtime::ErrorNumber::ObjectNotSet);
-  EXPECT_EQ(ErrorOf([&] { stats.Mean(); }), Runtime::ErrorNumber::ObjectNotSet);
-  EXPECT_EQ(ErrorOf([&] { stats.Limits(enuLimits::LowerLimit); }),
+  EXPECT_EQ(Raised([&] { stats.Trend(); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { stats.Mean(); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { stats.Limits(enuLimits::LowerLimit); }),
             Runtime::ErrorNumber::ObjectNotSet);
 }

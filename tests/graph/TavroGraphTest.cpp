@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "graph/model/TavroGraph.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
+using TestSupport::Raised;
 
 TEST(TavroGraph, DefaultSeriesColoursStartWithTheLightOnes) {
   const GraphColour expected[] = {
@@ -22,8 +22,8 @@ TEST(TavroGraph, DefaultSeriesColoursStartWithTheLightOnes) {
 }
 
 TEST(TavroGraph, NegativeSeriesNumberIsAnInvalidArgument) {
-  EXPECT_EQ(ErrorOf([] { TavroGraph::DefaultSeriesColour(-1); }),
+  EXPECT_EQ(Raised([] { TavroGraph::DefaultSeriesColour(-1); }),
             Runtime::ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { TavroGraph::DefaultSeriesColour(-16); }),
+  EXPECT_EQ(Raised([] { TavroGraph::DefaultSeriesColour(-16); }),
             Runtime::ErrorNumber::InvalidProcedureCall);
 }

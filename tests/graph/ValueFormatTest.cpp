@@ -2,11 +2,11 @@
 
 #include "graph/model/GraphValueFormat.h"
 #include "runtime/Regional.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
 using Runtime::Variant;
+using TestSupport::Raised;
 
 namespace {
 
@@ -70,9 +70,9 @@ TEST(GraphValueFormat, GapsShowEmptyAndTextIsATypeError) {
   GraphValueFormat format;
   EXPECT_EQ(format.FormatValue(Variant(Runtime::Null)), "");
   EXPECT_EQ(format.FormatValue("12.5"), "12.50");
-  EXPECT_EQ(ErrorOf([&] { format.FormatValue("twelve"); }), Runtime::ErrorNumber::TypeMismatch);
-  EXPECT_EQ(ErrorOf([&] { format.FormatValue(Variant::Nothing()); }),
+  EXPECT_EQ(Raised([&] { format.FormatValue("twelve"); }), Runtime::ErrorNumber::TypeMismatch);
+  EXPECT_EQ(Raised([&] { format.FormatValue(Variant::Nothing()); }),
             Runtime::ErrorNumber::TypeMismatch);
   format.DigitsAfterDecimal(-2);
-  EXPECT_EQ(ErrorOf([&] { format.FormatValue(1.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([&] { format.FormatValue(1.0); }), Runtime::ErrorNumber::InvalidProcedureCall);
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "graph/model/GraphXAxis.h"
-#include "tests/graph/ErrorOf.h"
 #include "tests/graph/FakeGraph.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
 using GraphTest::FakeGraph;
+using TestSupport::Raised;
 
 TEST(GraphXAxis, NewAxisShowsTenPositionsFromTheFirst) {
   GraphXAxis axis;
@@ -73,7 +73,7 @@ TEST(GraphXAxis, WidthCoveringTheDataHidesTheScrollBarQuietly) {
 
 TEST(GraphXAxis, WidthWithoutAGraphIsStoredThenRaisesObjectNotSet) {
   GraphXAxis axis;
-  EXPECT_EQ(ErrorOf([&] { axis.Width(12); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { axis.Width(12); }), Runtime::ErrorNumber::ObjectNotSet);
   EXPECT_EQ(axis.Width(), 12);
 
   // The graph takes its pointer back when it lets go of its tree.
@@ -82,7 +82,7 @@ TEST(GraphXAxis, WidthWithoutAGraphIsStoredThenRaisesObjectNotSet) {
     FakeGraph graph;
     kept = graph.xAxis;
   }
-  EXPECT_EQ(ErrorOf([&] { kept->Width(5); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { kept->Width(5); }), Runtime::ErrorNumber::ObjectNotSet);
 }
 
 TEST(GraphXAxis, LabelEveryKeepsItsValueForZeroOrLess) {
@@ -98,6 +98,6 @@ TEST(GraphXAxis, PartsDroppedByTheOwnerRaiseObjectNotSet) {
   GraphXAxis axis;
   axis.Labels(nullptr);
   axis.Title(nullptr);
-  EXPECT_EQ(ErrorOf([&] { axis.Labels(); }), Runtime::ErrorNumber::ObjectNotSet);
-  EXPECT_EQ(ErrorOf([&] { axis.Title(); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { axis.Labels(); }), Runtime::ErrorNumber::ObjectNotSet);
+  EXPECT_EQ(Raised([&] { axis.Title(); }), Runtime::ErrorNumber::ObjectNotSet);
 }

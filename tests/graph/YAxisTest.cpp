@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "graph/model/GraphYAxis.h"
-#include "tests/graph/ErrorOf.h"
+#include "tests/support/Raised.h"
 
 using namespace Dravex;
-using GraphTest::ErrorOf;
+using TestSupport::Raised;
 
 namespace {
 
@@ -37,16 +37,16 @@ TEST(GraphYAxis, CreateDecimalsGivesTheDecimalsOfTheTickStep) {
     const char* decimals;
   };
   const Case cases[] = {
-      {0, 100, 5, "0"},         // step 20
-      {0, 5, 5, "0"},           // step 1
-      {0, 12.5f, 5, "0.0"},     // step 2.5
-      {0, 62.5f, 5, "0.0"},     // step 12.5
-      {0, 1, 4, "0.00"},        // step 0.25
-      {0, 0.5f, 5, "0.0"},      // step 0.1
-      {5, 5, 5, "0"},           // step 0
-      {0, 100, 4, "0"},         // step 25
-      {-1, 1, 8, "0.00"},       // step 0.25
-      {0, 1, 3, "0.00000000"},  // step 0.3333333
+      {0, 100, 5, "0"},        // step 20
+      {0, 5, 5, "0"},          // step 1
+      {0, 12.5f, 5, "0.0"},    // step 2.5
+      {0, 62.5f, 5, "0.0"},    // step 12.5
+      {0, 1, 4, "0.00"},       // step 0.25
+      {0, 0.5f, 5, "0.0"},     // step 0.1
+      {5, 5, 5, "0"},          // step 0
+      {0, 100, 4, "0"},        // step 25
+      {-1, 1, 8, "0.00"},      // step 0.25
+      {0, 1, 3, "0.0000000"},  // step 0.3333333
       {0, 0.001f, 4, "0.00000"},
   };
   for (const auto& c : cases) {
@@ -66,6 +66,6 @@ TEST(GraphYAxis, NoMajorTicksLeavesDecimalsAsTheyWere) {
   axis.Max(10);
   axis.Decimals("0.0");
   axis.MajorTicks(0);
-  EXPECT_EQ(ErrorOf([&] { axis.CreateDecimals(); }), Runtime::ErrorNumber::DivisionByZero);
+  EXPECT_EQ(Raised([&] { axis.CreateDecimals(); }), Runtime::ErrorNumber::DivisionByZero);
   EXPECT_EQ(axis.Decimals(), "0.0");
 }
