@@ -190,6 +190,11 @@ Variant WholePart(const Variant& v, double (*whole)(double)) {
 
 }  // namespace
 
+float ToSingle(double value) {
+  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) Raise(ErrorNumber::Overflow);
+  return static_cast<float>(value);
+}
+
 double RoundHalfEven(double value) {
   if (!std::isfinite(value)) return value;
   double whole = std::floor(value);
@@ -228,14 +233,7 @@ int32_t CLng(const Variant& v) {
 
 float CSng(const Variant& v) {
   if (v.Kind() == VarType::Single) return v.GetSingle();
-  const double d = ToDouble(v);
-  if (std::isnan(d) || std::fabs(d) > std::numeric_limits<float>::max()) {
-    // A value that rounds down to the largest Single still converts.
-    const float f = static_cast<float>(d);
-    if (std::isnan(d) || std::isinf(f)) Raise(ErrorNumber::Overflow);
-    return f;
-  }
-  return static_cast<float>(d);
+  return ToSingle(ToDouble(v));
 }
 
 double CDbl(const Variant& v) {

@@ -154,12 +154,6 @@ Variant WholeResult(Num kind, int64_t r) {
   }
 }
 
-Variant SingleResult(double r) {
-  const float f = static_cast<float>(r);
-  if (!std::isfinite(f)) Raise(ErrorNumber::Overflow);
-  return f;
-}
-
 Variant DoubleResult(double r) {
   if (!std::isfinite(r)) Raise(ErrorNumber::Overflow);
   return r;
@@ -167,7 +161,7 @@ Variant DoubleResult(double r) {
 
 Variant FloatResult(Num kind, double r) {
   switch (kind) {
-    case Num::Single: return SingleResult(r);
+    case Num::Single: return ToSingle(r);
     case Num::Date: return CDate(DoubleResult(r));  // checks the date range
     default: return DoubleResult(r);
   }
@@ -295,7 +289,7 @@ Variant operator/(const Variant& a, const Variant& b) {
   const double r = x.value / y.value;
   const auto narrow = [](Num k) { return k == Num::Byte || k == Num::Integer || k == Num::Single; };
   if ((x.kind == Num::Single || y.kind == Num::Single) && narrow(x.kind) && narrow(y.kind)) {
-    return SingleResult(r);
+    return ToSingle(r);
   }
   return DoubleResult(r);
 }

@@ -6,24 +6,14 @@
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Regional.h"
+#include "tests/runtime/VariantValues.h"
 #include "tests/support/Raised.h"
 
 using namespace Runtime;
 using TestSupport::Raised;
+using namespace VariantValues;
 
 namespace {
-
-Variant Int16(int n) {
-  return static_cast<int16_t>(n);
-}
-Variant Sng(float f) {
-  return f;
-}
-Variant Date(double serial) {
-  return DateTime{serial};
-}
-
-struct Thing : Object {};
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();

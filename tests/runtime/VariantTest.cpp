@@ -4,27 +4,14 @@
 #include <limits>
 
 #include "runtime/Variant.h"
+#include "tests/runtime/VariantValues.h"
 #include "tests/support/Raised.h"
 
 using namespace Runtime;
 using TestSupport::Raised;
+using namespace VariantValues;
 
 namespace {
-
-Variant Int16(int n) {
-  return static_cast<int16_t>(n);
-}
-Variant Byte(int n) {
-  return static_cast<uint8_t>(n);
-}
-Variant Sng(float f) {
-  return f;
-}
-Variant Date(double serial) {
-  return DateTime{serial};
-}
-
-struct Thing : Object {};
 
 using Binary = Variant (*)(const Variant&, const Variant&);
 
