@@ -1,0 +1,5 @@
+#include "graph/Dravex.h"
+
+extern "C" const char* DravexVersion() {
+  return DRAVEX_VERSION;
+}

@@ -1,0 +1,8 @@
+#include "graph/model/GraphControlLimit.h"
+
+namespace Dravex {
+
+GraphControlLimit::GraphControlLimit() = default;
+GraphControlLimit::~GraphControlLimit() = default;
+
+}  // namespace Dravex

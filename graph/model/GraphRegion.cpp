@@ -1,0 +1,8 @@
+#include "graph/model/GraphRegion.h"
+
+namespace Dravex {
+
+GraphRegion::GraphRegion() = default;
+GraphRegion::~GraphRegion() = default;
+
+}  // namespace Dravex

@@ -1,0 +1,21 @@
+#include "graph/model/GraphXAxisLabelCol.h"
+
+#include <memory>
+
+namespace Dravex {
+
+GraphXAxisLabelCol::GraphXAxisLabelCol() = default;
+GraphXAxisLabelCol::~GraphXAxisLabelCol() = default;
+
+void GraphXAxisLabelCol::Add(std::string label, Runtime::Variant value, const std::string& key) {
+  auto item = std::make_shared<GraphXAxisLabel>();
+  item->Label(std::move(label));
+  item->Value(std::move(value));
+  Append(std::move(item), key);
+}
+
+void GraphXAxisLabelCol::Clear() {
+  while (Count() >= 1) Remove(1);
+}
+
+}  // namespace Dravex
