@@ -14,7 +14,7 @@ enum class PictureType { None = 0, Bitmap = 1, Icon = 3 };
 // which never change once made. Sizes are in pixels. Qt-free so that drawing code
 // outside the Qt layer can hold and pass pictures.
 class TAVRO_PLATFORM_GUI_API Picture {
-public:
+ public:
   Picture();  // no picture
   ~Picture();
   Picture(const Picture&);
@@ -42,7 +42,7 @@ public:
   explicit Picture(std::shared_ptr<const Data> data);
   const std::shared_ptr<const Data>& Pixels() const { return data_; }
 
-private:
+ private:
   std::shared_ptr<const Data> data_;
 };
 

@@ -18,7 +18,7 @@ namespace ScaleModes {
 inline constexpr int User = 0;  // set through ScaleLeft, ScaleTop, ScaleWidth, ScaleHeight
 inline constexpr int Twips = 1;
 inline constexpr int Points = 2;
-inline constexpr int Pixels = 3;  // device pixels: screen pixels, or the printer's dots
+inline constexpr int Pixels = 3;    // device pixels: screen pixels, or the printer's dots
 inline constexpr int Himetric = 8;  // hundredths of a millimetre (conversions only)
 }  // namespace ScaleModes
 
@@ -46,8 +46,8 @@ inline constexpr int DiagonalCross = 7;
 // Raster operations of PaintPicture.
 namespace RasterOps {
 inline constexpr std::uint32_t SourceCopy = 0x00CC0020;
-inline constexpr std::uint32_t SourceAnd = 0x008800C6;  // source AND destination
-inline constexpr std::uint32_t SourcePaint = 0x00EE0086;  // source OR destination
+inline constexpr std::uint32_t SourceAnd = 0x008800C6;     // source AND destination
+inline constexpr std::uint32_t SourcePaint = 0x00EE0086;   // source OR destination
 inline constexpr std::uint32_t SourceInvert = 0x00660046;  // source XOR destination
 }  // namespace RasterOps
 
@@ -58,7 +58,7 @@ inline constexpr int Centre = 1;
 inline constexpr int Right = 2;
 inline constexpr int Top = 0;
 inline constexpr int VerticalCentre = 4;  // single-line texts only
-inline constexpr int Bottom = 8;  // single-line texts only
+inline constexpr int Bottom = 8;          // single-line texts only
 inline constexpr int WordBreak = 16;
 inline constexpr int SingleLine = 32;
 }  // namespace TextFlags
@@ -83,7 +83,7 @@ struct SurfaceFont {
 // Windows-1252. The state (colours, styles, font, position, scale) lives here;
 // the implementations draw.
 class TAVRO_PLATFORM_GUI_API Surface {
-public:
+ public:
   virtual ~Surface();
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
@@ -105,7 +105,7 @@ public:
   // Each of these makes the scale a user scale (ScaleMode 0).
   void SetScaleLeft(double value);
   void SetScaleTop(double value);
-  void SetScaleWidth(double value);  // 0 raises error 380
+  void SetScaleWidth(double value);   // 0 raises error 380
   void SetScaleHeight(double value);  // 0 raises error 380
   // User scale with (x1, y1) at the top-left and (x2, y2) at the bottom-right corner.
   void Scale(double x1, double y1, double x2, double y2);
@@ -220,7 +220,7 @@ public:
   bool FontStrikethru() const { return font_.Strikethru; }
   void SetFontStrikethru(bool on);
 
-protected:
+ protected:
   explicit Surface(SurfaceKind kind);
 
   // The device: size in device pixels and resolution in pixels per inch.
@@ -264,8 +264,9 @@ protected:
 
   [[noreturn]] static void NotSupported();
 
-private:
-  void SetFontPart(bool SurfaceFont::* part, bool on);
+ private:
+  void PrintText(std::string_view text, bool endLine);
+  void SetFontPart(bool SurfaceFont::*part, bool on);
 
   SurfaceKind kind_;
   int scaleMode_ = ScaleModes::Pixels;

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/gui/PrinterSurface.h"
+#include "tests/platform_gui/RaisedError.h"
+#include "tests/support/TempDir.h"
+
+using namespace Platform;
+
+TEST(PrinterSurface, PrintsToAReadablePdf) {
+  TestSupport::TempDir dir;
+  const char* binary = std::getenv("TAVRO_TEST_BINARY_DIR");
+  // Kept in the build folder so that a person can look at it.
+  const std::filesystem::path pdf =
+      std::filesystem::path(binary != nullptr ? binary : dir.Path().c_str()) /
+      "PlatformGuiTests-print.pdf";
+  std::filesystem::remove(pdf);
+  {
+    PrinterSurface printer(pdf.string());
+    printer.SetOrientation(2);
+    EXPECT_EQ(printer.Orientation(), 2);
+    EXPECT_EQ(printer.TypeName(), "Printer");
+    EXPECT_GT(printer.ScaleWidth(), printer.ScaleHeight());
+    const double w = printer.ScaleWidth(), h = printer.ScaleHeight();
+    const double u = w / 150;
+    EXPECT_FALSE(printer.JobOpen());
+    printer.Line(u, u, w - u, h - u, 0x02E0E0E0, LineShape::FilledBox);
+    EXPECT_TRUE(printer.JobOpen());
+    printer.SetDrawWidth(3);
+    printer.Line(10 * u, 10 * u, w - 10 * u, h - 10 * u, 0xFF0000, LineShape::Box);
+    printer.Line(10 * u, h - 10 * u, w - 10 * u, 10 * u, 0x0000FF);
+    printer.Circle(w / 2, h / 2, 10 * u, 0x008000);
+    printer.SetFontName("Arial");
+    printer.SetFontSize(24);
+    printer.SetCurrentX(12 * u);
+    printer.SetCurrentY(12 * u);
+    printer.Print("Printed ");
+    printer.SetFontBold(true);
+    printer.PrintLine("chart title");
+    EXPECT_DOUBLE_EQ(printer.CurrentX(), 0);
+    printer.SetFontBold(false);
+    printer.SetFontSize(14);
+    printer.DrawRotatedText("Rotated 90", 900, 12 * u, h / 2 + 20 * u);
+    printer.DrawRotatedText("Rotated 45", 450, w / 2, h / 2);
+    EXPECT_EQ(printer.Point(10, 10), -1);
+    EXPECT_EQ(RaisedError([&] { printer.Cls(); }), 438);
+    EXPECT_EQ(RaisedError([&] { printer.Image(); }), 438);
+    EXPECT_EQ(RaisedError([&] { printer.SetOrientation(3); }), 380);
+    EXPECT_TRUE(printer.JobOpen());  // the painter stays open until the job ends
+    printer.EndDoc();
+    EXPECT_FALSE(printer.JobOpen());
+  }
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  std::ifstream in(pdf, std::ios::binary);
+  std::string head(5, '\0');
+  in.read(head.data(), 5);
+  EXPECT_EQ(head, "%PDF-");
+  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+TEST(PrinterSurface, AnUnwritableFileIsAPrinterError) {
+  PrinterSurface printer("/no/such/folder/out.pdf");
+  EXPECT_EQ(RaisedError([&] { printer.Line(0, 0, 10, 10); }), 482);
+  printer.EndDoc();
+}
