@@ -26,7 +26,7 @@ struct ProfileSection {
   std::vector<ProfileEntry> Entries;
 };
 
-struct ProfileDocument {
+struct TAVRO_PLATFORM_API ProfileDocument {
   std::vector<ProfileSection> Sections;
 
   // The first entry of key in the section, or nullptr.

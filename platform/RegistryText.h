@@ -56,7 +56,7 @@ TAVRO_PLATFORM_API std::vector<uint8_t> NumberData(uint32_t number);
 // The number that up to four bytes of data hold, least significant first.
 TAVRO_PLATFORM_API uint32_t NumberOf(const std::vector<uint8_t>& data);
 
-struct RegistryKey {
+struct TAVRO_PLATFORM_API RegistryKey {
   // One line of the key: a value, or a line kept as it was written (a
   // comment, or a damaged line, so that nobody's text is lost on a rewrite).
   struct Entry {
@@ -71,7 +71,7 @@ struct RegistryKey {
   RegValue* Find(std::string_view name);
 };
 
-struct RegistryDocument {
+struct TAVRO_PLATFORM_API RegistryDocument {
   std::vector<std::string> Leading;  // comment or damaged lines before the first key
   std::vector<RegistryKey> Keys;
   std::vector<std::string> Problems;  // one text for each damaged line
