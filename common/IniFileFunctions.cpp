@@ -23,11 +23,12 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
       // No file, no write: the test below finds it missing.
     }
   }
-  if (FileExists(fileName, 0)) Platform::WriteProfileString(fileName, section, key, Runtime::CStr(value));
+  if (FileExists(fileName, 0))
+    Platform::WriteProfileString(fileName, section, key, Runtime::CStr(value));
 }
 
-std::string ReadIniString(const std::string& fileName, const std::string& section, const std::string& key,
-                          const std::string& defaultValue) {
+std::string ReadIniString(const std::string& fileName, const std::string& section,
+                          const std::string& key, const std::string& defaultValue) {
   if (!FileExists(fileName, 0)) return defaultValue;
   return Platform::ReadProfileString(fileName, section, key, defaultValue);
 }

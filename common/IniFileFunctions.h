@@ -22,8 +22,8 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
                     const Runtime::Variant& value);
 
 // The key's text, whole however long, or defaultValue.
-std::string ReadIniString(const std::string& fileName, const std::string& section, const std::string& key,
-                          const std::string& defaultValue);
+std::string ReadIniString(const std::string& fileName, const std::string& section,
+                          const std::string& key, const std::string& defaultValue);
 
 // A new collection (no keys) of the section's lines, "key=value", in file order.
 Runtime::CollectionRef ReadIniSection(const std::string& fileName, const std::string& section);

@@ -15,8 +15,10 @@ constexpr int32_t kNumber = 4;
 class MachineKey {
  public:
   MachineKey(const std::string& path, bool create) {
-    result_ = create ? Platform::RegCreateKey(Platform::MachineRoot, path, Platform::RegAccess::Write, key_)
-                     : Platform::RegOpenKey(Platform::MachineRoot, path, Platform::RegAccess::Read, key_);
+    result_ =
+        create
+            ? Platform::RegCreateKey(Platform::MachineRoot, path, Platform::RegAccess::Write, key_)
+            : Platform::RegOpenKey(Platform::MachineRoot, path, Platform::RegAccess::Read, key_);
   }
   ~MachineKey() {
     if (IsOpen()) Platform::RegCloseKey(key_);
@@ -50,8 +52,8 @@ std::vector<uint8_t> BytesOf(const Runtime::Variant& value) {
 
 }  // namespace
 
-Runtime::Variant GetRegSetting(const std::string& app, const std::string& section, const std::string& key,
-                               const Runtime::Variant& defaultValue) {
+Runtime::Variant GetRegSetting(const std::string& app, const std::string& section,
+                               const std::string& key, const Runtime::Variant& defaultValue) {
   Runtime::Variant result = ReadRegValue(BuildKeyPath(app, section), key);
   return IsEmptyText(result) ? defaultValue : result;
 }
@@ -75,8 +77,8 @@ Runtime::Variant ReadRegValue(const std::string& keyPath, const std::string& val
   return result;
 }
 
-void WriteRegValue(const std::string& keyPath, const std::string& valueName, const Runtime::Variant& value,
-                   int32_t valueType) {
+void WriteRegValue(const std::string& keyPath, const std::string& valueName,
+                   const Runtime::Variant& value, int32_t valueType) {
   const MachineKey key(keyPath, true);
   if (key.IsOpen()) SetRegValue(key.Handle(), valueName, valueType, value);
 }
@@ -97,22 +99,20 @@ int32_t SetRegValue(int32_t keyHandle, const std::string& valueName, int32_t val
 int32_t QueryRegValue(int32_t keyHandle, const std::string& valueName, Runtime::Variant& result) {
   uint32_t type = 0;
   std::vector<uint8_t> data;
-  const int32_t rc = Platform::RegQueryValue(static_cast<Platform::RegKey>(keyHandle), valueName, type, data);
+  const int32_t rc =
+      Platform::RegQueryValue(static_cast<Platform::RegKey>(keyHandle), valueName, type, data);
   if (rc != Platform::RegResult::Success) return rc;
   switch (type) {
     case kText:
       // The text without its terminating NUL; a value without even that holds nothing to read.
       if (!data.empty()) result = std::string(data.begin(), data.end() - 1);
       return rc;
-    case kBytes:
-      result = Runtime::Variant(std::move(data));
-      return rc;
+    case kBytes: result = Runtime::Variant(std::move(data)); return rc;
     case kNumber:
       if (data.size() > 4) return Platform::RegResult::MoreData;
       result = static_cast<int32_t>(Platform::NumberOf(data));
       return rc;
-    default:
-      return -1;
+    default: return -1;
   }
 }
 

@@ -13,8 +13,8 @@ namespace Common {
 
 // The stored value (text, a Long, or a byte array), or defaultValue when the key or
 // the value is missing or holds an empty text.
-Runtime::Variant GetRegSetting(const std::string& app, const std::string& section, const std::string& key,
-                               const Runtime::Variant& defaultValue);
+Runtime::Variant GetRegSetting(const std::string& app, const std::string& section,
+                               const std::string& key, const Runtime::Variant& defaultValue);
 
 // Stores value: as a 32-bit number (rounded, halves to even) when it reads as a
 // number, else as text. The key is made when missing. A failed write is not
@@ -32,8 +32,8 @@ Runtime::Variant ReadRegValue(const std::string& keyPath, const std::string& val
 
 // Writes the value with the type valueType (1 text, 3 bytes, 4 number) into the
 // key, made when missing. The result of the write is dropped.
-void WriteRegValue(const std::string& keyPath, const std::string& valueName, const Runtime::Variant& value,
-                   int32_t valueType);
+void WriteRegValue(const std::string& keyPath, const std::string& valueName,
+                   const Runtime::Variant& value, int32_t valueType);
 
 // Writes one value into an open key: type 1 as text, 3 as bytes, 4 as a 32-bit
 // number; any other type writes nothing and answers 0. The store's result.

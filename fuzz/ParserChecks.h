@@ -72,13 +72,16 @@ inline std::string CheckRegistryText(std::string_view data) {
     if (static_cast<unsigned char>(c) < 0x20) c = '_';
   }
   Platform::RegistryKey& key = again.Make("Software\\Fuzz\\" + level);
-  key.Entries.push_back({true, Platform::RegValue{bytes, Platform::RegType::Text, Platform::TextData(bytes)}, {}});
-  Platform::RegistryDocument third = Platform::ParseRegistryText(Platform::FormatRegistryText(again));
+  key.Entries.push_back(
+      {true, Platform::RegValue{bytes, Platform::RegType::Text, Platform::TextData(bytes)}, {}});
+  Platform::RegistryDocument third =
+      Platform::ParseRegistryText(Platform::FormatRegistryText(again));
   Platform::RegistryKey* found = third.Find(key.Path);
   if (found == nullptr) return "a new key was lost";
   bool seen = false;
   for (const auto& entry : found->Entries) {
-    if (entry.IsValue && Runtime::EqualsNoCase(entry.Value.Name, bytes)) seen = entry.Value.Data == Platform::TextData(bytes);
+    if (entry.IsValue && Runtime::EqualsNoCase(entry.Value.Name, bytes))
+      seen = entry.Value.Data == Platform::TextData(bytes);
   }
   return seen ? std::string() : "a new value does not read back";
 }

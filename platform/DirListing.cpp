@@ -20,11 +20,14 @@ std::shared_ptr<DirListing>& CurrentListing() {
 
 bool Wanted(int32_t entryAttributes, int32_t mask) {
   if (entryAttributes < 0) return false;
-  constexpr int32_t special = FileAttribute::Hidden | FileAttribute::System | FileAttribute::Directory;
+  constexpr int32_t special =
+      FileAttribute::Hidden | FileAttribute::System | FileAttribute::Directory;
   return (entryAttributes & special & ~mask) == 0;
 }
 
-bool HasWildcard(std::string_view s) { return s.find_first_of("*?") != std::string_view::npos; }
+bool HasWildcard(std::string_view s) {
+  return s.find_first_of("*?") != std::string_view::npos;
+}
 
 }  // namespace
 
@@ -32,9 +35,11 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   names_.clear();
   next_ = 0;
   started_ = true;
-  if (pattern.find('\0') != std::string_view::npos) Runtime::Raise(Runtime::ErrorNumber::BadFileNameOrNumber, "Dir");
+  if (pattern.find('\0') != std::string_view::npos)
+    Runtime::Raise(Runtime::ErrorNumber::BadFileNameOrNumber, "Dir");
   const size_t slash = pattern.rfind('/');
-  const std::string_view folder = slash == std::string_view::npos ? std::string_view() : pattern.substr(0, slash + 1);
+  const std::string_view folder =
+      slash == std::string_view::npos ? std::string_view() : pattern.substr(0, slash + 1);
   std::string_view name = slash == std::string_view::npos ? pattern : pattern.substr(slash + 1);
   if (HasWildcard(folder)) Runtime::Raise(Runtime::ErrorNumber::BadFileNameOrNumber, "Dir");
   if (name.empty()) name = "*";
@@ -43,8 +48,10 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   if (!HasWildcard(name)) {
     // One entry: found directly, without reading the folder.
     const std::string resolved = ResolvePath(std::string(folder) + std::string(name));
-    const std::string onDisk = resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
-    if (Wanted(EntryAttributes(nativeFolder, onDisk), attributes)) names_.push_back(SystemPath(onDisk));
+    const std::string onDisk =
+        resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
+    if (Wanted(EntryAttributes(nativeFolder, onDisk), attributes))
+      names_.push_back(SystemPath(onDisk));
     return Next();
   }
 
@@ -58,7 +65,8 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     const bool dots = nativeName == "." || nativeName == "..";
     const int32_t entryAttributes =
         dots ? FileAttribute::Directory : EntryAttributes(nativeFolder, nativeName);
-    if (Wanted(entryAttributes, attributes)) found.emplace_back(Runtime::FoldCase(systemName), systemName);
+    if (Wanted(entryAttributes, attributes))
+      found.emplace_back(Runtime::FoldCase(systemName), systemName);
   }
   closedir(dir);
   std::sort(found.begin(), found.end());
@@ -86,6 +94,8 @@ std::string Dir() {
 
 DirListingGuard::DirListingGuard() : saved_(CurrentListing()) {}
 
-DirListingGuard::~DirListingGuard() { CurrentListing() = std::move(saved_); }
+DirListingGuard::~DirListingGuard() {
+  CurrentListing() = std::move(saved_);
+}
 
 }  // namespace Platform

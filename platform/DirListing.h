@@ -21,7 +21,7 @@ namespace Platform {
 // listing with Directory also hands out files. A pattern whose last level has
 // no wildcard names one entry; an empty last level lists the whole folder.
 class TAVRO_PLATFORM_API DirListing {
-public:
+ public:
   // Takes the snapshot and hands out its first name, "" when there is none. A
   // missing folder lists nothing; a wildcard in a folder level raises error 52.
   std::string Start(std::string_view pattern, int32_t attributes = 0);
@@ -30,7 +30,7 @@ public:
   bool Started() const { return started_; }
   const std::vector<std::string>& Names() const { return names_; }
 
-private:
+ private:
   std::vector<std::string> names_;
   size_t next_ = 0;
   bool started_ = false;
@@ -48,13 +48,13 @@ TAVRO_PLATFORM_API std::string Dir();
 // ends, the listing in progress before it is the current one again, at the
 // name it had reached.
 class TAVRO_PLATFORM_API DirListingGuard {
-public:
+ public:
   DirListingGuard();
   ~DirListingGuard();
   DirListingGuard(const DirListingGuard&) = delete;
   DirListingGuard& operator=(const DirListingGuard&) = delete;
 
-private:
+ private:
   std::shared_ptr<DirListing> saved_;
 };
 

@@ -15,7 +15,7 @@ namespace Platform {
 namespace {
 
 bool Exists(const std::string& native) {
-  struct stat st{};
+  struct stat st {};
   return stat(native.c_str(), &st) == 0;
 }
 
@@ -66,13 +66,14 @@ bool Glob(std::string_view name, std::string_view pattern) {
 }  // namespace
 
 int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName) {
-  struct stat st{};
+  struct stat st {};
   if (stat(Join(nativeFolder, nativeName).c_str(), &st) != 0) return -1;
   if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) return -1;
   int32_t attributes = FileAttribute::Normal;
   if (S_ISDIR(st.st_mode)) attributes |= FileAttribute::Directory;
   if ((st.st_mode & 0222) == 0) attributes |= FileAttribute::ReadOnly;
-  if (nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..") attributes |= FileAttribute::Hidden;
+  if (nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..")
+    attributes |= FileAttribute::Hidden;
   return attributes;
 }
 
@@ -114,15 +115,17 @@ std::string ResolvePath(std::string_view path) {
   return current;
 }
 
-bool PathExists(std::string_view path) { return !path.empty() && Exists(ResolvePath(path)); }
+bool PathExists(std::string_view path) {
+  return !path.empty() && Exists(ResolvePath(path));
+}
 
 bool IsFolder(std::string_view path) {
-  struct stat st{};
+  struct stat st {};
   return !path.empty() && stat(ResolvePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool IsFile(std::string_view path) {
-  struct stat st{};
+  struct stat st {};
   return !path.empty() && stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -130,15 +133,17 @@ int32_t GetAttr(std::string_view path) {
   std::string native = ResolvePath(path);
   while (native.size() > 1 && native.back() == '/') native.pop_back();
   const size_t slash = native.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : native.substr(0, slash == 0 ? 1 : slash);
-  const int32_t attributes = native.empty() ? -1 : EntryAttributes(folder, native.substr(slash + 1));
+  const std::string folder =
+      slash == std::string::npos ? "" : native.substr(0, slash == 0 ? 1 : slash);
+  const int32_t attributes =
+      native.empty() ? -1 : EntryAttributes(folder, native.substr(slash + 1));
   if (attributes < 0) Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "GetAttr");
   return attributes;
 }
 
 int64_t FileLen(std::string_view path) {
   const std::string native = ResolvePath(path);
-  struct stat st{};
+  struct stat st {};
   if (native.empty() || stat(native.c_str(), &st) != 0) {
     Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "FileLen");
   }
@@ -148,7 +153,8 @@ int64_t FileLen(std::string_view path) {
 void MakeFolder(std::string_view path) {
   const std::string native = ResolvePath(path);
   if (native.empty() || mkdir(native.c_str(), 0777) != 0) {
-    Runtime::Raise(errno == ENOENT ? Runtime::ErrorNumber::PathNotFound : Runtime::ErrorNumber::PathFileAccessError,
+    Runtime::Raise(errno == ENOENT ? Runtime::ErrorNumber::PathNotFound
+                                   : Runtime::ErrorNumber::PathFileAccessError,
                    "MkDir");
   }
 }

@@ -52,10 +52,16 @@ std::string StateFolder() {
   return SystemPath(base + "tavro/");
 }
 
-std::string LogFolder() { return StateFolder() + "Log/"; }
+std::string LogFolder() {
+  return StateFolder() + "Log/";
+}
 
-std::string NativePath(std::string_view systemPath) { return Runtime::Cp1252ToUtf8(systemPath); }
+std::string NativePath(std::string_view systemPath) {
+  return Runtime::Cp1252ToUtf8(systemPath);
+}
 
-std::string SystemPath(std::string_view nativePath) { return Runtime::Utf8ToCp1252(nativePath); }
+std::string SystemPath(std::string_view nativePath) {
+  return Runtime::Utf8ToCp1252(nativePath);
+}
 
 }  // namespace Platform

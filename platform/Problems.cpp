@@ -22,7 +22,8 @@ void AppendToProblemLog(const std::string& line) {
   const std::string folder = NativePath(StateFolder());
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const int fd = open((folder + "Problems.Log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const int fd =
+      open((folder + "Problems.Log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) return;
   const char* data = line.data();
   size_t left = line.size();

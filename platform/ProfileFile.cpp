@@ -17,7 +17,8 @@ ProfileDocument Load(std::string_view path) {
 }
 
 std::string_view Unquoted(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
     return value.substr(1, value.size() - 2);
   }
   return value;
@@ -39,7 +40,8 @@ int32_t LeadingInteger(std::string_view s) {
       value = value * 16 + static_cast<uint32_t>(d);
     }
   } else {
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) value = value * 10 + static_cast<uint32_t>(s[i] - '0');
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+      value = value * 10 + static_cast<uint32_t>(s[i] - '0');
   }
   return static_cast<int32_t>(negative ? 0u - value : value);
 }

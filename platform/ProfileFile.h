@@ -23,7 +23,8 @@ TAVRO_PLATFORM_API int32_t ReadProfileInt(std::string_view path, std::string_vie
 // The key's value, without a pair of matching quotes (" or ') around it;
 // defaultValue when the key is missing.
 TAVRO_PLATFORM_API std::string ReadProfileString(std::string_view path, std::string_view section,
-                                                 std::string_view key, std::string_view defaultValue);
+                                                 std::string_view key,
+                                                 std::string_view defaultValue);
 
 // The section's lines ("key=value"), in file order.
 TAVRO_PLATFORM_API std::vector<std::string> ReadProfileSection(std::string_view path,

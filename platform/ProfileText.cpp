@@ -19,9 +19,9 @@ std::string_view Trim(std::string_view s) {
 enum class LineKind { Blank, Comment, Section, Entry, Outside };
 
 struct Line {
-  size_t Start = 0;     // offset of the line's first byte
-  size_t End = 0;       // offset just past its content (before the line break)
-  size_t Next = 0;      // offset of the next line
+  size_t Start = 0;  // offset of the line's first byte
+  size_t End = 0;    // offset just past its content (before the line break)
+  size_t Next = 0;   // offset of the next line
   LineKind Kind = LineKind::Blank;
   std::string_view Name;   // section name or key
   std::string_view Value;  // entry value
@@ -30,7 +30,7 @@ struct Line {
 
 // Walks a text line by line.
 class LineReader {
-public:
+ public:
   explicit LineReader(std::string_view text) : text_(text) {}
 
   bool Read(Line& line) {
@@ -45,7 +45,7 @@ public:
     return true;
   }
 
-private:
+ private:
   void Classify(std::string_view t, Line& line) {
     line.Name = {};
     line.Value = {};
@@ -57,7 +57,8 @@ private:
     } else if (t[0] == '[') {
       line.Kind = LineKind::Section;
       const size_t close = t.find(']');
-      line.Name = Trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+      line.Name =
+          Trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
       inSection_ = true;
     } else if (!inSection_) {
       line.Kind = LineKind::Outside;
@@ -101,7 +102,8 @@ ProfileDocument ParseProfileText(std::string_view text) {
       if (added) doc.Sections.push_back(ProfileSection{std::string(line.Name), {}});
       current = &doc.Sections[it->second];
     } else if (line.Kind == LineKind::Entry && current != nullptr) {
-      current->Entries.push_back(ProfileEntry{std::string(line.Name), std::string(line.Value), line.HasValue});
+      current->Entries.push_back(
+          ProfileEntry{std::string(line.Name), std::string(line.Value), line.HasValue});
     }
   }
   return doc;
@@ -135,9 +137,9 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   const std::string_view wantedKey = Trim(key);
   const std::string newValue = Flatten(Trim(value));
   const size_t firstLf = text.find('\n');
-  const std::string eol = (firstLf != std::string_view::npos && (firstLf == 0 || text[firstLf - 1] != '\r'))
-                              ? "\n"
-                              : "\r\n";
+  const std::string eol =
+      (firstLf != std::string_view::npos && (firstLf == 0 || text[firstLf - 1] != '\r')) ? "\n"
+                                                                                         : "\r\n";
 
   LineReader reader(text);
   Line line;

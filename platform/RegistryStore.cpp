@@ -34,14 +34,17 @@ std::map<std::string, StoreFile> files;  // by native path
 std::unordered_map<RegKey, Handle> handles;
 RegKey nextHandle = 0x100;
 
-bool IsRoot(RegKey key) { return key == UserRoot || key == MachineRoot; }
+bool IsRoot(RegKey key) {
+  return key == UserRoot || key == MachineRoot;
+}
 
 std::string Describe(const std::string& path, int error) {
   return "settings file " + SystemPath(path) + ": " + std::strerror(error);
 }
 
 void ReportParseProblems(const std::string& path, const RegistryDocument& doc) {
-  for (const auto& problem : doc.Problems) ReportProblem("settings file " + SystemPath(path) + ", " + problem);
+  for (const auto& problem : doc.Problems)
+    ReportProblem("settings file " + SystemPath(path) + ", " + problem);
 }
 
 // Brings the cached copy of a root's file up to date.
@@ -58,7 +61,8 @@ StoreFile& Current(RegKey root) {
   }
   std::string text;
   if (const int rc = ReadWholeFile(path, text); rc != 0) {
-    if (rc != ENOENT) ReportProblem(Describe(path, rc) + " (cannot be read; its settings are not available)");
+    if (rc != ENOENT)
+      ReportProblem(Describe(path, rc) + " (cannot be read; its settings are not available)");
     if (rc == ENOENT) file.Document = {};
     return file;
   }
@@ -80,7 +84,8 @@ int32_t Modify(RegKey root, const std::function<int32_t(RegistryDocument&)>& cha
   }
   const FileLock lock(path + ".lock");
   if (lock.Error() != 0) {
-    ReportProblem(Describe(path + ".lock", lock.Error()) + " (cannot be locked; settings are not saved)");
+    ReportProblem(Describe(path + ".lock", lock.Error()) +
+                  " (cannot be locked; settings are not saved)");
     return RegResult::AccessDenied;
   }
   std::string text;
@@ -181,7 +186,8 @@ int32_t RegCreateKey(RegKey parent, std::string_view subKey, uint32_t access, Re
   return RegResult::Success;
 }
 
-int32_t RegQueryValue(RegKey key, std::string_view name, uint32_t& type, std::vector<uint8_t>& data) {
+int32_t RegQueryValue(RegKey key, std::string_view name, uint32_t& type,
+                      std::vector<uint8_t>& data) {
   const std::lock_guard lock(mutex);
   const Handle* handle = Lookup(key);
   if (handle == nullptr) return RegResult::InvalidHandle;
@@ -194,7 +200,8 @@ int32_t RegQueryValue(RegKey key, std::string_view name, uint32_t& type, std::ve
   return RegResult::Success;
 }
 
-int32_t RegSetValue(RegKey key, std::string_view name, uint32_t type, const std::vector<uint8_t>& data) {
+int32_t RegSetValue(RegKey key, std::string_view name, uint32_t type,
+                    const std::vector<uint8_t>& data) {
   const std::lock_guard lock(mutex);
   const Handle* handle = Lookup(key);
   if (handle == nullptr) return RegResult::InvalidHandle;

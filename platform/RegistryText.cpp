@@ -75,11 +75,26 @@ bool ReadQuoted(std::string_view s, std::string& out, std::string_view& rest) {
     if (c == '\\' && i + 1 < s.size()) {
       const char e = s[i + 1];
       switch (e) {
-        case '\\': out += '\\'; i += 2; continue;
-        case '"': out += '"'; i += 2; continue;
-        case 't': out += '\t'; i += 2; continue;
-        case 'n': out += '\n'; i += 2; continue;
-        case 'r': out += '\r'; i += 2; continue;
+        case '\\':
+          out += '\\';
+          i += 2;
+          continue;
+        case '"':
+          out += '"';
+          i += 2;
+          continue;
+        case 't':
+          out += '\t';
+          i += 2;
+          continue;
+        case 'n':
+          out += '\n';
+          i += 2;
+          continue;
+        case 'r':
+          out += '\r';
+          i += 2;
+          continue;
         case 'x':
           if (i + 3 < s.size() && HexDigit(s[i + 2]) >= 0 && HexDigit(s[i + 3]) >= 0) {
             out += static_cast<char>(HexDigit(s[i + 2]) * 16 + HexDigit(s[i + 3]));
@@ -289,8 +304,8 @@ std::vector<uint8_t> TextData(std::string_view text) {
 }
 
 std::vector<uint8_t> NumberData(uint32_t number) {
-  return {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8), static_cast<uint8_t>(number >> 16),
-          static_cast<uint8_t>(number >> 24)};
+  return {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8),
+          static_cast<uint8_t>(number >> 16), static_cast<uint8_t>(number >> 24)};
 }
 
 uint32_t NumberOf(const std::vector<uint8_t>& data) {

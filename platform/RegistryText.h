@@ -85,7 +85,7 @@ struct TAVRO_PLATFORM_API RegistryDocument {
   // True when the key or a key below it is present.
   bool Exists(std::string_view path) const;
 
-private:
+ private:
   size_t* Lookup(std::string_view path) const;
   // Folded path -> position in Keys; rebuilt when Keys changed in size.
   mutable std::unordered_map<std::string, size_t> index_;

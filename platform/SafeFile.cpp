@@ -39,7 +39,7 @@ int ReadWholeFile(const std::string& path, std::string& content) {
   content.clear();
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno;
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     close(fd);
     return EISDIR;
@@ -64,12 +64,12 @@ int ReadWholeFile(const std::string& path, std::string& content) {
 int ReplaceFile(const std::string& path, const std::string& content) {
   const std::string folder = FolderOf(path);
   const size_t slash = path.rfind('/');
-  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." +
-                     path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+                     "." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
   const int fd = mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return errno;
 
-  struct stat old{};
+  struct stat old {};
   mode_t mode = 0644;
   if (stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
   int rc = WriteAll(fd, content);
@@ -91,7 +91,7 @@ int ReplaceFile(const std::string& path, const std::string& content) {
 
 FileIdentity IdentityOf(const std::string& path) {
   FileIdentity id;
-  struct stat st{};
+  struct stat st {};
   if (stat(path.c_str(), &st) != 0) return id;
   id.Exists = true;
   id.Device = st.st_dev;

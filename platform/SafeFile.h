@@ -39,7 +39,7 @@ FileIdentity IdentityOf(const std::string& path);
 // the object's lifetime. Every writer of a settings file takes it, so writers
 // in different processes follow one another.
 class FileLock {
-public:
+ public:
   explicit FileLock(const std::string& lockPath);
   ~FileLock();
   FileLock(const FileLock&) = delete;
@@ -47,7 +47,7 @@ public:
   // 0 when the lock is held, else the errno of the failure.
   int Error() const { return error_; }
 
-private:
+ private:
   int fd_ = -1;
   int error_ = 0;
 };

@@ -23,7 +23,7 @@ std::optional<std::string> TextOf(uint32_t type, const std::vector<uint8_t>& dat
 
 // An open key that closes itself.
 class OpenKey {
-public:
+ public:
   OpenKey(std::string_view path, bool create) {
     result_ = create ? RegCreateKey(UserRoot, path, RegAccess::All, key_)
                      : RegOpenKey(UserRoot, path, RegAccess::All, key_);
@@ -36,7 +36,7 @@ public:
   bool IsOpen() const { return result_ == RegResult::Success; }
   RegKey Key() const { return key_; }
 
-private:
+ private:
   RegKey key_ = 0;
   int32_t result_ = RegResult::NotFound;
 };
@@ -57,7 +57,8 @@ std::string GetSetting(std::string_view application, std::string_view section, s
   if (!open.IsOpen()) return std::string(defaultValue);
   uint32_t type = 0;
   std::vector<uint8_t> data;
-  if (RegQueryValue(open.Key(), key, type, data) != RegResult::Success) return std::string(defaultValue);
+  if (RegQueryValue(open.Key(), key, type, data) != RegResult::Success)
+    return std::string(defaultValue);
   return TextOf(type, data).value_or(std::string(defaultValue));
 }
 
@@ -78,7 +79,7 @@ void DeleteSetting(std::string_view application, std::string_view section, std::
 }
 
 std::vector<std::pair<std::string, std::string>> GetAllSettings(std::string_view application,
-                                                                 std::string_view section) {
+                                                                std::string_view section) {
   std::vector<std::pair<std::string, std::string>> settings;
   const OpenKey open(SettingsKeyPath(application, section), false);
   if (!open.IsOpen()) return settings;

@@ -16,7 +16,8 @@ namespace Platform {
 // case. A failed write is reported once (Problems.h) and not raised.
 
 // The key path of an application's section.
-TAVRO_PLATFORM_API std::string SettingsKeyPath(std::string_view application, std::string_view section);
+TAVRO_PLATFORM_API std::string SettingsKeyPath(std::string_view application,
+                                               std::string_view section);
 
 // The stored text, or defaultValue when the key is missing. A value stored as a
 // number (for example by a script) reads as its decimal text.

@@ -15,7 +15,9 @@ namespace {
 
 constexpr size_t kChunk = 65536;
 
-[[noreturn]] void Fail(int32_t number) { Runtime::Raise(number, "TextFile"); }
+[[noreturn]] void Fail(int32_t number) {
+  Runtime::Raise(number, "TextFile");
+}
 
 }  // namespace
 
@@ -40,15 +42,17 @@ void TextFile::Open(std::string_view path, Mode mode) {
   if (fd < 0) {
     const int error = native.empty() ? ENOENT : errno;
     if (error == ENOENT) {
-      const bool folderMissing = native.find('/') != std::string::npos &&
-                                 !IsFolder(std::string_view(path).substr(0, std::string_view(path).rfind('/') + 1));
+      const bool folderMissing =
+          native.find('/') != std::string::npos &&
+          !IsFolder(std::string_view(path).substr(0, std::string_view(path).rfind('/') + 1));
       Fail(folderMissing ? Runtime::ErrorNumber::PathNotFound
                          : (mode == Mode::Input ? Runtime::ErrorNumber::FileNotFound
                                                 : Runtime::ErrorNumber::PathFileAccessError));
     }
-    Fail(error == ENOTDIR ? Runtime::ErrorNumber::PathNotFound : Runtime::ErrorNumber::PathFileAccessError);
+    Fail(error == ENOTDIR ? Runtime::ErrorNumber::PathNotFound
+                          : Runtime::ErrorNumber::PathFileAccessError);
   }
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     close(fd);
     Fail(Runtime::ErrorNumber::PathFileAccessError);
@@ -153,7 +157,7 @@ void TextFile::Flush() {
 int64_t TextFile::Length() {
   Check();
   if (mode_ != Mode::Input) Flush();
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd_, &st) != 0) Fail(Runtime::ErrorNumber::PathFileAccessError);
   return static_cast<int64_t>(st.st_size);
 }
@@ -168,7 +172,8 @@ void TextFile::Seek(int64_t position) {
   Check();
   if (position < 1) Fail(Runtime::ErrorNumber::BadFileNameOrNumber);
   if (mode_ != Mode::Input) Flush();
-  if (lseek(fd_, static_cast<off_t>(position - 1), SEEK_SET) < 0) Fail(Runtime::ErrorNumber::PathFileAccessError);
+  if (lseek(fd_, static_cast<off_t>(position - 1), SEEK_SET) < 0)
+    Fail(Runtime::ErrorNumber::PathFileAccessError);
   buffer_.clear();
   taken_ = 0;
   bufferStart_ = position - 1;

@@ -16,7 +16,7 @@ namespace Platform {
 // read, 76 for a missing folder, 75 for any other failure to open or write,
 // 62 for reading past the end, 52 for a file that is not open.
 class TAVRO_PLATFORM_API TextFile {
-public:
+ public:
   enum class Mode { Input, Output, Append };
 
   TextFile() = default;
@@ -45,16 +45,16 @@ public:
   // Moves the next read or write to a position, from 1.
   void Seek(int64_t position);
 
-private:
+ private:
   bool Fill();
   void Flush();
   void Check() const;
 
   int fd_ = -1;
   Mode mode_ = Mode::Input;
-  std::string buffer_;      // bytes read ahead (input) or waiting to be written (output)
-  size_t taken_ = 0;        // bytes of buffer_ already read
-  int64_t bufferStart_ = 0; // file offset of buffer_[0]
+  std::string buffer_;       // bytes read ahead (input) or waiting to be written (output)
+  size_t taken_ = 0;         // bytes of buffer_ already read
+  int64_t bufferStart_ = 0;  // file offset of buffer_[0]
 };
 
 }  // namespace Platform

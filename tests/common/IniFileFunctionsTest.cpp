@@ -14,7 +14,8 @@ TEST(IniFileFunctions, MissingFilesGiveDefaults) {
   EXPECT_EQ(ReadIniInt(file, "Line Info", "Count Machine", 1), 1);
   EXPECT_EQ(ReadIniString(file, "Line Info", "Alias", ""), "");
   EXPECT_EQ(ReadIniSection(file, "Placement Files")->Count(), 0);
-  WriteIniString(file, "Line Info", "Count Machine", Runtime::Variant(int16_t{4}));  // no folder: nothing
+  WriteIniString(file, "Line Info", "Count Machine",
+                 Runtime::Variant(int16_t{4}));  // no folder: nothing
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Line1"));
 }
 

@@ -22,7 +22,8 @@ struct Stored {
 Stored StoredValue(const std::string& keyPath, const std::string& name) {
   Stored s{Platform::RegResult::NotFound, 0, {}};
   Platform::RegKey key = 0;
-  if (Platform::RegOpenKey(Platform::MachineRoot, keyPath, Platform::RegAccess::Read, key) != 0) return s;
+  if (Platform::RegOpenKey(Platform::MachineRoot, keyPath, Platform::RegAccess::Read, key) != 0)
+    return s;
   s.rc = Platform::RegQueryValue(key, name, s.type, s.data);
   Platform::RegCloseKey(key);
   return s;
@@ -52,9 +53,12 @@ TEST(TavroRegistry, ChoosesTheStoredTypeByTheNumericTest) {
     EXPECT_EQ(s.type, c.type) << c.name;
     EXPECT_EQ(s.data, c.data) << c.name;
   }
-  EXPECT_EQ(GetRegSetting("TavroKordex", "Preferences", "Text 12", Variant(int16_t{0})), Variant(int32_t{12}));
-  EXPECT_EQ(GetRegSetting("tavrokordex", "PREFERENCES", "words", Variant()), Variant("Panel Count\r\n<CP>"));
-  EXPECT_EQ(TestSupport::Raised([] { SaveRegSetting("TavroKordex", "Preferences", "Big", Variant(3e9)); }),
+  EXPECT_EQ(GetRegSetting("TavroKordex", "Preferences", "Text 12", Variant(int16_t{0})),
+            Variant(int32_t{12}));
+  EXPECT_EQ(GetRegSetting("tavrokordex", "PREFERENCES", "words", Variant()),
+            Variant("Panel Count\r\n<CP>"));
+  EXPECT_EQ(TestSupport::Raised(
+                [] { SaveRegSetting("TavroKordex", "Preferences", "Big", Variant(3e9)); }),
             Runtime::ErrorNumber::Overflow);
 }
 
@@ -80,7 +84,8 @@ TEST(TavroRegistry, EmptyMissingAndOddValuesGiveTheDefault) {
 TEST(TavroRegistry, AnEmptySectionStoresUnderTheApplicationKey) {
   TestSupport::SettingsFolder folder;
   EXPECT_EQ(BuildKeyPath("TavroKordex", ""), "Software\\Tavro\\TavroKordex");
-  EXPECT_EQ(BuildKeyPath("TavroKordex", "Charts\\CompWastage"), "Software\\Tavro\\TavroKordex\\Charts\\CompWastage");
+  EXPECT_EQ(BuildKeyPath("TavroKordex", "Charts\\CompWastage"),
+            "Software\\Tavro\\TavroKordex\\Charts\\CompWastage");
   SaveRegSetting("TavroKordex", "", "Direct", Variant("x"));
   EXPECT_EQ(StoredValue("Software\\Tavro\\TavroKordex", "Direct").data, Platform::TextData("x"));
 }
@@ -94,9 +99,12 @@ TEST(TavroRegistry, LowerRoutinesAnswerResultCodes) {
   EXPECT_EQ(ReadRegValue("Software\\Tavro\\Missing", "Blob"), Variant());
 
   Platform::RegKey key = 0;
-  ASSERT_EQ(Platform::RegOpenKey(Platform::MachineRoot, "Software\\Tavro\\T", Platform::RegAccess::Read, key), 0);
+  ASSERT_EQ(Platform::RegOpenKey(Platform::MachineRoot, "Software\\Tavro\\T",
+                                 Platform::RegAccess::Read, key),
+            0);
   Variant result("kept");
-  EXPECT_EQ(QueryRegValue(static_cast<int32_t>(key), "Missing", result), Platform::RegResult::NotFound);
+  EXPECT_EQ(QueryRegValue(static_cast<int32_t>(key), "Missing", result),
+            Platform::RegResult::NotFound);
   EXPECT_EQ(result, Variant("kept"));
   Platform::RegCloseKey(key);
 }
@@ -106,6 +114,8 @@ TEST(TavroRegistry, AFailedWriteRaisesNothing) {
   TestSupport::TempDir blocked;
   std::ofstream((blocked.Path() / "file").string()) << "x";
   setenv("TAVRO_CONFIG_DIR", (blocked.Path() / "file" / "sub").c_str(), 1);
-  EXPECT_NO_THROW(SaveRegSetting("TavroKordex", "Preferences", "Update Interval", Variant(int16_t{5})));
-  EXPECT_EQ(GetRegSetting("TavroKordex", "Preferences", "Update Interval", Variant("d")), Variant("d"));
+  EXPECT_NO_THROW(
+      SaveRegSetting("TavroKordex", "Preferences", "Update Interval", Variant(int16_t{5})));
+  EXPECT_EQ(GetRegSetting("TavroKordex", "Preferences", "Update Interval", Variant("d")),
+            Variant("d"));
 }

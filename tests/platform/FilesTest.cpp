@@ -21,7 +21,8 @@ void Touch(const std::filesystem::path& path, const std::string& text = "") {
 std::vector<std::string> List(std::string_view pattern, int32_t attributes) {
   std::vector<std::string> names;
   DirListing listing;
-  for (std::string name = listing.Start(pattern, attributes); !name.empty(); name = listing.Next()) {
+  for (std::string name = listing.Start(pattern, attributes); !name.empty();
+       name = listing.Next()) {
     names.push_back(name);
   }
   return names;
@@ -33,8 +34,10 @@ using Names = std::vector<std::string>;
 
 TEST(Files, PatternsMatchWithoutRegardToCase) {
   EXPECT_TRUE(MatchesPattern("a.kvx", "*.KVX"));
-  EXPECT_TRUE(MatchesPattern("12345_0001_MachinePRDSummary_WidgetA.kvx", "?????_????_MachinePRDSummary_*.KVX"));
-  EXPECT_FALSE(MatchesPattern("1234_0001_MachinePRDSummary_WidgetA.KVX", "?????_????_MachinePRDSummary_*.KVX"));
+  EXPECT_TRUE(MatchesPattern("12345_0001_MachinePRDSummary_WidgetA.kvx",
+                             "?????_????_MachinePRDSummary_*.KVX"));
+  EXPECT_FALSE(MatchesPattern("1234_0001_MachinePRDSummary_WidgetA.KVX",
+                              "?????_????_MachinePRDSummary_*.KVX"));
   EXPECT_TRUE(MatchesPattern("README", "*.*"));
   EXPECT_TRUE(MatchesPattern("Line12", "LINE*"));
   EXPECT_FALSE(MatchesPattern("a.kvx.bak", "*.kvx"));
@@ -47,7 +50,8 @@ TEST(Files, PathsAreFoundWithoutRegardToCase) {
   std::filesystem::create_directories(dir.Path() / "Line1" / "HISTORY" / "2024_01_02");
   Touch(dir.Path() / "Line1" / "HISTORY" / "2024_01_02" / "A.KVX", "12345");
   const std::string root = dir.Folder();
-  EXPECT_EQ(ResolvePath(root + "line1/History/2024_01_02/a.kvx"), root + "Line1/HISTORY/2024_01_02/A.KVX");
+  EXPECT_EQ(ResolvePath(root + "line1/History/2024_01_02/a.kvx"),
+            root + "Line1/HISTORY/2024_01_02/A.KVX");
   EXPECT_EQ(ResolvePath(root + "Line1/history/new.txt"), root + "Line1/HISTORY/new.txt");
   EXPECT_EQ(ResolvePath(root + "LINE1/history/"), root + "Line1/HISTORY/");
   EXPECT_EQ(ResolvePath(root + "Line2/x"), root + "Line2/x");

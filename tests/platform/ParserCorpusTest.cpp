@@ -11,8 +11,8 @@ namespace {
 
 // Runs a check over every file of a seed folder of the fuzz targets.
 void RunCorpus(const char* folder, std::string (*check)(std::string_view)) {
-  const std::filesystem::path dir =
-      std::filesystem::path(std::getenv("TAVRO_TEST_SOURCE_DIR")) / "tests/platform/corpus" / folder;
+  const std::filesystem::path dir = std::filesystem::path(std::getenv("TAVRO_TEST_SOURCE_DIR")) /
+                                    "tests/platform/corpus" / folder;
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     std::ifstream in(entry.path(), std::ios::binary);
@@ -26,6 +26,10 @@ void RunCorpus(const char* folder, std::string (*check)(std::string_view)) {
 
 }  // namespace
 
-TEST(ParserCorpus, ProfileFilesKeepTheirProperties) { RunCorpus("ini", FuzzChecks::CheckProfileText); }
+TEST(ParserCorpus, ProfileFilesKeepTheirProperties) {
+  RunCorpus("ini", FuzzChecks::CheckProfileText);
+}
 
-TEST(ParserCorpus, SettingsFilesKeepTheirProperties) { RunCorpus("settings", FuzzChecks::CheckRegistryText); }
+TEST(ParserCorpus, SettingsFilesKeepTheirProperties) {
+  RunCorpus("settings", FuzzChecks::CheckRegistryText);
+}

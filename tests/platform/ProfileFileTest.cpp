@@ -46,7 +46,8 @@ TEST(ProfileFile, ReadsWithTheClassicRules) {
   EXPECT_EQ(ReadProfileInt(file, "Line Info", "Count", 1), 1);  // a line outside every section
   EXPECT_EQ(ReadProfileString(file, "Line Info", "Alias", "-"), "SMT A");
   EXPECT_EQ(ReadProfileString(file, "Line Info", "Empty", "-"), "");
-  EXPECT_EQ(ReadProfileString(file, "Line Info", "Late", "-"), "1");  // a repeated section is one section
+  EXPECT_EQ(ReadProfileString(file, "Line Info", "Late", "-"),
+            "1");  // a repeated section is one section
   EXPECT_EQ(ReadProfileString(file, "No Such", "Alias", "-"), "-");
   EXPECT_EQ(ReadProfileString(dir.Folder() + "lineinfo.dat", "Line Info", "Alias", "-"), "SMT A");
   EXPECT_EQ(ReadProfileString(dir.Folder() + "missing.dat", "Line Info", "Alias", "-"), "-");

@@ -25,7 +25,8 @@ void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-int32_t SetText(RegKey root, const std::string& path, const std::string& name, const std::string& text) {
+int32_t SetText(RegKey root, const std::string& path, const std::string& name,
+                const std::string& text) {
   RegKey key = 0;
   int32_t rc = RegCreateKey(root, path, RegAccess::Write, key);
   if (rc != RegResult::Success) return rc;
@@ -50,13 +51,16 @@ std::string GetText(RegKey root, const std::string& path, const std::string& nam
 TEST(RegistryStore, OpensCreatesQueriesAndSetsWithResultCodes) {
   TestSupport::SettingsFolder folder;
   RegKey key = 0;
-  EXPECT_EQ(RegOpenKey(MachineRoot, "Software\\Tavro\\App", RegAccess::Read, key), RegResult::NotFound);
+  EXPECT_EQ(RegOpenKey(MachineRoot, "Software\\Tavro\\App", RegAccess::Read, key),
+            RegResult::NotFound);
   ASSERT_EQ(RegCreateKey(MachineRoot, "Software\\Tavro\\App\\Preferences", RegAccess::Write, key),
             RegResult::Success);
-  EXPECT_EQ(RegSetValue(key, "Update Interval", RegType::Number, NumberData(5)), RegResult::Success);
+  EXPECT_EQ(RegSetValue(key, "Update Interval", RegType::Number, NumberData(5)),
+            RegResult::Success);
   uint32_t type = 0;
   std::vector<uint8_t> data;
-  EXPECT_EQ(RegQueryValue(key, "Update Interval", type, data), RegResult::AccessDenied);  // opened to write
+  EXPECT_EQ(RegQueryValue(key, "Update Interval", type, data),
+            RegResult::AccessDenied);  // opened to write
   EXPECT_EQ(RegCloseKey(key), RegResult::Success);
   EXPECT_EQ(RegCloseKey(key), RegResult::InvalidHandle);
   EXPECT_EQ(RegSetValue(key, "x", RegType::Text, TextData("x")), RegResult::InvalidHandle);
@@ -85,20 +89,23 @@ TEST(RegistryStore, KeepsTheSpellingFirstWrittenAndRemovesKeysWithTheirLevels) {
   ASSERT_EQ(SetText(UserRoot, "software\\a\\date macro\\1", "NAME", "Month"), RegResult::Success);
   ASSERT_EQ(SetText(UserRoot, "Software\\A\\Date Macros", "Number", "1"), RegResult::Success);
   const std::string text = FileText(RegistryFile(UserRoot));
-  EXPECT_NE(text.find("[Software\\A\\Date Macro\\1]\n\"Name\"=sz:\"Month\""), std::string::npos) << text;
+  EXPECT_NE(text.find("[Software\\A\\Date Macro\\1]\n\"Name\"=sz:\"Month\""), std::string::npos)
+      << text;
 
   EXPECT_EQ(RegDeleteKey(UserRoot, "SOFTWARE\\a\\date macro"), RegResult::Success);
   EXPECT_EQ(GetText(UserRoot, "Software\\A\\Date Macro\\1", "Name"), "<no key>");
   EXPECT_EQ(GetText(UserRoot, "Software\\A\\Date Macros", "Number"), std::string("1\0", 2));
   EXPECT_EQ(RegDeleteKey(UserRoot, "Software\\A\\Date Macro"), RegResult::NotFound);
   RegKey key = 0;
-  EXPECT_EQ(RegCreateKey(UserRoot, "Bad\nName", RegAccess::Write, key), RegResult::InvalidParameter);
+  EXPECT_EQ(RegCreateKey(UserRoot, "Bad\nName", RegAccess::Write, key),
+            RegResult::InvalidParameter);
 }
 
 TEST(RegistryStore, ReadsSeeWhatAnotherProgramWrote) {
   TestSupport::SettingsFolder folder;
-  ASSERT_EQ(SetText(UserRoot, "Software\\Program Settings\\Vantrel\\MachineControl", "PRDCount", "0"),
-            RegResult::Success);
+  ASSERT_EQ(
+      SetText(UserRoot, "Software\\Program Settings\\Vantrel\\MachineControl", "PRDCount", "0"),
+      RegResult::Success);
   EXPECT_EQ(GetText(UserRoot, "Software\\Program Settings\\Vantrel\\MachineControl", "PRDCount"),
             std::string("0\0", 2));
   // The line-control program (or a script) appends a line of its own.
@@ -121,7 +128,8 @@ TEST(RegistryStore, ADamagedFileLosesNothingThatCouldBeRead) {
 
   ASSERT_EQ(SetText(MachineRoot, "K", "D", "4"), RegResult::Success);
   const std::string text = FileText(path);
-  for (const char* kept : {"\"A\"=sz:\"1\"", "\"B\"=dword:oops", "\x01\x02\xff garbage", "\"C\"=dword:3", "\"D\"=sz:\"4\""}) {
+  for (const char* kept : {"\"A\"=sz:\"1\"", "\"B\"=dword:oops", "\x01\x02\xff garbage",
+                           "\"C\"=dword:3", "\"D\"=sz:\"4\""}) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
   }
 }
@@ -144,7 +152,8 @@ TEST(RegistryStore, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
   EXPECT_EQ(SetText(UserRoot, "K", "B", "2"), RegResult::AccessDenied);
   EXPECT_EQ(ProblemCount(), before + 1);  // reported once
 
-  const std::filesystem::path log = std::filesystem::path(std::getenv("XDG_STATE_HOME")) / "tavro" / "Problems.Log";
+  const std::filesystem::path log =
+      std::filesystem::path(std::getenv("XDG_STATE_HOME")) / "tavro" / "Problems.Log";
   EXPECT_NE(FileText(log.string()).find("settings are not saved"), std::string::npos);
 }
 

@@ -16,8 +16,10 @@ const RegValue* ValueOf(RegistryDocument& doc, std::string_view key, std::string
 TEST(RegistryText, WritesEveryTypeReadablyAndReadsItBack) {
   RegistryDocument doc;
   RegistryKey& key = doc.Make("Software\\Tavro\\TavroKordex\\Preferences");
-  key.Entries.push_back({true, {"Data Directory", RegType::Text, TextData("/srv/d\xe9j\xe0/\"x\"\n")}, {}});
-  key.Entries.push_back({true, {"Update Interval", RegType::Number, NumberData(static_cast<uint32_t>(-5))}, {}});
+  key.Entries.push_back(
+      {true, {"Data Directory", RegType::Text, TextData("/srv/d\xe9j\xe0/\"x\"\n")}, {}});
+  key.Entries.push_back(
+      {true, {"Update Interval", RegType::Number, NumberData(static_cast<uint32_t>(-5))}, {}});
   key.Entries.push_back({true, {"Logo", RegType::Binary, {0x01, 0xff}}, {}});
   key.Entries.push_back({true, {"", RegType::ExpandableText, {0x25, 0x00}}, {}});
   key.Entries.push_back({true, {"No NUL", RegType::Text, {'a', 'b'}}, {}});
@@ -51,9 +53,13 @@ TEST(RegistryText, AcceptsWhatAPersonOrAScriptWrites) {
       "\"prdcount\"=sz:1\n");
   EXPECT_TRUE(doc.Problems.empty());
   ASSERT_EQ(doc.Keys.size(), 1u);
-  EXPECT_EQ(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "PRDCount")->Data, TextData("1"));
-  EXPECT_EQ(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "Plain")->Data, TextData("C:\\Data"));
-  EXPECT_EQ(NumberOf(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "Hex")->Data), 12u);
+  EXPECT_EQ(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "PRDCount")->Data,
+            TextData("1"));
+  EXPECT_EQ(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "Plain")->Data,
+            TextData("C:\\Data"));
+  EXPECT_EQ(
+      NumberOf(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "Hex")->Data),
+      12u);
   EXPECT_EQ(ValueOf(doc, "Software\\Program Settings\\Vantrel\\MachineControl", "Raw")->Data,
             TextData("C:\\Data\\Log\\"));
   // The later value counts and takes the earlier one's place; nothing is repeated.

@@ -10,7 +10,7 @@ namespace TestSupport {
 
 // Points the settings store at a fresh folder while it lives.
 class SettingsFolder {
-public:
+ public:
   SettingsFolder() {
     if (const char* old = std::getenv("TAVRO_CONFIG_DIR")) old_ = old;
     setenv("TAVRO_CONFIG_DIR", dir_.Path().c_str(), 1);
@@ -26,7 +26,7 @@ public:
   SettingsFolder& operator=(const SettingsFolder&) = delete;
   const std::filesystem::path& Path() const { return dir_.Path(); }
 
-private:
+ private:
   TempDir dir_;
   std::optional<std::string> old_;
 };

@@ -21,7 +21,8 @@ TEST(SettingsStore, ReadsWritesAndDeletesKeysAndSections) {
   const auto all = GetAllSettings("TavroKordex", "Date Macro\\1");
   ASSERT_EQ(all.size(), 3u);
   EXPECT_EQ(all[1], (std::pair<std::string, std::string>{"Date From", "Today()-7"}));
-  EXPECT_EQ(GetSetting("TavroKordex", "Date Macro\\1", "Date To", "x"), "");  // stored empty is not missing
+  EXPECT_EQ(GetSetting("TavroKordex", "Date Macro\\1", "Date To", "x"),
+            "");  // stored empty is not missing
 
   DeleteSetting("TavroKordex", "Date Macro\\1", "Name");
   EXPECT_EQ(GetSetting("TavroKordex", "Date Macro\\1", "Name", "gone"), "gone");

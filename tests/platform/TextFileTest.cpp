@@ -49,7 +49,9 @@ TEST(TextFile, LongLinesCrossTheReadBuffer) {
   TestSupport::TempDir dir;
   const std::string path = dir.Folder() + "long.txt";
   const std::string line(70000, 'x');
-  std::ofstream(path, std::ios::binary) << line << "\r" << "\n" << line;
+  std::ofstream(path, std::ios::binary) << line << "\r"
+                                        << "\n"
+                                        << line;
   TextFile file(path, TextFile::Mode::Input);
   EXPECT_EQ(file.ReadLine(), line);
   EXPECT_EQ(file.ReadLine(), line);
