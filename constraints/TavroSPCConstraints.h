@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "constraints/GraphLink.h"
+#include "constraints/MorveltApi.h"
+#include "constraints/MorveltTypes.h"
+#include "constraints/ToolBarLink.h"
+#include "graph/model/GraphXAxisLabelCol.h"
+#include "platform/Event.h"
+#include "runtime/Variant.h"
+
+namespace Morvelt {
+
+class TavroConstraintCategory;
+class TavroConstraintCol;
+class clsConstraintCategories;
+class clsConstraints;
+
+// The context of one chart: the category on its X axis (Subject), the
+// categories it can be drilled down by, the constraints in force, the toolbar
+// menu that offers the drill-down and the graph whose point selections start
+// one. Renders its constraints as printable text and as an SQL WHERE clause,
+// and switches the toolbar's category tools to match.
+//
+// The set holds its subject, categories (shared with the sets drilled down
+// from it), constraints and menu tool. The graph and the toolbar control
+// belong to their windows: the set keeps plain pointers to them and its hooks
+// on their events, so the host clears SPCGraph (or releases the set) before
+// the graph's window goes. Parent refers to the owning collection without
+// keeping it alive.
+class MORVELT_API TavroSPCConstraints : public Runtime::Object {
+ public:
+  TavroSPCConstraints();
+  ~TavroSPCConstraints() override;
+
+  // Each constraint's printable text, two to a line: c1 TAB c2 CR LF c3 ...
+  std::string PrintConstraints() const;
+  // " WHERE c1 AND c2 ..." of the constraints' SQL conditions; "" without
+  // constraints.
+  std::string CreateSQLCriteria() const;
+
+  // The category on the X axis; nullptr when none.
+  std::shared_ptr<TavroConstraintCategory> Subject() const { return subject_; }
+  // A position or key: the subject becomes that category of
+  // ConstraintCategories (one it lacks raises the collection's error and
+  // leaves the subject). An object: the category itself, or nothing; another
+  // kind of object raises 13.
+  void Subject(const Runtime::Variant& index);
+  void Subject(std::shared_ptr<TavroConstraintCategory> category) {
+    subject_ = std::move(category);
+  }
+
+  std::shared_ptr<clsConstraintCategories> ConstraintCategories() const;
+  void ConstraintCategories(std::shared_ptr<clsConstraintCategories> value);
+  std::shared_ptr<clsConstraints> Constraints() const;
+  void Constraints(std::shared_ptr<clsConstraints> value);
+
+  // The menu tool that offers this chart's drill-down.
+  const ToolRef& MenuItem() const { return menuItem_; }
+  void MenuItem(ToolRef value) { menuItem_ = std::move(value); }
+  // The toolbar control; from then on the set receives its ToolClick events.
+  ToolBarLink* MenuObject() const { return menuObject_; }
+  void MenuObject(ToolBarLink* value);
+  // The graph; from then on the set receives its SelectPoints events.
+  GraphLink* SPCGraph() const { return spcGraph_; }
+  void SPCGraph(GraphLink* value);
+
+  // The collection holding the set (set by TavroConstraintCol::Add); nullptr
+  // when none or when it is gone.
+  std::shared_ptr<TavroConstraintCol> Parent() const { return parent_.lock(); }
+  void Parent(const std::shared_ptr<TavroConstraintCol>& value) { parent_ = value; }
+
+  const std::string& Name() const { return name_; }
+  void Name(std::string value) { name_ = std::move(value); }
+  // Kept for the host, returned unchanged.
+  const Runtime::Variant& TagVariant() const { return tagVariant_; }
+  void TagVariant(Runtime::Variant value) { tagVariant_ = std::move(value); }
+
+ private:
+  // Sets the availability of every category tool to what this set's state
+  // allows: not the subject, prerequisites constrained or charted, no
+  // restriction constrained or charted.
+  void UpdateMenuItems();
+  void objSPCGraph_SelectPoints(int16_t& labelFrom, int16_t& labelTo);
+  void objMenuObject_ToolClick(const ToolRef& tool);
+
+  std::shared_ptr<TavroConstraintCategory> subject_;
+  std::shared_ptr<clsConstraintCategories> categories_;
+  std::shared_ptr<clsConstraints> constraints_;
+  ToolRef menuItem_;
+  std::shared_ptr<Dravex::GraphXAxisLabelCol> selectedLabels_;
+  std::weak_ptr<TavroConstraintCol> parent_;
+  std::string name_;
+  bool selectingPoints_ = false;
+  Runtime::Variant tagVariant_;
+  GraphLink* spcGraph_ = nullptr;
+  Platform::ScopedConnection graphHook_;
+  ToolBarLink* menuObject_ = nullptr;
+  Platform::ScopedConnection menuHook_;
+};
+
+}  // namespace Morvelt

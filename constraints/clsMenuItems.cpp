@@ -1,0 +1,12 @@
+#include "constraints/clsMenuItems.h"
+
+namespace Morvelt {
+
+clsMenuItems::clsMenuItems() = default;
+clsMenuItems::~clsMenuItems() = default;
+
+void clsMenuItems::Add(const ToolRef& newMenuItem, const std::string& key) {
+  Append(newMenuItem, key);
+}
+
+}  // namespace Morvelt

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "constraints/TavroConstraintCol.h"
+#include "constraints/TavroSPCConstraints.h"
+#include "runtime/Strings.h"
+#include "tests/constraints/ReportSet.h"
+#include "tests/support/Raised.h"
+
+using namespace Morvelt;
+using namespace ConstraintsTest;
+using Runtime::Variant;
+using TestSupport::Raised;
+
+namespace {
+
+std::shared_ptr<TavroConstraintCategory> Named(const std::string& name, bool continuous = false) {
+  auto category = std::make_shared<TavroConstraintCategory>();
+  category->Name(name);
+  category->Continuous(continuous);
+  category->SQLField(Runtime::UCase(name));
+  return category;
+}
+
+class ConstraintSet : public testing::Test {
+ protected:
+  std::shared_ptr<TavroConstraintCategory> Category(const char* name) {
+    return set->ConstraintCategories()->Item(Variant(name));
+  }
+  void Constrain(const char* name, std::initializer_list<Variant> values) {
+    set->Constraints()->Add(MakeConstraint(Category(name), values), name);
+  }
+  // The availability of every category tool after a selection.
+  std::map<std::string, bool> Offered(int16_t from = 1, int16_t to = 2) {
+    graph.Select(from, to);
+    std::map<std::string, bool> offered;
+    for (const char* id : {"Date", "Product", "Error", "PartNumber", "Machine", "Head"})
+      offered[id] = toolbar.IsAvailable(id);
+    return offered;
+  }
+
+  FakeToolBar toolbar;
+  FakeGraph graph;
+  std::shared_ptr<TavroSPCConstraints> set = CompWastageSet(toolbar, graph);
+};
+
+}  // namespace
+
+TEST(TavroSPCConstraints, NewSetIsEmpty) {
+  TavroSPCConstraints set;
+  EXPECT_EQ(set.Subject(), nullptr);
+  EXPECT_EQ(set.ConstraintCategories()->Count(), 0);
+  EXPECT_EQ(set.Constraints()->Count(), 0);
+  EXPECT_EQ(set.MenuItem(), nullptr);
+  EXPECT_EQ(set.MenuObject(), nullptr);
+  EXPECT_EQ(set.SPCGraph(), nullptr);
+  EXPECT_EQ(set.Parent(), nullptr);
+  EXPECT_EQ(set.Name(), "");
+  EXPECT_TRUE(set.TagVariant().IsEmpty());
+  EXPECT_EQ(set.PrintConstraints(), "");
+  EXPECT_EQ(set.CreateSQLCriteria(), "");
+}
+
+TEST(TavroSPCConstraints, PrintsTwoConstraintsToALine) {
+  TavroSPCConstraints set;
+  const auto add = [&set](const char* name, Variant value) {
+    set.Constraints()->Add(MakeConstraint(Named(name), {value}), name);
+  };
+  add("Machine", Variant(1));
+  EXPECT_EQ(set.PrintConstraints(), "Machine = 1");
+  EXPECT_EQ(set.CreateSQLCriteria(), " WHERE (MACHINE = 1)");
+
+  add("Product", Variant("A1"));
+  set.Constraints()->Add(std::make_shared<TavroConstraint>());  // prints as ""
+  EXPECT_EQ(set.PrintConstraints(), "Machine = 1\tProduct = A1\r\n");
+  add("Head", Variant(2));
+  EXPECT_EQ(set.PrintConstraints(), "Machine = 1\tProduct = A1\r\n\tHead = 2");
+  EXPECT_EQ(set.CreateSQLCriteria(),
+            " WHERE (MACHINE = 1) AND (PRODUCT = 'A1') AND () AND (HEAD = 2)");
+}
+
+TEST(TavroSPCConstraints, SubjectByKeyPositionOrObject) {
+  TavroSPCConstraints set;
+  auto date = Named("Date", true);
+  auto machine = Named("Machine");
+  set.ConstraintCategories()->Add(date, "Date");
+  set.ConstraintCategories()->Add(machine, "Machine", true);
+
+  set.Subject(Variant("machine"));
+  EXPECT_EQ(set.Subject(), machine);
+  set.Subject(Variant(1));
+  EXPECT_EQ(set.Subject(), date);
+  EXPECT_EQ(Raised([&] { set.Subject(Variant("Head")); }), 5);
+  EXPECT_EQ(set.Subject(), date);
+
+  set.Subject(Variant(machine));
+  EXPECT_EQ(set.Subject(), machine);
+  EXPECT_EQ(Raised([&] { set.Subject(Variant(std::make_shared<TavroConstraint>())); }), 13);
+  EXPECT_EQ(set.Subject(), machine);
+  set.Subject(Variant::Nothing());
+  EXPECT_EQ(set.Subject(), nullptr);
+
+  set.TagVariant(Variant(int16_t{7}));
+  EXPECT_EQ(set.TagVariant(), Variant(int16_t{7}));
+}
+
+TEST_F(ConstraintSet, ANewChartOffersWhatItsDateRangeAllows) {
+  for (const char* id : {"Date", "Product", "Error", "PartNumber", "Machine", "Head"})
+    toolbar.Tool(id)->available = std::string(id) == "Date";
+  // Date is charted, so it is not offered; Head waits for a machine.
+  const std::map<std::string, bool> expected{{"Date", false},   {"Product", true},
+                                             {"Error", true},   {"PartNumber", true},
+                                             {"Machine", true}, {"Head", false}};
+  EXPECT_EQ(Offered(), expected);
+}
+
+TEST_F(ConstraintSet, AConstrainedSelfRestrictingCategoryIsWithheld) {
+  Constrain("Machine", {Variant(1), Variant(2)});
+  auto offered = Offered();
+  EXPECT_FALSE(offered["Machine"]);
+  EXPECT_TRUE(offered["Head"]);
+
+  // Part Number and Head restrict each other.
+  Constrain("Part Number", {Variant("P-100")});
+  offered = Offered();
+  EXPECT_FALSE(offered["PartNumber"]);
+  EXPECT_FALSE(offered["Head"]);
+  EXPECT_TRUE(offered["Product"]);
+}
+
+TEST_F(ConstraintSet, AChartedPrerequisiteCountsAsMet) {
+  set->Subject(Variant("Machine"));
+  auto offered = Offered();
+  EXPECT_TRUE(offered["Head"]);
+  EXPECT_FALSE(offered["Machine"]);
+  EXPECT_TRUE(offered["Date"]);
+}
+
+TEST_F(ConstraintSet, ACategoryWithNeitherPrerequisitesNorRestrictionsIsOfferedUnlessCharted) {
+  auto line = std::make_shared<TavroConstraintCategory>();
+  line->Name("Line");
+  line->MenuItems()->Add(toolbar.Add("Line"));
+  set->ConstraintCategories()->Add(line, "Line");
+  graph.Select(1, 1);
+  EXPECT_TRUE(toolbar.IsAvailable("Line"));
+  set->Subject(Variant(line));
+  graph.Select(1, 1);
+  EXPECT_FALSE(toolbar.IsAvailable("Line"));
+}
+
+TEST_F(ConstraintSet, OnlyCategoryToolsChangeAndOnlyForASelectionFromPositionOne) {
+  toolbar.Add("Print")->available = false;
+  toolbar.Tool("Product")->available = false;
+  graph.Select(0, 3);
+  graph.Select(2, -1);
+  EXPECT_FALSE(toolbar.IsAvailable("Product"));
+  graph.Select(1, 3);
+  EXPECT_TRUE(toolbar.IsAvailable("Product"));
+  EXPECT_FALSE(toolbar.IsAvailable("Print"));
+  EXPECT_TRUE(toolbar.IsAvailable("CompWast"));
+}
+
+TEST_F(ConstraintSet, MenuUpdateNeedsTheToolbarAndItsTools) {
+  set->MenuObject(nullptr);
+  EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 91);
+
+  set->MenuObject(&toolbar);
+  Category("Error")->MenuItems()->Add(std::make_shared<FakeTool>("Missing"));
+  EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 5);
+}
+
+TEST_F(ConstraintSet, BindsToOneGraphAndOneToolbarAtATime) {
+  EXPECT_EQ(set->SPCGraph(), &graph);
+  EXPECT_EQ(set->MenuObject(), &toolbar);
+  EXPECT_TRUE(graph.selectPoints.HasHandlers());
+  EXPECT_TRUE(toolbar.toolClick.HasHandlers());
+
+  FakeGraph other;
+  set->SPCGraph(&other);
+  EXPECT_FALSE(graph.selectPoints.HasHandlers());
+  EXPECT_TRUE(other.selectPoints.HasHandlers());
+
+  // Every set hooks the same toolbar.
+  auto second = std::make_shared<TavroSPCConstraints>();
+  second->MenuObject(&toolbar);
+  set.reset();
+  EXPECT_FALSE(other.selectPoints.HasHandlers());
+  EXPECT_TRUE(toolbar.toolClick.HasHandlers());
+  toolbar.toolClick.Raise(toolbar.Tools("Date"));
+  second.reset();
+  EXPECT_FALSE(toolbar.toolClick.HasHandlers());
+}
+
+TEST_F(ConstraintSet, SetsAndTheirCategoriesAreFreedDespiteTheirCycles) {
+  std::vector<std::weak_ptr<TavroConstraintCategory>> categories;
+  for (const auto& category : set->ConstraintCategories()->Categories())
+    categories.push_back(category);
+  // A set drilled down from this one shares its categories.
+  auto drilled = std::make_shared<TavroSPCConstraints>();
+  drilled->ConstraintCategories(set->ConstraintCategories());
+  drilled->Subject(Category("Machine"));
+
+  auto collection = std::make_shared<TavroConstraintCol>();
+  collection->Add(set, "CHART1");
+  collection->Add(drilled, "CHART2");
+  std::weak_ptr<TavroSPCConstraints> first = set;
+  std::weak_ptr<TavroConstraintCol> watchedCollection = collection;
+  set.reset();
+  EXPECT_EQ(drilled->Parent(), collection);
+
+  collection->Remove(Variant("CHART1"));
+  EXPECT_TRUE(first.expired());
+  EXPECT_FALSE(categories.front().expired());
+
+  collection.reset();
+  EXPECT_TRUE(watchedCollection.expired());
+  EXPECT_EQ(drilled->Parent(), nullptr);
+  drilled.reset();
+  for (const auto& category : categories) EXPECT_TRUE(category.expired());
+}
