@@ -153,6 +153,16 @@ RegKey NewHandle(RegKey root, std::string path, uint32_t access) {
   return nextHandle;
 }
 
+// Runs change on the file of an open key that may be written.
+int32_t ChangeKey(RegKey key,
+                  const std::function<int32_t(RegistryDocument&, const std::string&)>& change) {
+  const Handle* handle = Lookup(key);
+  if (handle == nullptr) return RegResult::InvalidHandle;
+  if ((handle->Access & RegAccess::SetValue) == 0) return RegResult::AccessDenied;
+  const std::string path = handle->Path;
+  return Modify(handle->Root, [&](RegistryDocument& doc) { return change(doc, path); });
+}
+
 }  // namespace
 
 std::string RegistryFile(RegKey root) {
@@ -203,11 +213,7 @@ int32_t RegQueryValue(RegKey key, std::string_view name, uint32_t& type,
 int32_t RegSetValue(RegKey key, std::string_view name, uint32_t type,
                     const std::vector<uint8_t>& data) {
   const std::lock_guard lock(mutex);
-  const Handle* handle = Lookup(key);
-  if (handle == nullptr) return RegResult::InvalidHandle;
-  if ((handle->Access & RegAccess::SetValue) == 0) return RegResult::AccessDenied;
-  const std::string path = handle->Path;
-  return Modify(handle->Root, [&](RegistryDocument& doc) {
+  return ChangeKey(key, [&](RegistryDocument& doc, const std::string& path) {
     RegistryKey& stored = doc.Make(path);
     if (RegValue* value = stored.Find(name)) {
       value->Type = type;
@@ -221,11 +227,7 @@ int32_t RegSetValue(RegKey key, std::string_view name, uint32_t type,
 
 int32_t RegDeleteValue(RegKey key, std::string_view name) {
   const std::lock_guard lock(mutex);
-  const Handle* handle = Lookup(key);
-  if (handle == nullptr) return RegResult::InvalidHandle;
-  if ((handle->Access & RegAccess::SetValue) == 0) return RegResult::AccessDenied;
-  const std::string path = handle->Path;
-  return Modify(handle->Root, [&](RegistryDocument& doc) {
+  return ChangeKey(key, [&](RegistryDocument& doc, const std::string& path) {
     RegistryKey* stored = doc.Find(path);
     if (stored == nullptr || stored->Find(name) == nullptr) return RegResult::NotFound;
     std::erase_if(stored->Entries, [&](const RegistryKey::Entry& e) {

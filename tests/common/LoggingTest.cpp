@@ -7,18 +7,12 @@
 #include "common/Logging.h"
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
+#include "tests/platform/FileText.h"
 #include "tests/support/TempDir.h"
 
 using namespace Common;
 
 namespace {
-
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class LoggingTest : public testing::Test {
  protected:
@@ -44,12 +38,14 @@ TEST_F(LoggingTest, TheFirstEntryOfTheDayMakesTheDaysFile) {
   Runtime::Clock::Advance(60);
   WriteLog("TavroSPC", "Again", 1);
   WriteLog("Other", "Elsewhere", 1);
-  EXPECT_EQ(FileText(dir.Path() / "5-03-24TavroSPC.Log"),
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "5-03-24TavroSPC.Log"),
             "5-03-24 07:04:09\tCreated\r\n5-03-24 07:05:09\tAgain\r\n");
-  EXPECT_EQ(FileText(dir.Path() / "5-03-24Other.Log"), "5-03-24 07:05:09\tElsewhere\r\n");
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "5-03-24Other.Log"),
+            "5-03-24 07:05:09\tElsewhere\r\n");
   Runtime::Clock::Advance(24 * 3600);
   WriteLog("TavroSPC", "Next day", 1);
-  EXPECT_EQ(FileText(dir.Path() / "6-03-24TavroSPC.Log"), "6-03-24 07:05:09\tNext day\r\n");
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "6-03-24TavroSPC.Log"),
+            "6-03-24 07:05:09\tNext day\r\n");
 }
 
 TEST_F(LoggingTest, WithoutAFolderNothingIsWritten) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "fuzz/ParserChecks.h"
+#include "tests/platform/FileText.h"
 
 namespace {
 
@@ -15,10 +16,7 @@ void RunCorpus(const char* folder, std::string (*check)(std::string_view)) {
                                     "tests/platform/corpus" / folder;
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(check(content.str()), "") << entry.path();
+    EXPECT_EQ(check(TestSupport::FileText(entry.path())), "") << entry.path();
     ++files;
   }
   EXPECT_GT(files, 3);

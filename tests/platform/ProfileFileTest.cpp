@@ -5,20 +5,10 @@
 
 #include "platform/ProfileFile.h"
 #include "platform/ProfileText.h"
+#include "tests/platform/FileText.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
-
-namespace {
-
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-}  // namespace
 
 TEST(ProfileFile, ReadsWithTheClassicRules) {
   TestSupport::TempDir dir;
@@ -87,7 +77,7 @@ TEST(ProfileFile, WritesKeepTheRestOfTheFile) {
   ASSERT_TRUE(WriteProfileString(file, "Line Info", "Hours Per Day", "24"));
   ASSERT_TRUE(WriteProfileString(file, "Placement Files", "WidgetB", "12"));
   ASSERT_TRUE(WriteProfileString(file, "NICK NAME", "M1", "Feeder"));
-  EXPECT_EQ(FileText(file),
+  EXPECT_EQ(TestSupport::FileText(file),
             "; made by hand\r\n"
             "[Line Info]\r\n"
             "Count Machine=6\r\n"
@@ -109,12 +99,12 @@ TEST(ProfileFile, WritesMakeTheFileAndKeepItsLineEnds) {
   TestSupport::TempDir dir;
   const std::string made = dir.Folder() + "new.ini";
   ASSERT_TRUE(WriteProfileString(made, "S", "K", "line1\nline2"));
-  EXPECT_EQ(FileText(made), "[S]\r\nK=line1 line2\r\n");
+  EXPECT_EQ(TestSupport::FileText(made), "[S]\r\nK=line1 line2\r\n");
 
   const std::string unix = dir.Folder() + "unix.ini";
   std::ofstream(unix, std::ios::binary) << "[S]\nA=1";  // no final line break
   ASSERT_TRUE(WriteProfileString(unix, "S", "B", "2"));
-  EXPECT_EQ(FileText(unix), "[S]\nA=1\nB=2\n");
+  EXPECT_EQ(TestSupport::FileText(unix), "[S]\nA=1\nB=2\n");
 
   EXPECT_FALSE(WriteProfileString(dir.Folder() + "no/such/folder.ini", "S", "K", "V"));
 }

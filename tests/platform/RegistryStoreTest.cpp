@@ -8,22 +8,12 @@
 
 #include "platform/Problems.h"
 #include "platform/RegistryStore.h"
+#include "tests/platform/FileText.h"
 #include "tests/platform/SettingsFolder.h"
 
 using namespace Platform;
 
 namespace {
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 int32_t SetText(RegKey root, const std::string& path, const std::string& name,
                 const std::string& text) {
@@ -88,7 +78,7 @@ TEST(RegistryStore, KeepsTheSpellingFirstWrittenAndRemovesKeysWithTheirLevels) {
   ASSERT_EQ(SetText(UserRoot, "Software\\A\\Date Macro\\1", "Name", "Week"), RegResult::Success);
   ASSERT_EQ(SetText(UserRoot, "software\\a\\date macro\\1", "NAME", "Month"), RegResult::Success);
   ASSERT_EQ(SetText(UserRoot, "Software\\A\\Date Macros", "Number", "1"), RegResult::Success);
-  const std::string text = FileText(RegistryFile(UserRoot));
+  const std::string text = TestSupport::FileText(RegistryFile(UserRoot));
   EXPECT_NE(text.find("[Software\\A\\Date Macro\\1]\n\"Name\"=sz:\"Month\""), std::string::npos)
       << text;
 
@@ -118,7 +108,8 @@ TEST(RegistryStore, ReadsSeeWhatAnotherProgramWrote) {
 TEST(RegistryStore, ADamagedFileLosesNothingThatCouldBeRead) {
   TestSupport::SettingsFolder folder;
   const std::string path = RegistryFile(MachineRoot);
-  WriteText(path, "[K]\n\"A\"=sz:\"1\"\n\"B\"=dword:oops\n\x01\x02\xff garbage\n\"C\"=dword:3\n");
+  TestSupport::WriteFileText(
+      path, "[K]\n\"A\"=sz:\"1\"\n\"B\"=dword:oops\n\x01\x02\xff garbage\n\"C\"=dword:3\n");
   const int before = ProblemCount();
   EXPECT_EQ(GetText(MachineRoot, "K", "A"), std::string("1\0", 2));
   EXPECT_EQ(ProblemCount(), before + 2);
@@ -127,7 +118,7 @@ TEST(RegistryStore, ADamagedFileLosesNothingThatCouldBeRead) {
   EXPECT_EQ(ProblemCount(), before + 2);  // each damaged line is reported once
 
   ASSERT_EQ(SetText(MachineRoot, "K", "D", "4"), RegResult::Success);
-  const std::string text = FileText(path);
+  const std::string text = TestSupport::FileText(path);
   for (const char* kept : {"\"A\"=sz:\"1\"", "\"B\"=dword:oops", "\x01\x02\xff garbage",
                            "\"C\"=dword:3", "\"D\"=sz:\"4\""}) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
@@ -145,7 +136,7 @@ TEST(RegistryStore, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
 
   // The settings folder cannot be made.
   TestSupport::TempDir blocked;
-  WriteText((blocked.Path() / "file").string(), "x");
+  TestSupport::WriteFileText((blocked.Path() / "file").string(), "x");
   setenv("TAVRO_CONFIG_DIR", (blocked.Path() / "file" / "tavro").c_str(), 1);
   before = ProblemCount();
   EXPECT_EQ(SetText(UserRoot, "K", "A", "1"), RegResult::AccessDenied);
@@ -154,7 +145,7 @@ TEST(RegistryStore, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
 
   const std::filesystem::path log =
       std::filesystem::path(std::getenv("XDG_STATE_HOME")) / "tavro" / "Problems.Log";
-  EXPECT_NE(FileText(log.string()).find("settings are not saved"), std::string::npos);
+  EXPECT_NE(TestSupport::FileText(log.string()).find("settings are not saved"), std::string::npos);
 }
 
 TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {

@@ -5,6 +5,7 @@
 
 #include "platform/TextFile.h"
 #include "runtime/Error.h"
+#include "tests/platform/FileText.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
@@ -71,9 +72,7 @@ TEST(TextFile, AppendsAndWritesLinesEndingInCrLf) {
     file.WriteLine("two\xe9");
     file.Close();
   }
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  EXPECT_EQ(s.str(), "one\r\ntwo\xe9\r\n");
+  EXPECT_EQ(TestSupport::FileText(path), "one\r\ntwo\xe9\r\n");
 
   TextFile out(path, TextFile::Mode::Output);
   EXPECT_EQ(out.Length(), 0);
