@@ -264,7 +264,8 @@ void Form::Show(int modal, Form* owner) {
     if (main != nullptr) main->ChildActivated(this);
   } else {
     QWidget* top = window_->top;
-    top->raise();
+    // The off-screen platform (tests) has no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) top->raise();
     top->activateWindow();
     NoticeActivated(true);
   }
@@ -609,6 +610,9 @@ void Form::RaiseResize(bool always) {
 }
 
 void Form::NoticeActivated(bool active) {
+  // Showing runs Resize before Activate: the activation the window system
+  // reports while the window first appears waits for the Resize.
+  if (active && !shownOnce_) return;
   if (active_ == active) return;
   active_ = active;
   if (!MDIChild()) {
