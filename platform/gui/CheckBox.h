@@ -26,7 +26,7 @@ public:
   void NoticeToggled();
 
 private:
-  void Show();
+  void ShowValue();
 
   std::string caption_;
   int value_ = 0;

@@ -19,11 +19,6 @@ public:
   void SetCaption(const std::string& caption);
   const Picture& GetPicture() const { return picture_; }
   void SetPicture(const Picture& picture);
-  // Enter anywhere on the form presses the default button; Esc the cancel button.
-  bool Default() const { return default_; }
-  void SetDefault(bool on);
-  bool Cancel() const { return cancel_; }
-  void SetCancel(bool on) { cancel_ = on; }
   // Setting it True presses the button.
   void SetValue(bool pressed);
 
@@ -32,8 +27,6 @@ public:
 private:
   std::string caption_;
   Picture picture_;
-  bool default_ = false;
-  bool cancel_ = false;
 };
 
 }  // namespace Platform

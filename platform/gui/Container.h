@@ -36,7 +36,7 @@ public:
   virtual double PixelsToHeight(double pixels) const;
 
   // For the Qt layer.
-  ContainerInternal& Internal() const { return *internal_; }
+  ContainerInternal& Site() const { return *internal_; }
 
 protected:
   Container();

@@ -16,7 +16,7 @@
 namespace Platform {
 
 class Menu;
-class Surface;
+class ImageSurface;
 class VisualControl;
 struct FormInternal;
 
@@ -126,8 +126,8 @@ public:
                  std::optional<double> y = {});
 
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
-  // off-screen picture and shown behind the controls.
-  Surface& Canvas();
+  // off-screen picture and shown behind the controls. Sized to the inner area.
+  ImageSurface& Drawing();
 
   // --- Events --------------------------------------------------------------
   // The form's own handlers; each runs before the matching event below.
@@ -136,7 +136,6 @@ public:
   virtual void Form_Activate() {}
   virtual void Form_Deactivate() {}
   virtual void Form_Resize() {}
-  virtual void Form_Paint() {}
   // Cancel (not 0) keeps the form loaded; UnloadMode tells why (UnloadModes).
   virtual void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
   virtual void Form_Unload(int16_t& Cancel);
@@ -168,21 +167,24 @@ public:
   // The window system's notices, entered through the event wrapper.
   void NoticeActivated(bool active);
   void NoticeResized();
-  void NoticeCloseRequest(bool& accept);
+  void NoticeCloseRequest();
+  // Docks the aligned controls to the edges; the MDI main window also places
+  // its child area.
+  virtual void LayoutInner();
 
 protected:
   Container& DefaultContainer() override { return *this; }
-  // MDIForm builds its own window.
   struct MainWindowTag {};
+  // The MDI main window's own window.
   Form(std::string name, MainWindowTag);
-  // Lays out aligned controls; the MDI main window also places its child area.
-  virtual void LayoutInner();
+  // The two halves of unloading: asking QueryUnload, and the unload itself.
+  bool Query(int16_t unloadMode);
+  bool Finish();
 
 private:
   friend class MDIForm;
-  friend struct FormInternal;
   void BuildWindow();
-  void RaiseLoad();
+  void ApplyWindowFlags();
   void RaiseResize(bool always);
   void ApplyStartPosition(Form* owner);
   void EndModal();
@@ -201,6 +203,9 @@ private:
   Colour backColor_;
   int borderStyle_ = BorderStyles::Sizable;
   int startUpPosition_ = StartUpPositions::WindowsDefault;
+  bool controlBox_ = true;
+  bool minButton_ = true;
+  bool maxButton_ = true;
   bool shownOnce_ = false;
   int modalDepth_ = 0;
   double reportedWidth_ = -1, reportedHeight_ = -1;

@@ -33,8 +33,10 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
+protected:
+  void Place() override;
+
 private:
-  void PlaceLine();
 
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
   Colour borderColor_;

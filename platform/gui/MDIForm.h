@@ -34,8 +34,15 @@ public:
   // the main window.
   bool UnloadFor(int16_t unloadMode) override;
 
-protected:
   void LayoutInner() override;
+
+private:
+  friend class Form;
+  // The child the person or the program made active last.
+  void ChildActivated(Form* child);
+  void ChildGone(Form* child);
+
+  Form* activeChild_ = nullptr;
 };
 
 }  // namespace Platform

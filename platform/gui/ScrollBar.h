@@ -42,8 +42,6 @@ protected:
 
 private:
   void ShowRange();
-  int ToWidget(int value) const;
-  int FromWidget(int value) const;
   void SetValueFrom(int value, bool raise);
 
   int min_ = 0;
@@ -51,6 +49,8 @@ private:
   int value_ = 0;
   int smallChange_ = 1;
   int largeChange_ = 1;
+  // The thumb was dragged since the last Change.
+  bool dragged_ = false;
 };
 
 class TAVRO_PLATFORM_GUI_API HScrollBar : public ScrollBar {

@@ -22,6 +22,7 @@ public:
 
 // The tick source in use; the window system's until another is installed.
 TAVRO_PLATFORM_GUI_API TickSource& CurrentTickSource();
+TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> CurrentTickSourceShared();
 // nullptr puts the window system's back. Returns the one installed before.
 TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> SetTickSource(
     std::shared_ptr<TickSource> source);

@@ -113,6 +113,8 @@ public:
 
   // For the Qt layer.
   VisualControlInternal& Internal() const { return *internal_; }
+  // For the Qt layer: where the form's layout docked an aligned control.
+  void Docked(double left, double top, double width, double height);
   // Takes over position, size, visibility aside, the look and the tag of another
   // control of the same kind: a new control array element starts this way.
   virtual void CopyFrom(const VisualControl& model);
@@ -122,12 +124,11 @@ protected:
   // Called by each kind once its widget exists.
   void Attach();
   // The container's units changed or the control moved: put the widget in place.
-  void Place();
+  virtual void Place();
   // Called after the size changed.
   virtual void Resized() {}
 
 private:
-  friend class AlignLayout;
   void ApplyFont();
   void ApplyColours();
 
