@@ -7,8 +7,6 @@ namespace Morvelt {
 
 namespace {
 
-int32_t liveObjects = 0;
-
 const std::string ClassesKey = "Software\\Classes\\";
 
 // Sets the key's unnamed value to text, making the key when missing.
@@ -24,14 +22,6 @@ bool SetDefault(const std::string& path, const std::string& text) {
 }
 
 }  // namespace
-
-int32_t LiveObjects() {
-  return liveObjects;
-}
-
-void CountObject(int32_t change) {
-  liveObjects += change;
-}
 
 namespace ClassRegistry {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "constraints/MorveltApi.h"
+#include "constraints/MorveltObject.h"
 #include "runtime/Variant.h"
 
 namespace Morvelt {
@@ -28,23 +29,14 @@ struct ClassEntry {
   Runtime::ObjectRef (*Create)();
 };
 
-// Objects made by class factories that are still alive; while there are any,
-// the library must stay loaded.
-MORVELT_API int32_t LiveObjects();
-MORVELT_API void CountObject(int32_t change);
-
-// A new T whose lifetime LiveObjects counts.
+// A new T, as a class entry makes it.
 template <class T>
-Runtime::ObjectRef MakeCounted() {
-  CountObject(1);
-  return std::shared_ptr<T>(new T, [](T* object) {
-    delete object;
-    CountObject(-1);
-  });
+Runtime::ObjectRef MakeObject() {
+  return std::make_shared<T>();
 }
 
 // Makes new objects of one class: what DllGetClassObject hands out.
-class MORVELT_API ClassFactory : public Runtime::Object {
+class MORVELT_API ClassFactory : public MorveltObject {
  public:
   explicit ClassFactory(ClassEntry entry) : entry_(std::move(entry)) {}
   const ClassEntry& Entry() const { return entry_; }

@@ -32,5 +32,6 @@ int32_t DllGetClassObject(const char* classId, Runtime::ObjectRef* factory) {
 }
 
 int32_t DllCanUnloadNow() {
-  return Morvelt::LiveObjects() == 0 ? Morvelt::ClassResult::Ok : Morvelt::ClassResult::False;
+  return Morvelt::MorveltObject::Alive() == 0 ? Morvelt::ClassResult::Ok
+                                              : Morvelt::ClassResult::False;
 }

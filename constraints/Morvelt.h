@@ -8,8 +8,8 @@
 
 // The library's registration functions: write and remove its classes in the
 // registry store, hand out a class factory by class identifier, and say
-// whether the library may be unloaded (no object of it is alive). Results are
-// the codes of ClassResult.
+// whether the library may be unloaded (no object of it, factories included,
+// is alive). Results are the codes of ClassResult.
 extern "C" {
 MORVELT_API int32_t DllRegisterServer();
 MORVELT_API int32_t DllUnregisterServer();

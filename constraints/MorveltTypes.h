@@ -1,9 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-
-#include "runtime/Variant.h"
 
 namespace Morvelt {
 
@@ -12,12 +9,5 @@ enum class IncludeType : int32_t {
   Present = 0,
   Position = 1,
 };
-
-// A tool of the toolbar-and-menu control, held by reference; tools compare by
-// identity.
-using ToolRef = Runtime::ObjectRef;
-
-// The tool type of a menu tool.
-inline constexpr int16_t ToolTypeMenu = 7;
 
 }  // namespace Morvelt

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "constraints/MorveltApi.h"
+#include "constraints/MorveltObject.h"
 #include "runtime/Collection.h"
 
 namespace Morvelt {
@@ -12,7 +13,7 @@ class TavroConstraintCategory;
 
 // Restricts one category to chosen values (a date range, a list of machines,
 // one product) and renders them as an SQL condition and as printable text.
-class MORVELT_API TavroConstraint : public Runtime::Object {
+class MORVELT_API TavroConstraint : public MorveltObject {
  public:
   TavroConstraint();
   ~TavroConstraint() override;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "constraints/MorveltApi.h"
-#include "runtime/Variant.h"
+#include "constraints/MorveltObject.h"
 
 namespace Morvelt {
 
@@ -21,7 +21,7 @@ class clsMenuItems;
 // categories without keeping them alive (clsConstraintCategories::Referring),
 // so a category restricting itself, or two restricting each other, are freed
 // with the set that holds them.
-class MORVELT_API TavroConstraintCategory : public Runtime::Object {
+class MORVELT_API TavroConstraintCategory : public MorveltObject {
  public:
   TavroConstraintCategory();
   ~TavroConstraintCategory() override;

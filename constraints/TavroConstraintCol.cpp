@@ -51,17 +51,17 @@ void TavroConstraintCol::Add(const std::shared_ptr<TavroSPCConstraints>& newTavr
 
 int16_t TavroConstraintCol::Count() {
   Log("Count", 2);
-  return GraphCollection::Count();
+  return MorveltCollection::Count();
 }
 
 std::shared_ptr<TavroSPCConstraints> TavroConstraintCol::Item(const Runtime::Variant& index) {
   Log("Item", 2);
-  return GraphCollection::Item(index);
+  return MorveltCollection::Item(index);
 }
 
 void TavroConstraintCol::Remove(const Runtime::Variant& index) {
   Log("Remove", 2);
-  GraphCollection::Remove(index);
+  MorveltCollection::Remove(index);
 }
 
 }  // namespace Morvelt

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "constraints/MorveltApi.h"
+#include "constraints/MorveltCollection.h"
 #include "constraints/TavroSPCConstraints.h"
-#include "graph/model/GraphCollection.h"
 #include "platform/Event.h"
 #include "runtime/Variant.h"
 
@@ -19,7 +19,7 @@ namespace Morvelt {
 //
 // Make it with std::make_shared: Add gives each set a Parent that refers to
 // the collection without keeping it alive.
-class MORVELT_API TavroConstraintCol : public Dravex::GraphCollection<TavroSPCConstraints>,
+class MORVELT_API TavroConstraintCol : public MorveltCollection<TavroSPCConstraints>,
                                        public std::enable_shared_from_this<TavroConstraintCol> {
  public:
   // Sets the library's log to level 2 in the log folder and logs

@@ -8,6 +8,7 @@
 #include "constraints/clsConstraints.h"
 #include "constraints/clsMenuItems.h"
 #include "graph/model/ObjectAccess.h"
+#include "platform/gui/ToolList.h"
 #include "runtime/Error.h"
 
 namespace Morvelt {
@@ -78,13 +79,19 @@ void TavroSPCConstraints::Constraints(std::shared_ptr<clsConstraints> value) {
   constraints_ = std::move(value);
 }
 
-void TavroSPCConstraints::MenuObject(ToolBarLink* value) {
+void TavroSPCConstraints::MenuObject(std::shared_ptr<Platform::ToolBarControl> value) {
   menuHook_.Disconnect();
-  menuObject_ = value;
+  menuObject_ = std::move(value);
   if (menuObject_) {
-    menuHook_ = menuObject_->ToolClick().Connect(
-        [this](const ToolRef& tool) { objMenuObject_ToolClick(tool); });
+    menuHook_ = menuObject_->ToolClick.Connect(
+        [this](const std::shared_ptr<Platform::Tool>& tool) { objMenuObject_ToolClick(tool); });
   }
+}
+
+void TavroSPCConstraints::MenuObject(const Variant& value) {
+  auto control = value.ObjectAs<Platform::ToolBarControl>();
+  if (!control && !value.IsNothing()) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch);
+  MenuObject(std::move(control));
 }
 
 void TavroSPCConstraints::SPCGraph(GraphLink* value) {
@@ -122,10 +129,10 @@ void TavroSPCConstraints::UpdateMenuItems() {
       }
     }
     const bool offered = category != subject_ && !restricted && prerequisitesMet;
-    for (const Variant& item : *category->MenuItems()->Col()) {
-      if (!menuObject_) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-      const ToolRef tool = menuObject_->Tools(menuObject_->ToolID(item.GetObject()));
-      menuObject_->Available(tool, offered);
+    const auto menuItems = category->MenuItems();
+    for (int16_t i = 1; i <= menuItems->Count(); ++i) {
+      const std::string& id = menuItems->Item(Variant(i))->ID();
+      Dravex::Required(menuObject_)->Tools()->Item(Variant(id))->SetEnabled(offered);
     }
   }
 }
@@ -135,7 +142,7 @@ void TavroSPCConstraints::objSPCGraph_SelectPoints(int16_t& labelFrom, int16_t& 
   UpdateMenuItems();
 }
 
-void TavroSPCConstraints::objMenuObject_ToolClick(const ToolRef&) {
+void TavroSPCConstraints::objMenuObject_ToolClick(const std::shared_ptr<Platform::Tool>&) {
   if (!selectingPoints_) return;
 }
 

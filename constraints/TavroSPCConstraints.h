@@ -6,10 +6,11 @@
 
 #include "constraints/GraphLink.h"
 #include "constraints/MorveltApi.h"
-#include "constraints/MorveltTypes.h"
-#include "constraints/ToolBarLink.h"
+#include "constraints/MorveltObject.h"
 #include "graph/model/GraphXAxisLabelCol.h"
 #include "platform/Event.h"
+#include "platform/gui/Tool.h"
+#include "platform/gui/ToolBarControl.h"
 #include "runtime/Variant.h"
 
 namespace Morvelt {
@@ -26,12 +27,12 @@ class clsConstraints;
 // and switches the toolbar's category tools to match.
 //
 // The set holds its subject, categories (shared with the sets drilled down
-// from it), constraints and menu tool. The graph and the toolbar control
-// belong to their windows: the set keeps plain pointers to them and its hooks
-// on their events, so the host clears SPCGraph (or releases the set) before
-// the graph's window goes. Parent refers to the owning collection without
-// keeping it alive.
-class MORVELT_API TavroSPCConstraints : public Runtime::Object {
+// from it), constraints, menu tool and toolbar control. The graph belongs to
+// its window: the set keeps a plain pointer to it and its hook on the graph's
+// SelectPoints, so the host clears SPCGraph (or releases the set) before the
+// graph's window goes. Parent refers to the owning collection without keeping
+// it alive.
+class MORVELT_API TavroSPCConstraints : public MorveltObject {
  public:
   TavroSPCConstraints();
   ~TavroSPCConstraints() override;
@@ -59,11 +60,14 @@ class MORVELT_API TavroSPCConstraints : public Runtime::Object {
   void Constraints(std::shared_ptr<clsConstraints> value);
 
   // The menu tool that offers this chart's drill-down.
-  const ToolRef& MenuItem() const { return menuItem_; }
-  void MenuItem(ToolRef value) { menuItem_ = std::move(value); }
+  const std::shared_ptr<Platform::Tool>& MenuItem() const { return menuItem_; }
+  void MenuItem(std::shared_ptr<Platform::Tool> value) { menuItem_ = std::move(value); }
   // The toolbar control; from then on the set receives its ToolClick events.
-  ToolBarLink* MenuObject() const { return menuObject_; }
-  void MenuObject(ToolBarLink* value);
+  const std::shared_ptr<Platform::ToolBarControl>& MenuObject() const { return menuObject_; }
+  void MenuObject(std::shared_ptr<Platform::ToolBarControl> value);
+  // The same from a variant: an object that is no toolbar control raises 13.
+  void MenuObject(const Runtime::Variant& value);
+  void MenuObject(std::nullptr_t) { MenuObject(std::shared_ptr<Platform::ToolBarControl>()); }
   // The graph; from then on the set receives its SelectPoints events.
   GraphLink* SPCGraph() const { return spcGraph_; }
   void SPCGraph(GraphLink* value);
@@ -80,17 +84,17 @@ class MORVELT_API TavroSPCConstraints : public Runtime::Object {
   void TagVariant(Runtime::Variant value) { tagVariant_ = std::move(value); }
 
  private:
-  // Sets the availability of every category tool to what this set's state
-  // allows: not the subject, prerequisites constrained or charted, no
-  // restriction constrained or charted.
+  // Enables every category tool exactly when this set's state allows it: not
+  // the subject, prerequisites constrained or charted, no restriction
+  // constrained or charted. Tools of other menus stay as they are.
   void UpdateMenuItems();
   void objSPCGraph_SelectPoints(int16_t& labelFrom, int16_t& labelTo);
-  void objMenuObject_ToolClick(const ToolRef& tool);
+  void objMenuObject_ToolClick(const std::shared_ptr<Platform::Tool>& tool);
 
   std::shared_ptr<TavroConstraintCategory> subject_;
   std::shared_ptr<clsConstraintCategories> categories_;
   std::shared_ptr<clsConstraints> constraints_;
-  ToolRef menuItem_;
+  std::shared_ptr<Platform::Tool> menuItem_;
   std::shared_ptr<Dravex::GraphXAxisLabelCol> selectedLabels_;
   std::weak_ptr<TavroConstraintCol> parent_;
   std::string name_;
@@ -98,7 +102,7 @@ class MORVELT_API TavroSPCConstraints : public Runtime::Object {
   Runtime::Variant tagVariant_;
   GraphLink* spcGraph_ = nullptr;
   Platform::ScopedConnection graphHook_;
-  ToolBarLink* menuObject_ = nullptr;
+  std::shared_ptr<Platform::ToolBarControl> menuObject_;
   Platform::ScopedConnection menuHook_;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "constraints/MorveltApi.h"
+#include "constraints/MorveltObject.h"
 #include "runtime/Collection.h"
 #include "runtime/Variant.h"
 
@@ -22,7 +23,7 @@ class TavroConstraintCategory;
 // categories of the same set (the category itself among them), so that those
 // cycles never keep a set's categories alive. A category referred to that is
 // gone reads as nothing.
-class MORVELT_API clsConstraintCategories : public Runtime::Object {
+class MORVELT_API clsConstraintCategories : public MorveltObject {
  public:
   clsConstraintCategories();
   ~clsConstraintCategories() override;

@@ -5,7 +5,7 @@ namespace Morvelt {
 clsMenuItems::clsMenuItems() = default;
 clsMenuItems::~clsMenuItems() = default;
 
-void clsMenuItems::Add(const ToolRef& newMenuItem, const std::string& key) {
+void clsMenuItems::Add(const std::shared_ptr<Platform::Tool>& newMenuItem, const std::string& key) {
   Append(newMenuItem, key);
 }
 

@@ -6,7 +6,8 @@
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsConstraints.h"
 #include "constraints/clsMenuItems.h"
-#include "tests/constraints/Doubles.h"
+#include "platform/gui/ToolBarControl.h"
+#include "platform/gui/ToolList.h"
 #include "tests/support/Raised.h"
 
 using namespace Morvelt;
@@ -100,9 +101,9 @@ TEST(clsConstraintCategories, PrerequisitesAndRestrictionsDoNotKeepTheirCategori
 }
 
 TEST(clsMenuItems, HoldsToolsByReferenceUnderOptionalKeys) {
-  ConstraintsTest::FakeToolBar toolbar;
-  const auto date = toolbar.Add("Date");
-  const auto product = toolbar.Add("Product");
+  const auto toolbar = std::make_shared<Platform::ToolBarControl>();
+  const auto date = toolbar->Tools()->Add("Date");
+  const auto product = toolbar->Tools()->Add("Product");
   clsMenuItems items;
   items.Add(date, "Date");
   items.Add(product);

@@ -68,18 +68,18 @@ TEST(ClassRegistry, WritesAndRemovesEveryClassAndFindsItsFactory) {
   const auto factory =
       ClassRegistry::Factory("{deca0937-526a-454d-bcf8-20bc85f66fe1}", MorveltClasses());
   ASSERT_NE(factory, nullptr);
-  const int32_t before = LiveObjects();
+  const int32_t before = MorveltObject::Alive();
   {
     const auto collection =
         std::dynamic_pointer_cast<TavroConstraintCol>(factory->CreateInstance());
     ASSERT_NE(collection, nullptr);
-    EXPECT_EQ(LiveObjects(), before + 1);
+    EXPECT_EQ(MorveltObject::Alive(), before + 1);
     // Made by a factory, the collection still becomes its sets' parent.
     auto set = std::make_shared<TavroSPCConstraints>();
     collection->Add(set);
     EXPECT_EQ(set->Parent(), collection);
   }
-  EXPECT_EQ(LiveObjects(), before);
+  EXPECT_EQ(MorveltObject::Alive(), before);
   EXPECT_EQ(ClassRegistry::Factory("{00000000-0000-0000-0000-000000000000}", MorveltClasses()),
             nullptr);
 
@@ -97,14 +97,15 @@ TEST(MorveltLibrary, ExportsTheFourRegistrationFunctions) {
   EXPECT_NE(Default("CLSID\\" + CollectionClass + "\\InprocServer32").find("libMorvelt.so"),
             std::string::npos);
 
+  EXPECT_EQ(library.CanUnloadNow(), ClassResult::Ok);
   Runtime::ObjectRef made;
   EXPECT_EQ(library.GetClassObject("{not a class}", &made), ClassResult::ClassNotAvailable);
   EXPECT_EQ(library.GetClassObject(CollectionClass.c_str(), nullptr), ClassResult::NullPointer);
   ASSERT_EQ(library.GetClassObject(CollectionClass.c_str(), &made), ClassResult::Ok);
-  const auto factory = std::static_pointer_cast<ClassFactory>(made);
-  EXPECT_EQ(library.CanUnloadNow(), ClassResult::Ok);
-  auto object = factory->CreateInstance();
+  // The factory and every object it makes keep the library in use.
+  auto object = std::static_pointer_cast<ClassFactory>(made)->CreateInstance();
   EXPECT_NE(object, nullptr);
+  made.reset();
   EXPECT_EQ(library.CanUnloadNow(), ClassResult::False);
   object.reset();
   EXPECT_EQ(library.CanUnloadNow(), ClassResult::Ok);

@@ -9,6 +9,10 @@
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsConstraints.h"
 #include "constraints/clsMenuItems.h"
+#include "platform/gui/ToolBarControl.h"
+#include "platform/gui/ToolBarDesign.h"
+#include "platform/gui/ToolList.h"
+#include "platform/gui/ToolMenu.h"
 #include "runtime/DateTime.h"
 #include "tests/constraints/Doubles.h"
 
@@ -27,11 +31,31 @@ inline Runtime::Variant Day(int year, int month, int day) {
   return Runtime::Variant(Runtime::DateSerial(year, month, day));
 }
 
+// The main window's toolbar as far as the reports use it: the report menus
+// with their category tools, and a tool of another menu.
+inline std::shared_ptr<Platform::ToolBarControl> MainToolBar() {
+  Platform::ToolBarDesign design;
+  for (const char* id : {"Date", "Product", "Machine", "Error", "PartNumber", "Head", "Print"})
+    design.AddTool(id);
+  design.AddMenu("CompWast", "Component Wastage",
+                 {"Date", "Product", "Error", "PartNumber", "Machine", "Head"});
+  design.AddMenu("Productivity", "Productivity", {"Date", "Machine", "Product"});
+  design.AddMenu("File", "File", {"Print"});
+  design.AddBand("MenuBar", {"File", "CompWast", "Productivity"}, true);
+  auto toolbar = std::make_shared<Platform::ToolBarControl>();
+  Platform::ApplyDesign(*toolbar, design);
+  return toolbar;
+}
+
+inline bool Enabled(const Platform::ToolBarControl& toolbar, const char* id) {
+  return toolbar.Tools()->Item(Runtime::Variant(id))->Enabled();
+}
+
 // The component-wastage set the viewer builds for a new chart: seven
 // categories with their menu tools, prerequisites and restrictions, Date as the
 // subject, a Date and a Type constraint.
-inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(FakeToolBar& toolbar,
-                                                                    FakeGraph& graph) {
+inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(
+    const std::shared_ptr<Platform::ToolBarControl>& toolbar, FakeGraph& graph) {
   struct Definition {
     const char* name;
     const char* tool;
@@ -47,8 +71,9 @@ inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(FakeToolBar&
       {"Type", nullptr, {}},
   };
   auto set = std::make_shared<Morvelt::TavroSPCConstraints>();
-  set->MenuItem(toolbar.Add("CompWast"));
-  set->MenuObject(&toolbar);
+  const auto menu = toolbar->Tools()->Item(Runtime::Variant("CompWast"));
+  set->MenuItem(menu);
+  set->MenuObject(toolbar);
   set->Name("CompWastage");
   set->SPCGraph(&graph);
   const auto categories = set->ConstraintCategories();
@@ -56,7 +81,8 @@ inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(FakeToolBar&
     auto category = std::make_shared<Morvelt::TavroConstraintCategory>();
     category->Name(definition.name);
     category->Continuous(std::string(definition.name) == "Date");
-    if (definition.tool) category->MenuItems()->Add(toolbar.Add(definition.tool));
+    if (definition.tool)
+      category->MenuItems()->Add(menu->Menu()->Tools()->Item(Runtime::Variant(definition.tool)));
     for (const char* prerequisite : definition.prerequisites)
       category->Prerequisites()->Add(categories->Item(Runtime::Variant(prerequisite)));
     categories->Add(category, definition.name, std::string(definition.name) != "Date");

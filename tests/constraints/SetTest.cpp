@@ -36,11 +36,11 @@ class ConstraintSet : public testing::Test {
     graph.Select(from, to);
     std::map<std::string, bool> offered;
     for (const char* id : {"Date", "Product", "Error", "PartNumber", "Machine", "Head"})
-      offered[id] = toolbar.IsAvailable(id);
+      offered[id] = Enabled(*toolbar, id);
     return offered;
   }
 
-  FakeToolBar toolbar;
+  std::shared_ptr<Platform::ToolBarControl> toolbar = MainToolBar();
   FakeGraph graph;
   std::shared_ptr<TavroSPCConstraints> set = CompWastageSet(toolbar, graph);
 };
@@ -107,7 +107,7 @@ TEST(TavroSPCConstraints, SubjectByKeyPositionOrObject) {
 
 TEST_F(ConstraintSet, ANewChartOffersWhatItsDateRangeAllows) {
   for (const char* id : {"Date", "Product", "Error", "PartNumber", "Machine", "Head"})
-    toolbar.Tool(id)->available = std::string(id) == "Date";
+    toolbar->Tools()->Item(Variant(id))->SetEnabled(std::string(id) == "Date");
   // Date is charted, so it is not offered; Head waits for a machine.
   const std::map<std::string, bool> expected{{"Date", false},   {"Product", true},
                                              {"Error", true},   {"PartNumber", true},
@@ -140,41 +140,46 @@ TEST_F(ConstraintSet, AChartedPrerequisiteCountsAsMet) {
 TEST_F(ConstraintSet, ACategoryWithNeitherPrerequisitesNorRestrictionsIsOfferedUnlessCharted) {
   auto line = std::make_shared<TavroConstraintCategory>();
   line->Name("Line");
-  line->MenuItems()->Add(toolbar.Add("Line"));
+  line->MenuItems()->Add(toolbar->Tools()->Add("Line"));
   set->ConstraintCategories()->Add(line, "Line");
   graph.Select(1, 1);
-  EXPECT_TRUE(toolbar.IsAvailable("Line"));
+  EXPECT_TRUE(Enabled(*toolbar, "Line"));
   set->Subject(Variant(line));
   graph.Select(1, 1);
-  EXPECT_FALSE(toolbar.IsAvailable("Line"));
+  EXPECT_FALSE(Enabled(*toolbar, "Line"));
 }
 
 TEST_F(ConstraintSet, OnlyCategoryToolsChangeAndOnlyForASelectionFromPositionOne) {
-  toolbar.Add("Print")->available = false;
-  toolbar.Tool("Product")->available = false;
+  toolbar->Tools()->Item(Variant("Print"))->SetEnabled(false);
+  toolbar->Tools()->Item(Variant("Product"))->SetEnabled(false);
   graph.Select(0, 3);
   graph.Select(2, -1);
-  EXPECT_FALSE(toolbar.IsAvailable("Product"));
+  EXPECT_FALSE(Enabled(*toolbar, "Product"));
   graph.Select(1, 3);
-  EXPECT_TRUE(toolbar.IsAvailable("Product"));
-  EXPECT_FALSE(toolbar.IsAvailable("Print"));
-  EXPECT_TRUE(toolbar.IsAvailable("CompWast"));
+  EXPECT_TRUE(Enabled(*toolbar, "Product"));
+  // The flag reads the same through the report menu's own tool list.
+  const auto menu = toolbar->Tools()->Item(Variant("CompWast"))->Menu();
+  EXPECT_TRUE(menu->Tools()->Item(Variant("Product"))->Enabled());
+  EXPECT_FALSE(Enabled(*toolbar, "Print"));
+  EXPECT_TRUE(Enabled(*toolbar, "CompWast"));
 }
 
 TEST_F(ConstraintSet, MenuUpdateNeedsTheToolbarAndItsTools) {
   set->MenuObject(nullptr);
   EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 91);
 
-  set->MenuObject(&toolbar);
-  Category("Error")->MenuItems()->Add(std::make_shared<FakeTool>("Missing"));
+  set->MenuObject(toolbar);
+  // A tool of another control, which this one does not hold.
+  const auto other = std::make_shared<Platform::ToolBarControl>();
+  Category("Error")->MenuItems()->Add(other->Tools()->Add("Missing"));
   EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 5);
 }
 
 TEST_F(ConstraintSet, BindsToOneGraphAndOneToolbarAtATime) {
   EXPECT_EQ(set->SPCGraph(), &graph);
-  EXPECT_EQ(set->MenuObject(), &toolbar);
+  EXPECT_EQ(set->MenuObject(), toolbar);
   EXPECT_TRUE(graph.selectPoints.HasHandlers());
-  EXPECT_TRUE(toolbar.toolClick.HasHandlers());
+  EXPECT_TRUE(toolbar->ToolClick.HasHandlers());
 
   FakeGraph other;
   set->SPCGraph(&other);
@@ -183,13 +188,14 @@ TEST_F(ConstraintSet, BindsToOneGraphAndOneToolbarAtATime) {
 
   // Every set hooks the same toolbar.
   auto second = std::make_shared<TavroSPCConstraints>();
-  second->MenuObject(&toolbar);
+  second->MenuObject(Variant(toolbar));
   set.reset();
   EXPECT_FALSE(other.selectPoints.HasHandlers());
-  EXPECT_TRUE(toolbar.toolClick.HasHandlers());
-  toolbar.toolClick.Raise(toolbar.Tools("Date"));
+  EXPECT_TRUE(toolbar->ToolClick.HasHandlers());
+  toolbar->ToolClicked(toolbar->Tools()->Item(Variant("Print")));
   second.reset();
-  EXPECT_FALSE(toolbar.toolClick.HasHandlers());
+  EXPECT_FALSE(toolbar->ToolClick.HasHandlers());
+  EXPECT_EQ(Raised([&] { second->MenuObject(Variant(std::make_shared<TavroConstraint>())); }), 13);
 }
 
 TEST_F(ConstraintSet, SetsAndTheirCategoriesAreFreedDespiteTheirCycles) {
