@@ -4,6 +4,7 @@
 #include "constraints/TavroConstraintCategory.h"
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsMenuItems.h"
+#include "graph/model/ObjectAccess.h"
 #include "runtime/CaseFold.h"
 #include "runtime/Error.h"
 
@@ -27,12 +28,12 @@ Variant FindInCollection(const Runtime::Collection* col, const Variant& value,
                          const std::string& property, int16_t mode) {
   if (!col) return Variant(false);
   Variant result;
-  int16_t position = 0;
+  int32_t position = 0;
   for (const Variant& item : *col) {
     ++position;
     const Variant candidate = property.empty() ? item : PropertyByName(item, property);
     if (!Matches(candidate, value)) continue;
-    result = mode != 0 ? Variant(position) : Variant(true);
+    result = mode != 0 ? Variant(Dravex::Count16(position)) : Variant(true);
   }
   return result;
 }
