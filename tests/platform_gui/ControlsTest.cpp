@@ -159,6 +159,26 @@ TEST_F(FormsTest, TabMovesTheFocusAndValidateCanKeepIt) {
   EXPECT_EQ(seen, (std::vector<std::string>{"name validate", "name lost", "other got"}));
 }
 
+TEST_F(FormsTest, SentKeysArriveAfterTheHandler) {
+  auto form = std::make_shared<Dialog>();
+  form->SetKeyPreview(true);
+  std::vector<int> presses;
+  form->KeyPressEvent.Connect([&](int16_t& key) { presses.push_back(key); });
+  form->txtName.KeyPress.Connect([](int16_t& key) {
+    if (key == 13) {
+      key = 0;
+      SendKeys("{TAB}");
+    }
+  });
+  form->Show();
+  form->txtName.SetFocus();
+  Press(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+  EXPECT_TRUE(form->txtName.HasFocus());
+  DoEvents();
+  EXPECT_TRUE(form->txtOther.HasFocus());
+  EXPECT_EQ(presses, (std::vector<int>{13, 9}));
+}
+
 TEST_F(FormsTest, ListSelectionRunsClickAlsoFromTheProgram) {
   auto form = std::make_shared<Dialog>();
   ListBox& list = form->lstItems;
