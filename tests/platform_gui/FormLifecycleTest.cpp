@@ -8,6 +8,7 @@
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/PictureBox.h"
+#include "platform/gui/TextBox.h"
 #include "tests/platform_gui/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
@@ -247,4 +248,38 @@ TEST_F(FormsTest, WindowStatesOfAChild) {
   EXPECT_EQ(a->WindowState(), WindowStates::Maximised);
   a->SetWindowState(WindowStates::Normal);
   EXPECT_EQ(a->WindowState(), WindowStates::Normal);
+}
+
+namespace {
+
+class ClosingWindow : public Form {
+public:
+  ClosingWindow() : Form("TableForm") { SetKeyPreview(true); }
+  void Form_KeyPress(int16_t& KeyAscii) override {
+    if (KeyAscii != 27) return;
+    Unload();
+    DoEvents();
+    closedBy = KeyAscii;
+  }
+  TextBox TableText{*this, "TableText"};
+  int closedBy = 0;
+};
+
+}  // namespace
+
+TEST_F(FormsTest, AFormMayUnloadItselfInItsOwnHandler) {
+  std::weak_ptr<ClosingWindow> watch;
+  {
+    auto form = std::make_shared<ClosingWindow>();
+    form->Show();
+    form->TableText.SetFocus();
+    watch = form;
+  }
+  ASSERT_FALSE(watch.expired()) << "the loaded forms keep it";
+  Press(Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+  EXPECT_EQ(Forms::Count(), 0);
+  ASSERT_FALSE(watch.expired());
+  EXPECT_EQ(watch.lock()->closedBy, 27);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watch.expired());
 }
