@@ -18,6 +18,7 @@
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/Menu.h"
 #include "platform/gui/MenuInternal.h"
+#include "platform/gui/RecordingSurface.h"
 #include "platform/gui/Responder.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/UserControl.h"
@@ -33,7 +34,7 @@ namespace {
 Form* activeTop = nullptr;
 
 class FormClient : public QWidget {
-public:
+ public:
   explicit FormClient(Form& form) : form_(form) {}
 
   void SetDesignSize(QSize size) {
@@ -42,9 +43,9 @@ public:
   }
   QSize sizeHint() const override { return design_; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override {
-    if (ImageSurface* surface = form_.Window().surface.get()) {
+    if (auto* surface = dynamic_cast<ImageSurface*>(form_.Window().surface.get())) {
       QPainter painter(this);
       painter.drawImage(0, 0, surface->Flush());
       return;
@@ -56,16 +57,16 @@ protected:
     form_.NoticeResized();
   }
 
-private:
+ private:
   Form& form_;
   QSize design_{320, 240};
 };
 
 class FormWindow : public QWidget {
-public:
+ public:
   explicit FormWindow(Form& form) : QWidget(nullptr, Qt::Window), form_(form) {}
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override {
     // Whether it goes is the form's decision; it hides itself when it does.
     event->ignore();
@@ -79,21 +80,21 @@ protected:
       form_.NoticeResized();
   }
 
-private:
+ private:
   Form& form_;
 };
 
 class FormSubWindow : public QMdiSubWindow {
-public:
+ public:
   explicit FormSubWindow(Form& form) : form_(form) {}
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     form_.NoticeCloseRequest();
   }
 
-private:
+ private:
   Form& form_;
 };
 
@@ -221,7 +222,8 @@ bool Form::Finish() {
   }
   for (Timer* timer : std::vector<Timer*>(window_->timers)) timer->FormLoaded(false);
   if (QWidget* frame = window_->Frame()) frame->hide();
-  if (window_->sub && window_->sub->mdiArea()) window_->sub->mdiArea()->removeSubWindow(window_->sub);
+  if (window_->sub && window_->sub->mdiArea())
+    window_->sub->mdiArea()->removeSubWindow(window_->sub);
   if (MDIForm* main = MDIForm::Current()) main->ChildGone(this);
   EndModal();
   loaded_ = false;
@@ -361,10 +363,10 @@ void Form::SetHeight(double height) {
 void Form::Move(double left, std::optional<double> top, std::optional<double> width,
                 std::optional<double> height) {
   const QRect outer = OuterRect(*window_);
-  const QRect wanted(Gui::Round(Gui::TwipsToPixels(left)),
-                     top ? Gui::Round(Gui::TwipsToPixels(*top)) : outer.y(),
-                     width ? std::max(0, Gui::Round(Gui::TwipsToPixels(*width))) : outer.width(),
-                     height ? std::max(0, Gui::Round(Gui::TwipsToPixels(*height))) : outer.height());
+  const QRect wanted(
+      Gui::Round(Gui::TwipsToPixels(left)), top ? Gui::Round(Gui::TwipsToPixels(*top)) : outer.y(),
+      width ? std::max(0, Gui::Round(Gui::TwipsToPixels(*width))) : outer.width(),
+      height ? std::max(0, Gui::Round(Gui::TwipsToPixels(*height))) : outer.height());
   if (QMdiSubWindow* sub = window_->sub) {
     sub->setGeometry(wanted);
     return;
@@ -476,20 +478,24 @@ void Form::ApplyWindowFlags() {
   QWidget* frame = window_->Frame();
   const bool fixed =
       borderStyle_ == BorderStyles::FixedDialog || borderStyle_ == BorderStyles::FixedSingle;
-  Qt::WindowFlags flags = window_->sub ? (frame->windowFlags() & ~Qt::WindowType_Mask) | Qt::SubWindow
+  Qt::WindowFlags flags = window_->sub
+                              ? (frame->windowFlags() & ~Qt::WindowType_Mask) | Qt::SubWindow
                           : borderStyle_ == BorderStyles::FixedDialog ? Qt::Dialog
                                                                       : Qt::Window;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (controlBox_) {
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (minButton_ && borderStyle_ != BorderStyles::FixedDialog) flags |= Qt::WindowMinimizeButtonHint;
-    if (maxButton_ && borderStyle_ != BorderStyles::FixedDialog) flags |= Qt::WindowMaximizeButtonHint;
+    if (minButton_ && borderStyle_ != BorderStyles::FixedDialog)
+      flags |= Qt::WindowMinimizeButtonHint;
+    if (maxButton_ && borderStyle_ != BorderStyles::FixedDialog)
+      flags |= Qt::WindowMaximizeButtonHint;
   }
   if (borderStyle_ == BorderStyles::None) flags |= Qt::FramelessWindowHint;
   const bool shown = !frame->isHidden();
   frame->setWindowFlags(flags);
   if (frame->layout() != nullptr)
-    frame->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+    frame->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize
+                                             : QLayout::SetDefaultConstraint);
   if (shown) frame->show();
 }
 
@@ -539,27 +545,48 @@ void Form::Refresh() {
 void Form::PopupMenu(Menu& menu, int flags, std::optional<double> x, std::optional<double> y) {
   (void)flags;
   const QPoint global =
-      x && y ? window_->client->mapToGlobal(QPoint(Gui::Round(Gui::TwipsToPixels(*x)),
-                                                   Gui::Round(Gui::TwipsToPixels(*y))))
+      x && y ? window_->client->mapToGlobal(
+                   QPoint(Gui::Round(Gui::TwipsToPixels(*x)), Gui::Round(Gui::TwipsToPixels(*y))))
              : QCursor::pos();
   if (Menu* chosen = CurrentResponder().PopupMenu(menu, global.x(), global.y()))
     chosen->Click.Raise();
 }
 
-ImageSurface& Form::Drawing() {
+Surface& Form::Drawing() {
   FormInternal& window = *window_;
   if (!window.surface) {
     const QSize size = window.client->size();
-    window.surface = std::make_unique<ImageSurface>(std::max(1, size.width()),
-                                                    std::max(1, size.height()), SurfaceKind::Canvas);
-    window.surface->SetScaleMode(ScaleModes::Twips);
-    window.surface->SetBackColor(backColor_);
+    auto image = std::make_unique<ImageSurface>(std::max(1, size.width()),
+                                                std::max(1, size.height()), SurfaceKind::Canvas);
+    image->SetScaleMode(ScaleModes::Twips);
+    image->SetBackColor(backColor_);
     QPointer<QWidget> client = window.client;
-    window.surface->SetDrawnHandler([client] {
+    image->SetDrawnHandler([client] {
       if (client) client->update();
     });
+    window.surface = std::move(image);
   }
   return *window.surface;
+}
+
+void Form::SetDrawing(std::unique_ptr<Surface> drawing) {
+  window_->surface = std::move(drawing);
+  if (window_->surface) {
+    window_->surface->SetScaleMode(ScaleModes::Twips);
+    FitDrawing();
+  }
+  window_->client->update();
+}
+
+void Form::FitDrawing() {
+  if (WindowState() == WindowStates::Minimised) return;
+  const QSize size = window_->client->size();
+  const int width = std::max(1, size.width());
+  const int height = std::max(1, size.height());
+  if (auto* image = dynamic_cast<ImageSurface*>(window_->surface.get()))
+    image->Resize(width, height);
+  else if (auto* recording = dynamic_cast<RecordingSurface*>(window_->surface.get()))
+    recording->Resize(width, height);
 }
 
 // --- Events ------------------------------------------------------------------
@@ -638,10 +665,7 @@ void Form::NoticeActivated(bool active) {
 
 void Form::NoticeResized() {
   EnterEventHandler([this] {
-    if (window_->surface && WindowState() != WindowStates::Minimised) {
-      const QSize size = window_->client->size();
-      window_->surface->Resize(std::max(1, size.width()), std::max(1, size.height()));
-    }
+    FitDrawing();
     LayoutInner();
     if (loaded_ && shownOnce_) RaiseResize(false);
   });
@@ -714,9 +738,10 @@ QRect LayoutAligned(Container& container) {
         break;
     }
     const bool across = align == Aligns::Top || align == Aligns::Bottom;
-    control->Docked(container.PixelsToUnitsX(place.x()), container.PixelsToUnitsY(place.y()),
-                    across ? container.PixelsToWidth(place.width()) : control->Width(),
-                    across ? control->Height() : container.PixelsToHeight(std::max(0, place.height())));
+    control->Docked(
+        container.PixelsToUnitsX(place.x()), container.PixelsToUnitsY(place.y()),
+        across ? container.PixelsToWidth(place.width()) : control->Width(),
+        across ? control->Height() : container.PixelsToHeight(std::max(0, place.height())));
   }
   return room;
 }

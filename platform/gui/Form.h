@@ -16,7 +16,7 @@
 namespace Platform {
 
 class Menu;
-class ImageSurface;
+class Surface;
 class VisualControl;
 struct FormInternal;
 
@@ -37,7 +37,7 @@ struct FormInternal;
 class TAVRO_PLATFORM_GUI_API Form : public Container,
                                     public ControlScope,
                                     public std::enable_shared_from_this<Form> {
-public:
+ public:
   enum class Kind { Window, MdiChild };
 
   explicit Form(std::string name, Kind kind = Kind::Window);
@@ -127,7 +127,10 @@ public:
 
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
   // off-screen picture and shown behind the controls. Sized to the inner area.
-  ImageSurface& Drawing();
+  Surface& Drawing();
+  // Tests put a recording surface here (fixed text metrics, every call logged);
+  // it takes the twips scale and follows the inner area's size.
+  void SetDrawing(std::unique_ptr<Surface> drawing);
 
   // --- Events --------------------------------------------------------------
   // The form's own handlers; each runs before the matching event below.
@@ -172,7 +175,7 @@ public:
   // its child area.
   virtual void LayoutInner();
 
-protected:
+ protected:
   Container& DefaultContainer() override { return *this; }
   struct MainWindowTag {};
   // The MDI main window's own window.
@@ -181,13 +184,14 @@ protected:
   bool Query(int16_t unloadMode);
   bool Finish();
 
-private:
+ private:
   friend class MDIForm;
   void BuildWindow();
   void ApplyWindowFlags();
   void RaiseResize(bool always);
   void ApplyStartPosition(Form* owner);
   void EndModal();
+  void FitDrawing();
 
   std::string name_;
   Kind kind_;

@@ -18,7 +18,7 @@ namespace Platform {
 // the picture behind it are the box's Drawing(). The mouse events give the
 // pointer in that scale; the controls inside are placed in it too.
 class TAVRO_PLATFORM_GUI_API PictureBox : public VisualControl, public Container {
-public:
+ public:
   PictureBox(Container& container, std::string name, int index = -1);
   ~PictureBox() override;
 
@@ -51,21 +51,13 @@ public:
   double UnitsToPixelsY(double y) const override;
   double PixelsToUnitsX(double x) const override;
   double PixelsToUnitsY(double y) const override;
-  double WidthToPixels(double width) const override;
-  double HeightToPixels(double height) const override;
-  double PixelsToWidth(double pixels) const override;
-  double PixelsToHeight(double pixels) const override;
-  double PixelsToEventX(double x) const override;
-  double PixelsToEventY(double y) const override;
-  double EventXToPixels(double x) const override;
-  double EventYToPixels(double y) const override;
 
   void CopyFrom(const VisualControl& model) override;
 
-protected:
+ protected:
   void Resized() override;
 
-private:
+ private:
   int Border() const;
   void ShowBorder();
 

@@ -18,7 +18,8 @@ UserControl::UserControl(Container& host, std::string name, int index)
   Internal().passiveMouse = true;
   Site().client = widget;
   Parent().Window().userControls.push_back(this);
-  hostUnload_ = Parent().UnloadEvent.Connect([this](int16_t& cancel) { ParentForm_Unload(cancel); });
+  hostUnload_ =
+      Parent().UnloadEvent.Connect([this](int16_t& cancel) { ParentForm_Unload(cancel); });
   Attach();
 }
 
@@ -85,38 +86,6 @@ double UserControl::PixelsToUnitsX(double x) const {
 
 double UserControl::PixelsToUnitsY(double y) const {
   return FromPixels(scaleMode_, y);
-}
-
-double UserControl::WidthToPixels(double width) const {
-  return ToPixels(scaleMode_, width);
-}
-
-double UserControl::HeightToPixels(double height) const {
-  return ToPixels(scaleMode_, height);
-}
-
-double UserControl::PixelsToWidth(double pixels) const {
-  return FromPixels(scaleMode_, pixels);
-}
-
-double UserControl::PixelsToHeight(double pixels) const {
-  return FromPixels(scaleMode_, pixels);
-}
-
-double UserControl::PixelsToEventX(double x) const {
-  return FromPixels(scaleMode_, x);
-}
-
-double UserControl::PixelsToEventY(double y) const {
-  return FromPixels(scaleMode_, y);
-}
-
-double UserControl::EventXToPixels(double x) const {
-  return ToPixels(scaleMode_, x);
-}
-
-double UserControl::EventYToPixels(double y) const {
-  return ToPixels(scaleMode_, y);
 }
 
 }  // namespace Platform

@@ -25,7 +25,7 @@ namespace Platform {
 class TAVRO_PLATFORM_GUI_API UserControl : public VisualControl,
                                            public Container,
                                            public ControlScope {
-public:
+ public:
   UserControl(Container& host, std::string name, int index = -1);
   ~UserControl() override;
 
@@ -56,20 +56,12 @@ public:
   double UnitsToPixelsY(double y) const override;
   double PixelsToUnitsX(double x) const override;
   double PixelsToUnitsY(double y) const override;
-  double WidthToPixels(double width) const override;
-  double HeightToPixels(double height) const override;
-  double PixelsToWidth(double pixels) const override;
-  double PixelsToHeight(double pixels) const override;
-  double PixelsToEventX(double x) const override;
-  double PixelsToEventY(double y) const override;
-  double EventXToPixels(double x) const override;
-  double EventYToPixels(double y) const override;
 
-protected:
+ protected:
   Container& DefaultContainer() override { return *this; }
   void Resized() override;
 
-private:
+ private:
   int scaleMode_;
   std::optional<PropertyBag> bag_;
   bool propertiesRead_ = false;

@@ -7,6 +7,8 @@
 #include "platform/gui/CommandButton.h"
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/MDIForm.h"
+#include "platform/gui/PictureBox.h"
+#include "platform/gui/TextBox.h"
 #include "tests/platform_gui/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
@@ -17,7 +19,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class ChildWindow : public Form {
-public:
+ public:
   ChildWindow(Log& log, std::string tag) : Form("ChildWindow", Kind::MdiChild), log_(log) {
     SetTag(std::move(tag));
     SetClientSize(3000, 2000);
@@ -37,12 +39,12 @@ public:
   bool refuse = false;
   Form* activeInUnload = this;
 
-private:
+ private:
   Log& log_;
 };
 
 class MainWindow : public MDIForm {
-public:
+ public:
   explicit MainWindow(Log& log) : MDIForm("MainForm"), log_(log) {}
   void Form_Load() override { log_.push_back("Main Load"); }
   void Form_QueryUnload(int16_t&, int16_t UnloadMode) override {
@@ -50,12 +52,12 @@ public:
   }
   void Form_Unload(int16_t&) override { log_.push_back("Main Unload"); }
 
-private:
+ private:
   Log& log_;
 };
 
 class Dialog : public Form {
-public:
+ public:
   Dialog() : Form("Dialog") {
     cmdOK.SetCaption("Ok");
     cmdOK.Move(120, 120, 1215, 375);
@@ -202,6 +204,36 @@ TEST_F(FormsTest, TwipsPositionsAndClientSize) {
   EXPECT_EQ(form->Top(), 1200);
 }
 
+TEST_F(FormsTest, DockedControlsShareTheMainWindowWithTheChildren) {
+  auto main = std::make_shared<MainWindow>(log);
+  PictureBox bar(*main, "ReportBar");
+  bar.Move(0, 0, 1500, 600);
+  bar.SetAlign(Aligns::Left);
+  main->SetClientSize(9000, 6000);
+  main->Show();
+  EXPECT_EQ(bar.Height(), 6000);
+  EXPECT_EQ(main->ChildAreaWidth(), 7500);
+  bar.SetWidth(3000);
+  EXPECT_EQ(main->ChildAreaWidth(), 6000);
+  bar.SetVisible(false);
+  EXPECT_EQ(main->ChildAreaWidth(), 9000);
+}
+
+TEST_F(FormsTest, MinimisedChildrenAreArrangedAlongTheBottom) {
+  auto main = std::make_shared<MainWindow>(log);
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  auto b = std::make_shared<ChildWindow>(log, "B");
+  a->Show();
+  b->Show();
+  a->SetWindowState(WindowStates::Minimised);
+  b->SetWindowState(WindowStates::Minimised);
+  main->Arrange(ArrangeModes::ArrangeIcons);
+  EXPECT_EQ(a->Left(), 0);
+  EXPECT_EQ(b->Left(), a->Width());
+  EXPECT_EQ(a->Top() + a->Height(), main->ChildAreaHeight());
+  EXPECT_EQ(b->Top(), a->Top());
+}
+
 TEST_F(FormsTest, WindowStatesOfAChild) {
   auto main = std::make_shared<MainWindow>(log);
   auto a = std::make_shared<ChildWindow>(log, "A");
@@ -216,4 +248,38 @@ TEST_F(FormsTest, WindowStatesOfAChild) {
   EXPECT_EQ(a->WindowState(), WindowStates::Maximised);
   a->SetWindowState(WindowStates::Normal);
   EXPECT_EQ(a->WindowState(), WindowStates::Normal);
+}
+
+namespace {
+
+class ClosingWindow : public Form {
+public:
+  ClosingWindow() : Form("TableForm") { SetKeyPreview(true); }
+  void Form_KeyPress(int16_t& KeyAscii) override {
+    if (KeyAscii != 27) return;
+    Unload();
+    DoEvents();
+    closedBy = KeyAscii;
+  }
+  TextBox TableText{*this, "TableText"};
+  int closedBy = 0;
+};
+
+}  // namespace
+
+TEST_F(FormsTest, AFormMayUnloadItselfInItsOwnHandler) {
+  std::weak_ptr<ClosingWindow> watch;
+  {
+    auto form = std::make_shared<ClosingWindow>();
+    form->Show();
+    form->TableText.SetFocus();
+    watch = form;
+  }
+  ASSERT_FALSE(watch.expired()) << "the loaded forms keep it";
+  Press(Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+  EXPECT_EQ(Forms::Count(), 0);
+  ASSERT_FALSE(watch.expired());
+  EXPECT_EQ(watch.lock()->closedBy, 27);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watch.expired());
 }

@@ -19,7 +19,7 @@
 #include "platform/gui/VisualControl.h"
 
 class FormsTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Platform::EnsureApplication();
     responder = std::make_shared<Platform::ScriptedResponder>();
@@ -32,7 +32,8 @@ protected:
     for (Platform::Form* form : Platform::Forms::All())
       form->UnloadFor(Platform::UnloadModes::AppWindows);
     EXPECT_EQ(Platform::Forms::Count(), 0) << "a form refused to unload";
-    Platform::DoEvents();
+    // Let go of the unloaded forms now, while the application object lives.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Platform::SetTickSource(nullptr);
     Platform::SetResponder(nullptr);
   }
