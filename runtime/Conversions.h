@@ -54,6 +54,9 @@ TAVRO_RUNTIME_API std::string NumberText(double value, bool single = false);
 // point, grouping, exponent, "&H"/"&O"); false when it is not a number.
 TAVRO_RUNTIME_API bool ParseNumber(std::string_view text, double& value);
 
+// A Double as a Single; beyond the Single range, or NaN, raises overflow (6).
+TAVRO_RUNTIME_API float ToSingle(double value);
+
 // Rounds to the nearest whole number, halves to the even neighbour.
 TAVRO_RUNTIME_API double RoundHalfEven(double value);
 

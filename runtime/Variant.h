@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,7 +15,7 @@ namespace Runtime {
 // Base of every object a Variant can refer to (graph objects, collections,
 // constraint sets...). Identity is the pointer.
 class TAVRO_RUNTIME_API Object {
-public:
+ public:
   virtual ~Object();
 };
 using ObjectRef = std::shared_ptr<Object>;
@@ -51,7 +52,7 @@ inline constexpr NullTag Null{};
 // kinds. Text is Windows-1252 bytes. An Object holds a shared reference; a
 // Variant of kind Object holding nullptr is Nothing.
 class TAVRO_RUNTIME_API Variant {
-public:
+ public:
   Variant() = default;  // Empty
   Variant(NullTag) : kind_(VarType::Null) {}
   Variant(bool b) : kind_(VarType::Boolean), v_(b) {}
@@ -66,8 +67,8 @@ public:
   Variant(const char* s) : Variant(std::string(s)) {}
   Variant(ObjectRef o) : kind_(VarType::Object), v_(std::move(o)) {}
   template <class T>
-    requires std::is_base_of_v<Object, T>
-  Variant(std::shared_ptr<T> o) : Variant(ObjectRef(std::move(o))) {}
+  requires std::is_base_of_v<Object, T> Variant(std::shared_ptr<T> o)
+      : Variant(ObjectRef(std::move(o))) {}
   Variant(std::vector<uint8_t> bytes) : kind_(VarType::ByteArray), v_(std::move(bytes)) {}
   // Wider or unsigned integers would silently change kind: convert explicitly.
   Variant(int64_t) = delete;
@@ -116,12 +117,12 @@ public:
   // and containers need.
   friend TAVRO_RUNTIME_API bool operator==(const Variant& a, const Variant& b);
 
-private:
+ private:
   const ObjectRef& Obj() const noexcept;
 
   VarType kind_ = VarType::Empty;
-  // Boolean, Byte, Integer and Long live in int32_t (Boolean as 0/1); Single,
-  // Double and Date in double.
+  // Boolean lives in bool; Byte, Integer and Long in int32_t; Single, Double
+  // and Date in double, so numbers never allocate.
   std::variant<std::monostate, bool, int32_t, double, std::string, ObjectRef, std::vector<uint8_t>>
       v_;
 };
@@ -129,17 +130,20 @@ private:
 // Arithmetic with the classic rules: Null propagates; Empty acts as 0 (or "" in
 // a concatenation); numeric text converts (text + text concatenates); a number
 // with non-numeric text is type mismatch (13); the result takes the wider kind
-// of the operands (Byte < Integer < Long < Single < Double; Date with a number
-// gives a Date); an Integer or Long result out of its range is overflow (6);
-// division by zero is error 11.
+// of the operands (Byte < Integer < Long < Single < Double, Boolean and Empty
+// as Integer, Long with Single gives Double, numeric text gives Double; Date
+// with a number gives a Date, Date - Date a Double); a Byte, Integer, Long,
+// Single, Double or Date result out of its range is overflow (6); division by
+// zero is error 11 (0 / 0 is overflow, as classic).
 TAVRO_RUNTIME_API Variant operator+(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator-(const Variant& a, const Variant& b);
 TAVRO_RUNTIME_API Variant operator*(const Variant& a, const Variant& b);
-TAVRO_RUNTIME_API Variant operator/(const Variant& a, const Variant& b);  // always Double (or Single)
+TAVRO_RUNTIME_API Variant operator/(const Variant& a,
+                                    const Variant& b);  // always Double (or Single)
 TAVRO_RUNTIME_API Variant operator-(const Variant& a);
 TAVRO_RUNTIME_API Variant IntDiv(const Variant& a, const Variant& b);  // the "\" operator
 TAVRO_RUNTIME_API Variant Mod(const Variant& a, const Variant& b);
-TAVRO_RUNTIME_API Variant Pow(const Variant& a, const Variant& b);  // the "^" operator
+TAVRO_RUNTIME_API Variant Pow(const Variant& a, const Variant& b);     // the "^" operator
 TAVRO_RUNTIME_API Variant Concat(const Variant& a, const Variant& b);  // the "&" operator
 
 // Logical and bitwise operators on Booleans and integers (Null rules as classic).
@@ -165,5 +169,10 @@ TAVRO_RUNTIME_API bool IsTrue(const Variant& v);
 
 // The "Is" operator: both are objects (or Nothing) and refer to the same one.
 TAVRO_RUNTIME_API bool Is(const Variant& a, const Variant& b);
+
+// Readable test output: the kind and the value, e.g. Integer(5), String("a"),
+// Date(45352.5).
+TAVRO_RUNTIME_API void PrintTo(const Variant& v, std::ostream* os);
+TAVRO_RUNTIME_API void PrintTo(DateTime d, std::ostream* os);
 
 }  // namespace Runtime
