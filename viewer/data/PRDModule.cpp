@@ -27,7 +27,7 @@ constexpr size_t MaxConfigBytes = size_t{4} << 20;
 template <class Int>
 Int ClampedWhole(double value) noexcept {
   if (std::isnan(value)) return 0;
-  const double whole = Runtime::RoundHalfEven(value);
+  const double whole = value == std::trunc(value) ? value : Runtime::RoundHalfEven(value);
   if (whole <= static_cast<double>(std::numeric_limits<Int>::min())) {
     return std::numeric_limits<Int>::min();
   }

@@ -32,14 +32,6 @@ std::string_view NextTextLine(std::string_view text, size_t& pos) noexcept {
   return std::string_view(begin, length);
 }
 
-std::string_view TrimBlanks(std::string_view text) noexcept {
-  size_t first = 0;
-  size_t last = text.size();
-  while (first < last && text[first] == ' ') ++first;
-  while (last > first && text[last - 1] == ' ') --last;
-  return text.substr(first, last - first);
-}
-
 void SplitFields(std::string_view text, char separator, char quote,
                  std::vector<std::string_view>& pieces) {
   pieces.clear();

@@ -15,7 +15,13 @@ namespace Kordex {
 std::string_view NextTextLine(std::string_view text, size_t& pos) noexcept;
 
 // The text less the blanks at both ends (blanks only, not TABs).
-std::string_view TrimBlanks(std::string_view text) noexcept;
+inline std::string_view TrimBlanks(std::string_view text) noexcept {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && text[first] == ' ') ++first;
+  while (last > first && text[last - 1] == ' ') --last;
+  return text.substr(first, last - first);
+}
 
 // Splits text at a one-character separator into pieces trimmed of blanks, the
 // way the common library splits delimited text: two adjacent separators give

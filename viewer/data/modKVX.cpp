@@ -52,6 +52,20 @@ std::string_view KvxText(std::string_view field) noexcept {
 
 double KvxNumber(std::string_view field) noexcept {
   if (field.empty()) return 0.0;
+  // Most fields are plain whole numbers: read them here, exactly as the
+  // leading-number rule would, and leave the rest to it.
+  const bool negative = field.front() == '-';
+  const std::string_view digits = negative ? field.substr(1) : field;
+  if (!digits.empty() && digits.size() <= 15) {
+    int64_t whole = 0;
+    size_t i = 0;
+    for (; i < digits.size(); ++i) {
+      const unsigned d = static_cast<unsigned char>(digits[i]) - static_cast<unsigned>('0');
+      if (d > 9) break;
+      whole = whole * 10 + d;
+    }
+    if (i == digits.size()) return static_cast<double>(negative ? -whole : whole);
+  }
   try {
     const double value = Runtime::Val(field);
     return std::isnan(value) ? 0.0 : value;

@@ -1,0 +1,104 @@
+// Reading every summary file of one generated line (10 machines, 365 days)
+// with the machine summary reader, beside a plain read of the same files and
+// the reader over bytes already in memory.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runtime/Collection.h"
+#include "tools/sampledata/SampleData.h"
+#include "viewer/data/DataFile.h"
+#include "viewer/data/PRDModule.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Line {
+  fs::path Root;
+  std::vector<std::string> Files;
+  std::vector<std::string> Bytes;
+  uint64_t TotalBytes = 0;
+
+  Line() {
+    Root = fs::temp_directory_path() / ("tavro-bench-data-" + std::to_string(::getpid()));
+    Kordex::SampleData::Options options;
+    options.Lines = 1;
+    options.Machines = 10;
+    options.Days = 365;
+    options.EndDate = std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12),
+                                                  std::chrono::day(8));
+    std::vector<Kordex::SampleData::WrittenFile> written;
+    Kordex::SampleData::WriteDataDirectory(Root, options, &written);
+    for (const auto& file : written) {
+      Files.push_back(file.Path.string());
+      std::string bytes;
+      Kordex::ReadDataFile(Files.back(), bytes, size_t{1} << 26);
+      TotalBytes += bytes.size();
+      Bytes.push_back(std::move(bytes));
+    }
+  }
+  ~Line() {
+    std::error_code ec;
+    fs::remove_all(Root, ec);
+  }
+};
+
+const Line& TheLine() {
+  static const Line line;
+  return line;
+}
+
+void Report(benchmark::State& state, const Line& line) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.TotalBytes));
+  state.counters["files"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * line.Files.size()), benchmark::Counter::kIsRate);
+}
+
+void PlainRead(benchmark::State& state) {
+  const Line& line = TheLine();
+  std::string bytes;
+  for (auto _ : state) {
+    for (const std::string& file : line.Files) {
+      Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
+      benchmark::DoNotOptimize(bytes.data());
+    }
+  }
+  Report(state, line);
+}
+
+void ReadMachinePrdSummary(benchmark::State& state) {
+  const Line& line = TheLine();
+  const Runtime::Collection none;
+  for (auto _ : state) {
+    for (const std::string& file : line.Files) {
+      const Kordex::PrdSummary summary =
+          Kordex::ReadMachinePrdSummary(file, none, none, none, "BOARD");
+      benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
+    }
+  }
+  Report(state, line);
+}
+
+void ReadMachinePrdSummaryInMemory(benchmark::State& state) {
+  const Line& line = TheLine();
+  const Runtime::Collection none;
+  for (auto _ : state) {
+    for (const std::string& bytes : line.Bytes) {
+      const Kordex::PrdSummary summary =
+          Kordex::ReadMachinePrdSummaryBytes(bytes, none, none, none, "BOARD");
+      benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
+    }
+  }
+  Report(state, line);
+}
+
+}  // namespace
+
+BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadMachinePrdSummary)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadMachinePrdSummaryInMemory)->Unit(benchmark::kMillisecond);
