@@ -314,7 +314,8 @@ bool ExtractDate(const std::vector<Token>& tokens, bool& hasDate, int64_t& day) 
   }
   hasDate = !nums.empty() || month != 0;
   if (!hasDate) return separators.empty();
-  const int64_t thisYear = Year(Now());
+  // A date without its year is in the current one.
+  auto thisYear = [] { return static_cast<int64_t>(Year(Now())); };
   if (month != 0) {
     if (nums.size() == 2) {
       const Token &a = nums[0], &b = nums[1];
@@ -324,7 +325,7 @@ bool ExtractDate(const std::vector<Token>& tokens, bool& hasDate, int64_t& day) 
     }
     if (nums.size() == 1) {
       if (LooksLikeYear(nums[0])) return ValidDate(YearOf(nums[0]), month, 1, day);
-      return ValidDate(thisYear, month, nums[0].value, day);
+      return ValidDate(thisYear(), month, nums[0].value, day);
     }
     return false;
   }
@@ -339,7 +340,7 @@ bool ExtractDate(const std::vector<Token>& tokens, bool& hasDate, int64_t& day) 
   // is far more likely a number or a code than a date.
   if (nums.size() == 2 && separators == "/") {
     if (nums[1].text.size() >= 3) return ValidDate(nums[1].value, nums[0].value, 1, day);
-    return ValidDate(thisYear, nums[1].value, nums[0].value, day);
+    return ValidDate(thisYear(), nums[1].value, nums[0].value, day);
   }
   return false;
 }

@@ -41,20 +41,31 @@ bool IsDateLetter(char c) {
   }
 }
 
-// Calls visit(c) for every character of the pattern that is not quoted or
+// A quoted text or a character after "\\" at pattern[i]: its text, with i
+// left on the literal's last character. False for any other character.
+bool ReadLiteral(std::string_view pattern, size_t& i, std::string_view& text) {
+  if (pattern[i] == '"') {
+    const size_t close = pattern.find('"', i + 1);
+    const size_t end = close == std::string_view::npos ? pattern.size() : close;
+    text = pattern.substr(i + 1, end - i - 1);
+    i = std::min(end, pattern.size() - 1);
+    return true;
+  }
+  if (pattern[i] == '\\') {
+    text = pattern.substr(i + 1, 1);
+    i = std::min(i + 1, pattern.size() - 1);
+    return true;
+  }
+  return false;
+}
+
+// Calls visit(c, i) for every character of the pattern that is not quoted or
 // escaped.
 template <class Visit>
 void ForEachActive(std::string_view pattern, Visit visit) {
+  std::string_view ignored;
   for (size_t i = 0; i < pattern.size(); ++i) {
-    const char c = pattern[i];
-    if (c == '"') {
-      const size_t close = pattern.find('"', i + 1);
-      i = close == std::string_view::npos ? pattern.size() : close;
-    } else if (c == '\\') {
-      ++i;
-    } else {
-      visit(c, i);
-    }
+    if (!ReadLiteral(pattern, i, ignored)) visit(pattern[i], i);
   }
 }
 
@@ -91,6 +102,16 @@ std::vector<std::string_view> SplitSections(std::string_view pattern) {
 }
 
 // ---- Numbers ----
+
+// Adds literal text to a token list, joining it to a literal just before.
+template <class Token>
+void AppendLiteral(std::vector<Token>& out, std::string_view text) {
+  if (!out.empty() && out.back().kind == Token::Literal) {
+    out.back().text += text;
+  } else {
+    out.push_back({Token::Literal, std::string(text)});
+  }
+}
 
 // A non-negative number as decimal digits: 0.d1d2d3... times 10^Exponent,
 // without leading or trailing zeros (no digits at all for zero).
@@ -163,23 +184,13 @@ struct NumberToken {
 
 std::vector<NumberToken> ParseNumberSection(std::string_view s) {
   std::vector<NumberToken> out;
-  auto literal = [&](std::string_view t) {
-    if (!out.empty() && out.back().kind == NumberToken::Literal) {
-      out.back().text += t;
-    } else {
-      out.push_back({NumberToken::Literal, std::string(t)});
-    }
-  };
+  auto literal = [&](std::string_view t) { AppendLiteral(out, t); };
   bool point = false, exponent = false;
   for (size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
-    if (c == '"') {
-      const size_t close = s.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? s.size() : close;
-      literal(s.substr(i + 1, end - i - 1));
-      i = end;
-    } else if (c == '\\') {
-      if (i + 1 < s.size()) literal(s.substr(++i, 1));
+    std::string_view text;
+    if (ReadLiteral(s, i, text)) {
+      literal(text);
     } else if ((c == 'E' || c == 'e') && !exponent && i + 1 < s.size() &&
                (s[i + 1] == '+' || s[i + 1] == '-')) {
       NumberToken t{NumberToken::Exponent, std::string(s.substr(i, 2))};
@@ -415,25 +426,13 @@ size_t RunLength(std::string_view s, size_t i) {
 
 std::vector<DateToken> ParseDatePattern(std::string_view s) {
   std::vector<DateToken> out;
-  auto literal = [&](std::string_view t) {
-    if (!out.empty() && out.back().kind == DateToken::Literal) {
-      out.back().text += t;
-    } else {
-      out.push_back({DateToken::Literal, std::string(t)});
-    }
-  };
+  auto literal = [&](std::string_view t) { AppendLiteral(out, t); };
   for (size_t i = 0; i < s.size();) {
     const char c = FoldChar(s[i]);
-    if (s[i] == '"') {
-      const size_t close = s.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? s.size() : close;
-      literal(s.substr(i + 1, end - i - 1));
-      i = end + 1;
-      continue;
-    }
-    if (s[i] == '\\') {
-      if (i + 1 < s.size()) literal(s.substr(i + 1, 1));
-      i += 2;
+    std::string_view text;
+    if (ReadLiteral(s, i, text)) {
+      literal(text);
+      ++i;
       continue;
     }
     if (c == 'a') {
@@ -600,13 +599,9 @@ std::string FormatText(const std::string& text, std::string_view pattern) {
   std::vector<Piece> pieces;
   for (size_t i = 0; i < pattern.size(); ++i) {
     const char c = pattern[i];
-    if (c == '"') {
-      const size_t close = pattern.find('"', i + 1);
-      const size_t end = close == std::string_view::npos ? pattern.size() : close;
-      pieces.push_back({0, std::string(pattern.substr(i + 1, end - i - 1))});
-      i = end;
-    } else if (c == '\\') {
-      if (i + 1 < pattern.size()) pieces.push_back({0, std::string(1, pattern[++i])});
+    std::string_view text;
+    if (ReadLiteral(pattern, i, text)) {
+      pieces.push_back({0, std::string(text)});
     } else if (c == '@' || c == '&') {
       pieces.push_back({c, {}});
     } else if (c == '<') {

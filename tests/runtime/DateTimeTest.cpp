@@ -7,19 +7,12 @@
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
 #include "runtime/Error.h"
+#include "tests/support/Raised.h"
 
 using namespace Runtime;
+using TestSupport::Raised;
 
 namespace {
-
-int32_t ErrorOf(auto&& call) {
-  try {
-    call();
-  } catch (const Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 // A date as "yyyy-mm-dd hh:nn:ss" from its parts, to compare without Format.
 std::string Text(DateTime d) {
@@ -82,8 +75,8 @@ TEST(DateTime, DateSerialRollsOver) {
     SCOPED_TRACE(testing::Message() << c.y << "," << c.m << "," << c.d);
     EXPECT_EQ(Text(DateSerial(c.y, c.m, c.d)), c.expected);
   }
-  EXPECT_EQ(ErrorOf([] { DateSerial(10000, 1, 1); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { DateSerial(100, 1, 0); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { DateSerial(10000, 1, 1); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { DateSerial(100, 1, 0); }), ErrorNumber::InvalidProcedureCall);
   EXPECT_EQ(Text(DateSerial(10000, 1, 0)), "9999-12-31 00:00:00");
   EXPECT_EQ(Text(TimeSerial(25, 61, 61)), "1899-12-31 02:02:01");
   EXPECT_EQ(Text(TimeSerial(0, 0, -1)), "1899-12-29 23:59:59");
@@ -128,8 +121,8 @@ TEST(DateTime, DateAddClampsMonthsToTheirLastDay) {
     SCOPED_TRACE(testing::Message() << c.interval << " " << c.number);
     EXPECT_EQ(Text(DateAdd(c.interval, c.number, c.from)), c.expected);
   }
-  EXPECT_EQ(ErrorOf([] { DateAdd("x", 1, At(2024, 1, 1)); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { DateAdd("yyyy", 8000, At(2024, 1, 1)); }),
+  EXPECT_EQ(Raised([] { DateAdd("x", 1, At(2024, 1, 1)); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { DateAdd("yyyy", 8000, At(2024, 1, 1)); }),
             ErrorNumber::InvalidProcedureCall);
 }
 
@@ -151,7 +144,7 @@ TEST(DateTime, DateDiffCountsBoundariesCrossed) {
   EXPECT_EQ(DateDiff("w", At(2025, 1, 4), At(2025, 1, 5)), 0);
   EXPECT_EQ(DateDiff("w", At(2025, 1, 4), At(2025, 1, 18)), 2);
   EXPECT_EQ(DateDiff("d", At(100, 1, 1), At(9999, 12, 31)), 3615899);
-  EXPECT_EQ(ErrorOf([] { DateDiff("s", At(100, 1, 1), At(9999, 12, 31)); }), ErrorNumber::Overflow);
+  EXPECT_EQ(Raised([] { DateDiff("s", At(100, 1, 1), At(9999, 12, 31)); }), ErrorNumber::Overflow);
 }
 
 TEST(DateTime, PartsOfADate) {
@@ -180,9 +173,9 @@ TEST(DateTime, PartsOfADate) {
   EXPECT_EQ(DatePart("ww", At(2022, 1, 1)), 1);  // a Saturday
   EXPECT_EQ(DatePart("ww", At(2022, 1, 2)), 2);
   EXPECT_EQ(DatePart("ww", At(2022, 12, 31)), 53);
-  EXPECT_EQ(ErrorOf([] { Weekday(At(2024, 1, 1), 8); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Year({1e10}); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Year({std::nan("")}); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Weekday(At(2024, 1, 1), 8); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Year({1e10}); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Year({std::nan("")}); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST(DateTime, NamesOfMonthsAndDays) {
@@ -190,8 +183,8 @@ TEST(DateTime, NamesOfMonthsAndDays) {
   EXPECT_EQ(MonthName(12, true), "Dec");
   EXPECT_EQ(WeekdayName(1), "Sunday");
   EXPECT_EQ(WeekdayName(4, true), "Wed");
-  EXPECT_EQ(ErrorOf([] { MonthName(13); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { WeekdayName(0); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { MonthName(13); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { WeekdayName(0); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST_F(DateTimeWithClock, ReadsDatesAndTimesFromText) {
@@ -256,9 +249,9 @@ TEST(DateTime, DateValueAndTimeValueTakeTheirPart) {
   EXPECT_EQ(DateValue("8/12/2026 13:05:09"), DateSerial(2026, 12, 8));
   EXPECT_EQ(TimeValue("8/12/2026 13:05:09"), TimeSerial(13, 5, 9));
   EXPECT_EQ(TimeValue("8/12/2026").Serial, 0);
-  EXPECT_EQ(ErrorOf([] { DateValue("13:05"); }), ErrorNumber::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { DateValue("soon"); }), ErrorNumber::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { TimeValue("soon"); }), ErrorNumber::TypeMismatch);
+  EXPECT_EQ(Raised([] { DateValue("13:05"); }), ErrorNumber::TypeMismatch);
+  EXPECT_EQ(Raised([] { DateValue("soon"); }), ErrorNumber::TypeMismatch);
+  EXPECT_EQ(Raised([] { TimeValue("soon"); }), ErrorNumber::TypeMismatch);
 }
 
 TEST(DateTime, DefaultTextShowsTheTimeOnlyWhenThereIsOne) {

@@ -2,21 +2,10 @@
 
 #include "runtime/Error.h"
 #include "runtime/Strings.h"
+#include "tests/support/Raised.h"
 
 using namespace Runtime;
-
-namespace {
-
-int32_t ErrorOf(auto&& call) {
-  try {
-    call();
-  } catch (const Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
-}  // namespace
+using TestSupport::Raised;
 
 TEST(Strings, CutsByPositionAndLength) {
   EXPECT_EQ(Left("abcdef", 2), "ab");
@@ -31,10 +20,10 @@ TEST(Strings, CutsByPositionAndLength) {
   EXPECT_EQ(Len(""), 0);
   EXPECT_EQ(Len("\xE9t\xE9"), 3);  // one byte a character
 
-  EXPECT_EQ(ErrorOf([] { Left("a", -1); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Right("a", -1); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Mid("a", 0); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Mid("a", 1, -2); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Left("a", -1); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Right("a", -1); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Mid("a", 0); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Mid("a", 1, -2); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST(Strings, SearchesForwardAndBackward) {
@@ -47,7 +36,7 @@ TEST(Strings, SearchesForwardAndBackward) {
   EXPECT_EQ(InStr("ABC", "b"), 0);
   EXPECT_EQ(InStr("ABC", "b", CompareMethod::Text), 2);
   EXPECT_EQ(InStr("\xC9T\xC9", "\xE9", CompareMethod::Text), 1);  // accented capitals fold
-  EXPECT_EQ(ErrorOf([] { InStr(0, "a", "a"); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { InStr(0, "a", "a"); }), ErrorNumber::InvalidProcedureCall);
 
   EXPECT_EQ(InStrRev("abcabc", "c"), 6);
   EXPECT_EQ(InStrRev("abcabc", "c", 5), 3);
@@ -56,7 +45,7 @@ TEST(Strings, SearchesForwardAndBackward) {
   EXPECT_EQ(InStrRev("abc", "", 2), 2);
   EXPECT_EQ(InStrRev("abc", "a", 4), 0);
   EXPECT_EQ(InStrRev("ABC", "a", -1, CompareMethod::Text), 1);
-  EXPECT_EQ(ErrorOf([] { InStrRev("a", "a", 0); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { InStrRev("a", "a", 0); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST(Strings, TrimsBlanksOnly) {
@@ -85,7 +74,7 @@ TEST(Strings, ReplacesFromStartOnwards) {
   EXPECT_EQ(Replace("AbA", "a", "x"), "AbA");
   EXPECT_EQ(Replace("AbA", "a", "x", 1, -1, CompareMethod::Text), "xbx");
   EXPECT_EQ(Replace("aaa", "aa", "a"), "aa");  // no overlapping matches
-  EXPECT_EQ(ErrorOf([] { Replace("a", "a", "b", 0); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Replace("a", "a", "b", 0); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST(Strings, BuildsAndCodesCharacters) {
@@ -97,9 +86,9 @@ TEST(Strings, BuildsAndCodesCharacters) {
   EXPECT_EQ(Chr(65), "A");
   EXPECT_EQ(Chr(0), std::string(1, '\0'));
   EXPECT_EQ(Chr(255), "\xFF");
-  EXPECT_EQ(ErrorOf([] { Asc(""); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Chr(256); }), ErrorNumber::InvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { Space(-1); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Asc(""); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Chr(256); }), ErrorNumber::InvalidProcedureCall);
+  EXPECT_EQ(Raised([] { Space(-1); }), ErrorNumber::InvalidProcedureCall);
 }
 
 TEST(Strings, ComparesBinaryOrText) {
@@ -151,6 +140,6 @@ TEST(Strings, MatchesLikePatterns) {
     EXPECT_EQ(Like(c.text, c.pattern), c.binary);
     EXPECT_EQ(Like(c.text, c.pattern, CompareMethod::Text), c.text_);
   }
-  EXPECT_EQ(ErrorOf([] { Like("a", "[a"); }), 93);
-  EXPECT_EQ(ErrorOf([] { Like("a", "[z-a]"); }), 93);
+  EXPECT_EQ(Raised([] { Like("a", "[a"); }), 93);
+  EXPECT_EQ(Raised([] { Like("a", "[z-a]"); }), 93);
 }

@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
   setenv("XDG_STATE_HOME", (root / "xdg-state").c_str(), 1);
   setenv("HOME", (root / "home").c_str(), 1);
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("TAVRO_TEST_SOURCE_DIR", TAVRO_SOURCE_DIR, 0);
+  setenv("TAVRO_TEST_BINARY_DIR", TAVRO_BINARY_DIR, 0);
   testing::InitGoogleTest(&argc, argv);
   const int rc = RUN_ALL_TESTS();
   std::error_code ec;
