@@ -1,10 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "tests/platform/FileText.h"
 
 namespace DataTest {
 
@@ -18,15 +19,11 @@ inline std::string CrLf(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
-inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+// Writes the file, making its folders, and gives its name as the system
+// passes file names.
+inline std::string WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   std::filesystem::create_directories(path.parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Writes the file and gives its name as the system passes file names.
-inline std::string WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-  WriteBytes(path, bytes);
+  TestSupport::WriteFileText(path, bytes);
   return path.string();
 }
 

@@ -3,12 +3,12 @@
 // targets.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "fuzz/data/DataFuzzEntries.h"
+#include "tests/platform/FileText.h"
 #include "tests/support/TempDir.h"
 #include "tools/sampledata/SampleData.h"
 
@@ -22,8 +22,7 @@ size_t RunOver(const fs::path& dir, Entry entry) {
   if (!fs::is_directory(dir)) return 0;
   for (const fs::directory_entry& file : fs::directory_iterator(dir)) {
     if (!file.is_regular_file()) continue;
-    std::ifstream in(file.path(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = TestSupport::FileText(file.path());
     SCOPED_TRACE(file.path().string());
     entry(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     ++count;
@@ -32,7 +31,7 @@ size_t RunOver(const fs::path& dir, Entry entry) {
 }
 
 fs::path KeptCorpus() {
-  return DATA_FUZZ_CORPUS;
+  return fs::path(std::getenv("TAVRO_TEST_SOURCE_DIR")) / "fuzz" / "data" / "corpus";
 }
 
 }  // namespace

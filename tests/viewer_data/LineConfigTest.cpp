@@ -11,8 +11,8 @@ namespace {
 
 class LineConfig : public testing::Test {
  protected:
-  void WriteCommSet(int line, std::string_view text) {
-    DataTest::WriteBytes(dir_.Path() / ("Line" + std::to_string(line)) / "CommSet.Cnf", text);
+  void WriteCommSet(int line, const std::string& text) {
+    DataTest::WriteFile(dir_.Path() / ("Line" + std::to_string(line)) / "CommSet.Cnf", text);
   }
   MachineTable Read(int16_t line) { return ReadMachineTable(line, dir_.Folder()); }
 
@@ -88,4 +88,10 @@ TEST_F(LineConfig, ProgramTableIsReplacedWholeAndCopiesStay) {
   EXPECT_EQ(loading->MachineName(5), "e 5");
   ReadLineConfig(9, dir_.Folder());
   EXPECT_EQ(MachineCount(), 0);
+}
+
+TEST_F(LineConfig, NamesInAnotherCaseAreFound) {
+  // A data folder copied from a machine share keeps the share's letter case.
+  DataTest::WriteFile(dir_.Path() / "LINE4" / "commset.cnf", CrLf({"DOWNLOAD MODULE,A,B"}));
+  EXPECT_EQ(Read(4).MachineCount(), 2);
 }

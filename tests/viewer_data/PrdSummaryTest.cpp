@@ -174,7 +174,10 @@ TEST(MachinePrdSummary, UnreadableFileGivesTheEmptyRun) {
   EXPECT_EQ(s.ErrorCount(), 0);
   EXPECT_EQ(s.Runs[0].HeadCount() + s.Runs[0].FeederCount() + s.Runs[0].TableCount(), 0);
 
-  const std::string file = DataTest::WriteFile(dir.Path() / "a.KVX", Whole);
+  // Written with the names in another case, read by the names the loader builds.
+  DataTest::WriteFile(dir.Path() / "HISTORY" / "2026_12_08" / "MACHINE PRD" / "m1" / "a.kvx",
+                      Whole);
+  const std::string file = dir.Folder() + "History/2026_12_08/Machine Prd/M1/a.KVX";
   EXPECT_EQ(ReadMachinePrdSummary(file, NoFilter, NoFilter, NoFilter, "X").Runs[0].BoardCount, 38);
 }
 

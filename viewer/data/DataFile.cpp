@@ -6,15 +6,20 @@
 
 #include <cerrno>
 
-#include "runtime/Encoding.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
 
 namespace Kordex {
 
 bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxBytes) {
   bytes.clear();
   if (FileName.empty()) return false;
-  const std::string path = Runtime::Cp1252ToUtf8(FileName);
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // The name as written first: only a data folder copied with its names in
+  // another case pays for looking them up level by level.
+  int fd = ::open(Platform::NativePath(FileName).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    fd = ::open(Platform::ResolvePath(FileName).c_str(), O_RDONLY | O_CLOEXEC);
+  }
   if (fd < 0) return false;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
