@@ -53,48 +53,40 @@ const Line& TheLine() {
   return line;
 }
 
-void Report(benchmark::State& state, const Line& line) {
+// Runs read over every input (a file name or a file's bytes) of the line.
+template <class Read>
+void EachInput(benchmark::State& state, const std::vector<std::string>& inputs, Read read) {
+  const Line& line = TheLine();
+  for (auto _ : state) {
+    for (const std::string& input : inputs) read(input);
+  }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.TotalBytes));
   state.counters["files"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * line.Files.size()), benchmark::Counter::kIsRate);
+      static_cast<double>(state.iterations() * inputs.size()), benchmark::Counter::kIsRate);
 }
 
+const Runtime::Collection None;
+
 void PlainRead(benchmark::State& state) {
-  const Line& line = TheLine();
   std::string bytes;
-  for (auto _ : state) {
-    for (const std::string& file : line.Files) {
-      Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
-      benchmark::DoNotOptimize(bytes.data());
-    }
-  }
-  Report(state, line);
+  EachInput(state, TheLine().Files, [&](const std::string& file) {
+    Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
+    benchmark::DoNotOptimize(bytes.data());
+  });
 }
 
 void ReadMachinePrdSummary(benchmark::State& state) {
-  const Line& line = TheLine();
-  const Runtime::Collection none;
-  for (auto _ : state) {
-    for (const std::string& file : line.Files) {
-      const Kordex::PrdSummary summary =
-          Kordex::ReadMachinePrdSummary(file, none, none, none, "BOARD");
-      benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
-    }
-  }
-  Report(state, line);
+  EachInput(state, TheLine().Files, [](const std::string& file) {
+    const auto summary = Kordex::ReadMachinePrdSummary(file, None, None, None, "BOARD");
+    benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
+  });
 }
 
 void ReadMachinePrdSummaryInMemory(benchmark::State& state) {
-  const Line& line = TheLine();
-  const Runtime::Collection none;
-  for (auto _ : state) {
-    for (const std::string& bytes : line.Bytes) {
-      const Kordex::PrdSummary summary =
-          Kordex::ReadMachinePrdSummaryBytes(bytes, none, none, none, "BOARD");
-      benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
-    }
-  }
-  Report(state, line);
+  EachInput(state, TheLine().Bytes, [](const std::string& bytes) {
+    const auto summary = Kordex::ReadMachinePrdSummaryBytes(bytes, None, None, None, "BOARD");
+    benchmark::DoNotOptimize(summary.Runs.front().HeadTotal);
+  });
 }
 
 }  // namespace
