@@ -1,33 +1,38 @@
 // The Qt view of the toolbar-and-menu control: menu bar, toolbars and pop-ups
-// on a main window, kept in step with the tools.
-#include <gtest/gtest.h>
-
+// on the MDI main window, kept in step with the tools.
 #include "platform/gui/ToolBarWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
 
+#include "platform/gui/Band.h"
+#include "platform/gui/BandList.h"
+#include "platform/gui/FormInternal.h"
+#include "platform/gui/MDIForm.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
+#include "platform/gui/ToolBarHosting.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/ToolMenuResponder.h"
+#include "runtime/Error.h"
+#include "tests/platform_gui/FormsFixture.h"
 
 using namespace Platform;
 
 namespace {
 
-class ToolBarWindowTest : public testing::Test {
+class ToolBarWindowTest : public FormsTest {
  protected:
   void SetUp() override {
+    FormsTest::SetUp();
     ToolBarDesign design;
     design.AddTool("Close", "&Close");
     design.AddTool("Save", "&Save");
@@ -38,9 +43,13 @@ class ToolBarWindowTest : public testing::Test {
     design.AddBand("MenuBar", {"File", "Reports", "Graphs"}, true);
     design.AddBand("File", {"Close", "Save", "|", "Print"});
     ApplyDesign(*control, design);
-    window.resize(640, 480);
-    view = new ToolBarWindow(*control, window);
+    main->SetClientSize(9600, 7200);
+    HostToolBars(*control, *main);
+    view = dynamic_cast<ToolBarWindow*>(control->View());
+    ASSERT_NE(view, nullptr);
   }
+
+  QWidget& Window() { return *main->Window().top; }
 
   QMenu* MenuOf(const std::string& id) {
     const std::vector<QAction*> actions = view->ActionsOf(*control->Tools()->Item(id));
@@ -48,7 +57,7 @@ class ToolBarWindowTest : public testing::Test {
   }
 
   std::shared_ptr<ToolBarControl> control = std::make_shared<ToolBarControl>();
-  QMainWindow window;
+  std::shared_ptr<MDIForm> main = std::make_shared<MDIForm>("MainForm");
   ToolBarWindow* view = nullptr;
 };
 
@@ -119,7 +128,7 @@ TEST_F(ToolBarWindowTest, APersonsClickRaisesToolClick) {
 }
 
 TEST_F(ToolBarWindowTest, AMenuBarToolTellsWhereItIsAndPopupsAreMadeThere) {
-  window.show();
+  main->Show();
   QApplication::processEvents();
   const auto file = control->Tools()->Item("File");
   const auto graphs = control->Tools()->Item("Graphs");
@@ -138,13 +147,13 @@ TEST_F(ToolBarWindowTest, AMenuBarToolTellsWhereItIsAndPopupsAreMadeThere) {
   SetToolMenuResponder(previous);
   ASSERT_EQ(responder->Popups.size(), 1u);
   const QPoint expected =
-      window.mapToGlobal(QPoint(graphs->Left(), graphs->Top() + graphs->Height()));
+      Window().mapToGlobal(QPoint(graphs->Left(), graphs->Top() + graphs->Height()));
   EXPECT_EQ(responder->Popups[0].X, expected.x());
   EXPECT_EQ(responder->Popups[0].Y, expected.y());
 }
 
 TEST_F(ToolBarWindowTest, TheDesktopPopupReturnsThePersonsChoice) {
-  window.show();
+  main->Show();
   std::vector<std::string> clicked;
   control->ToolClick.Connect(
       [&](const std::shared_ptr<Tool>& tool) { clicked.push_back(tool->ID()); });
@@ -170,4 +179,19 @@ TEST_F(ToolBarWindowTest, TheViewLetsGoOfAControlThatEnds) {
   control.reset();
   EXPECT_EQ(view->MenuBar(), nullptr);
   EXPECT_TRUE(view->ToolBars().empty());
+}
+
+TEST_F(ToolBarWindowTest, AnErrorOfAClickHandlerIsReportedAndTheProgramGoesOn) {
+  control->ToolClick.Connect([](const std::shared_ptr<Tool>&) { Runtime::Raise(53); });
+  view->ActionsOf(*control->Tools()->Item("Close")).front()->trigger();
+  ASSERT_EQ(responder->Messages.size(), 1u);
+  EXPECT_NE(responder->Messages[0].Prompt.find("File not found"), std::string::npos);
+}
+
+TEST_F(ToolBarWindowTest, ToolBarsTakeTheirRoomAboveTheInnerArea) {
+  main->Show();
+  const double before = main->ScaleHeight();
+  control->Bands()->Item("File")->SetVisible(false);
+  QApplication::processEvents();
+  EXPECT_GT(main->ScaleHeight(), before);
 }
