@@ -34,16 +34,20 @@ void Timer::SetEnabled(bool on) {
   Restart();
 }
 
-void Timer::FormLoaded(bool) {
-  Restart();
+void Timer::FormLoaded(bool loaded) {
+  Restart(loaded);
 }
 
 void Timer::Restart() {
+  Restart(Parent().IsLoaded());
+}
+
+void Timer::Restart(bool formLoaded) {
   if (source_) {
     source_->Stop(*this);
     source_.reset();
   }
-  if (!enabled_ || interval_ <= 0 || !Parent().IsLoaded()) return;
+  if (!enabled_ || interval_ <= 0 || !formLoaded) return;
   source_ = CurrentTickSourceShared();
   source_->Start(*this, interval_);
 }

@@ -37,6 +37,7 @@ public:
 
 private:
   void Restart();
+  void Restart(bool formLoaded);
 
   int interval_ = 0;
   bool enabled_ = true;

@@ -7,6 +7,7 @@
 #include "platform/gui/CommandButton.h"
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/MDIForm.h"
+#include "platform/gui/PictureBox.h"
 #include "tests/platform_gui/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
@@ -200,6 +201,36 @@ TEST_F(FormsTest, TwipsPositionsAndClientSize) {
   form->Move(1500, 1200);
   EXPECT_EQ(form->Left(), 1500);
   EXPECT_EQ(form->Top(), 1200);
+}
+
+TEST_F(FormsTest, DockedControlsShareTheMainWindowWithTheChildren) {
+  auto main = std::make_shared<MainWindow>(log);
+  PictureBox bar(*main, "ReportBar");
+  bar.Move(0, 0, 1500, 600);
+  bar.SetAlign(Aligns::Left);
+  main->SetClientSize(9000, 6000);
+  main->Show();
+  EXPECT_EQ(bar.Height(), 6000);
+  EXPECT_EQ(main->ChildAreaWidth(), 7500);
+  bar.SetWidth(3000);
+  EXPECT_EQ(main->ChildAreaWidth(), 6000);
+  bar.SetVisible(false);
+  EXPECT_EQ(main->ChildAreaWidth(), 9000);
+}
+
+TEST_F(FormsTest, MinimisedChildrenAreArrangedAlongTheBottom) {
+  auto main = std::make_shared<MainWindow>(log);
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  auto b = std::make_shared<ChildWindow>(log, "B");
+  a->Show();
+  b->Show();
+  a->SetWindowState(WindowStates::Minimised);
+  b->SetWindowState(WindowStates::Minimised);
+  main->Arrange(ArrangeModes::ArrangeIcons);
+  EXPECT_EQ(a->Left(), 0);
+  EXPECT_EQ(b->Left(), a->Width());
+  EXPECT_EQ(a->Top() + a->Height(), main->ChildAreaHeight());
+  EXPECT_EQ(b->Top(), a->Top());
 }
 
 TEST_F(FormsTest, WindowStatesOfAChild) {
