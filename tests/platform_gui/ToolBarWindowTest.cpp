@@ -14,7 +14,9 @@
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
 #include "platform/gui/FormInternal.h"
+#include "platform/gui/GraphsMenu.h"
 #include "platform/gui/MDIForm.h"
+#include "platform/gui/QtBridge.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
@@ -22,12 +24,20 @@
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/ToolMenuResponder.h"
+#include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
 #include "tests/platform_gui/FormsFixture.h"
 
 using namespace Platform;
 
 namespace {
+
+// A chart window whose graph has a toolbar of its own that only pops up menus.
+class ChartWindow : public Form {
+ public:
+  ChartWindow() : Form("ChartForm", Kind::MdiChild) { PRDGraph.Move(600, 450, 3000, 2000); }
+  UserControl PRDGraph{*this, "PRDGraph"};
+};
 
 class ToolBarWindowTest : public FormsTest {
  protected:
@@ -101,6 +111,10 @@ TEST_F(ToolBarWindowTest, ActionsFollowTheToolsFlagsAndLists) {
     EXPECT_FALSE(action->isEnabled());
     EXPECT_EQ(action->text(), "Save &As");
   }
+  QImage disk(16, 16, QImage::Format_RGB32);
+  disk.fill(Qt::blue);
+  save->SetPicture(PictureOf(disk));
+  for (QAction* action : view->ActionsOf(*save)) EXPECT_FALSE(action->icon().isNull());
   save->SetVisible(false);
   for (QAction* action : view->ActionsOf(*save)) EXPECT_FALSE(action->isVisible());
 
@@ -194,4 +208,33 @@ TEST_F(ToolBarWindowTest, ToolBarsTakeTheirRoomAboveTheInnerArea) {
   control->Bands()->Item("File")->SetVisible(false);
   QApplication::processEvents();
   EXPECT_GT(main->ScaleHeight(), before);
+}
+
+TEST_F(ToolBarWindowTest, TheGraphsMenuOfAChartPopsUpUnderTheMainWindowsEntry) {
+  main->Show();
+  auto chart = std::make_shared<ChartWindow>();
+  chart->Show();
+  QApplication::processEvents();
+  auto graphBar = std::make_shared<ToolBarControl>();
+  ApplyDesign(*graphBar, GraphsMenuDesign());
+  HostToolBars(*graphBar, chart->PRDGraph);
+
+  // The viewer hands the graph the entry's corner in twips; the graph pops its
+  // menu up there.
+  const auto entry = control->Tools()->Item("Graphs");
+  const double x = entry->Left() * 15.0;
+  const double y = (entry->Top() + entry->Height()) * 15.0;
+  auto scripted = std::make_shared<ScriptedToolMenuResponder>();
+  scripted->OnPopup = [](ToolMenu& menu) { return menu.Tools()->Item("SpecLimits"); };
+  auto previous = SetToolMenuResponder(scripted);
+  std::string clicked;
+  graphBar->ToolClick.Connect([&](const std::shared_ptr<Tool>& tool) { clicked = tool->ID(); });
+  graphBar->PopupMenu("Graphs", x, y);
+  SetToolMenuResponder(previous);
+
+  ASSERT_EQ(scripted->Popups.size(), 1u);
+  const QPoint under = Window().mapToGlobal(QPoint(entry->Left(), entry->Top() + entry->Height()));
+  EXPECT_EQ(scripted->Popups[0].X, under.x());
+  EXPECT_EQ(scripted->Popups[0].Y, under.y());
+  EXPECT_EQ(clicked, "SpecLimits");
 }
