@@ -38,12 +38,12 @@ bool NamedKey(std::string_view name, KeyStroke& stroke) {
     const char* text;
   };
   static const Named kNames[] = {
-      {"TAB", Qt::Key_Tab, "\t"},        {"ENTER", Qt::Key_Return, "\r"},
-      {"ESC", Qt::Key_Escape, "\x1b"},   {"BACKSPACE", Qt::Key_Backspace, "\b"},
-      {"BS", Qt::Key_Backspace, "\b"},   {"DELETE", Qt::Key_Delete, ""},
-      {"LEFT", Qt::Key_Left, ""},        {"RIGHT", Qt::Key_Right, ""},
-      {"UP", Qt::Key_Up, ""},            {"DOWN", Qt::Key_Down, ""},
-      {"HOME", Qt::Key_Home, ""},        {"END", Qt::Key_End, ""},
+      {"TAB", Qt::Key_Tab, "\t"},      {"ENTER", Qt::Key_Return, "\r"},
+      {"ESC", Qt::Key_Escape, "\x1b"}, {"BACKSPACE", Qt::Key_Backspace, "\b"},
+      {"BS", Qt::Key_Backspace, "\b"}, {"DELETE", Qt::Key_Delete, ""},
+      {"LEFT", Qt::Key_Left, ""},      {"RIGHT", Qt::Key_Right, ""},
+      {"UP", Qt::Key_Up, ""},          {"DOWN", Qt::Key_Down, ""},
+      {"HOME", Qt::Key_Home, ""},      {"END", Qt::Key_End, ""},
   };
   for (const auto& named : kNames) {
     if (named.name == name) {

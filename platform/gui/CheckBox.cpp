@@ -13,10 +13,10 @@ namespace {
 
 // The person toggles between ticked and not ticked; only the program greys.
 class TwoStateCheckBox : public QCheckBox {
-public:
+ public:
   using QCheckBox::QCheckBox;
 
-protected:
+ protected:
   void nextCheckState() override {
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
   }
@@ -60,7 +60,9 @@ void CheckBox::SetValue(int value) {
 void CheckBox::ShowValue() {
   QCheckBox* box = WidgetOf(*this);
   const QSignalBlocker block(box);
-  box->setCheckState(value_ == 1 ? Qt::Checked : value_ == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  box->setCheckState(value_ == 1   ? Qt::Checked
+                     : value_ == 2 ? Qt::PartiallyChecked
+                                   : Qt::Unchecked);
 }
 
 void CheckBox::NoticeToggled() {

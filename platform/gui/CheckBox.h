@@ -11,7 +11,7 @@ namespace Platform {
 // Value changes, by the person or by the program. The person toggles between 0
 // and 1.
 class TAVRO_PLATFORM_GUI_API CheckBox : public VisualControl {
-public:
+ public:
   CheckBox(Container& container, std::string name, int index = -1);
   ~CheckBox() override;
 
@@ -25,7 +25,7 @@ public:
   // The window system's notice that the person toggled the box.
   void NoticeToggled();
 
-private:
+ private:
   void ShowValue();
 
   std::string caption_;

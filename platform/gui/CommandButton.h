@@ -11,7 +11,7 @@ namespace Platform {
 // A push button. Click runs when the person presses it, or when the program sets
 // Value.
 class TAVRO_PLATFORM_GUI_API CommandButton : public VisualControl {
-public:
+ public:
   CommandButton(Container& container, std::string name, int index = -1);
   ~CommandButton() override;
 
@@ -24,7 +24,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   std::string caption_;
   Picture picture_;
 };

@@ -29,7 +29,7 @@ inline constexpr int Landscape = 2;
 // CancelError set (the default here, since every caller treats a cancel as an
 // error) a cancel raises error 32755 for the caller.
 class TAVRO_PLATFORM_GUI_API CommonDialog {
-public:
+ public:
   std::string DialogTitle;
   // "description|pattern|description|pattern..."
   std::string Filter;

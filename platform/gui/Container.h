@@ -15,7 +15,7 @@ struct ContainerInternal;
 // (twips on a form and a frame, the scale of a picture box or user control),
 // measured from its inner top-left corner.
 class TAVRO_PLATFORM_GUI_API Container {
-public:
+ public:
   virtual ~Container();
   Container(const Container&) = delete;
   Container& operator=(const Container&) = delete;
@@ -38,10 +38,10 @@ public:
   // For the Qt layer.
   ContainerInternal& Site() const { return *internal_; }
 
-protected:
+ protected:
   Container();
 
-private:
+ private:
   std::unique_ptr<ContainerInternal> internal_;
 };
 

@@ -21,7 +21,7 @@ namespace Platform {
 // with the element's index.
 template <class T>
 class ControlArray {
-public:
+ public:
   template <class Parent>
   ControlArray(Parent& parent, std::string name)
       : name_(std::move(name)), make_([&parent](const std::string& n, int index) {
@@ -78,7 +78,7 @@ public:
     for (auto& [index, element] : elements_) f(*element, index);
   }
 
-private:
+ private:
   T& Add(int index) {
     auto element = make_(name_, index);
     T& ref = *element;

@@ -46,13 +46,20 @@ Maker Make() {
 
 const Maker* FindMaker(const std::string& className) {
   static const std::pair<const char*, Maker> kClasses[] = {
-      {"VB.CommandButton", Make<CommandButton>()}, {"VB.Label", Make<Label>()},
-      {"VB.TextBox", Make<TextBox>()},             {"VB.PictureBox", Make<PictureBox>()},
-      {"VB.CheckBox", Make<CheckBox>()},           {"VB.OptionButton", Make<OptionButton>()},
-      {"VB.ListBox", Make<ListBox>()},             {"VB.ComboBox", Make<ComboBox>()},
-      {"VB.Frame", Make<Frame>()},                 {"VB.HScrollBar", Make<HScrollBar>()},
-      {"VB.VScrollBar", Make<VScrollBar>()},       {"VB.Image", Make<Image>()},
-      {"VB.Shape", Make<Shape>()},                 {"VB.Line", Make<Line>()},
+      {"VB.CommandButton", Make<CommandButton>()},
+      {"VB.Label", Make<Label>()},
+      {"VB.TextBox", Make<TextBox>()},
+      {"VB.PictureBox", Make<PictureBox>()},
+      {"VB.CheckBox", Make<CheckBox>()},
+      {"VB.OptionButton", Make<OptionButton>()},
+      {"VB.ListBox", Make<ListBox>()},
+      {"VB.ComboBox", Make<ComboBox>()},
+      {"VB.Frame", Make<Frame>()},
+      {"VB.HScrollBar", Make<HScrollBar>()},
+      {"VB.VScrollBar", Make<VScrollBar>()},
+      {"VB.Image", Make<Image>()},
+      {"VB.Shape", Make<Shape>()},
+      {"VB.Line", Make<Line>()},
       {"VB.Timer", Make<Timer>()},
   };
   for (const auto& [name, maker] : kClasses)

@@ -38,10 +38,22 @@ void Resend(QWidget* widget, int character, Qt::KeyboardModifiers modifiers) {
   int key = Qt::Key_unknown;
   QString text;
   switch (character) {
-    case 8: key = Qt::Key_Backspace; text = QStringLiteral("\b"); break;
-    case 9: key = Qt::Key_Tab; text = QStringLiteral("\t"); break;
-    case 13: key = Qt::Key_Return; text = QStringLiteral("\r"); break;
-    case 27: key = Qt::Key_Escape; text = QString(QChar(27)); break;
+    case 8:
+      key = Qt::Key_Backspace;
+      text = QStringLiteral("\b");
+      break;
+    case 9:
+      key = Qt::Key_Tab;
+      text = QStringLiteral("\t");
+      break;
+    case 13:
+      key = Qt::Key_Return;
+      text = QStringLiteral("\r");
+      break;
+    case 27:
+      key = Qt::Key_Escape;
+      text = QString(QChar(27));
+      break;
     default:
       if (character >= 1 && character <= 26) {
         key = Qt::Key_A + character - 1;
@@ -158,10 +170,10 @@ void RouteFocusOut(VisualControl& control, const QFocusEvent& event) {
 }
 
 class KeyRouter : public QObject {
-public:
+ public:
   using QObject::QObject;
 
-protected:
+ protected:
   bool eventFilter(QObject* object, QEvent* event) override {
     const auto type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn &&
@@ -196,10 +208,10 @@ protected:
 };
 
 class MouseRouter : public QObject {
-public:
+ public:
   using QObject::QObject;
 
-protected:
+ protected:
   bool eventFilter(QObject* object, QEvent* event) override {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
@@ -214,7 +226,7 @@ protected:
     return false;
   }
 
-private:
+ private:
   static bool RouteToControl(VisualControl& control, QWidget* widget, QMouseEvent& mouse) {
     VisualControlInternal& internal = control.Internal();
     QWidget* target = internal.widget;

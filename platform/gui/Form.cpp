@@ -33,7 +33,7 @@ namespace {
 Form* activeTop = nullptr;
 
 class FormClient : public QWidget {
-public:
+ public:
   explicit FormClient(Form& form) : form_(form) {}
 
   void SetDesignSize(QSize size) {
@@ -42,7 +42,7 @@ public:
   }
   QSize sizeHint() const override { return design_; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override {
     if (ImageSurface* surface = form_.Window().surface.get()) {
       QPainter painter(this);
@@ -56,16 +56,16 @@ protected:
     form_.NoticeResized();
   }
 
-private:
+ private:
   Form& form_;
   QSize design_{320, 240};
 };
 
 class FormWindow : public QWidget {
-public:
+ public:
   explicit FormWindow(Form& form) : QWidget(nullptr, Qt::Window), form_(form) {}
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override {
     // Whether it goes is the form's decision; it hides itself when it does.
     event->ignore();
@@ -79,21 +79,21 @@ protected:
       form_.NoticeResized();
   }
 
-private:
+ private:
   Form& form_;
 };
 
 class FormSubWindow : public QMdiSubWindow {
-public:
+ public:
   explicit FormSubWindow(Form& form) : form_(form) {}
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     form_.NoticeCloseRequest();
   }
 
-private:
+ private:
   Form& form_;
 };
 
@@ -221,7 +221,8 @@ bool Form::Finish() {
   }
   for (Timer* timer : std::vector<Timer*>(window_->timers)) timer->FormLoaded(false);
   if (QWidget* frame = window_->Frame()) frame->hide();
-  if (window_->sub && window_->sub->mdiArea()) window_->sub->mdiArea()->removeSubWindow(window_->sub);
+  if (window_->sub && window_->sub->mdiArea())
+    window_->sub->mdiArea()->removeSubWindow(window_->sub);
   if (MDIForm* main = MDIForm::Current()) main->ChildGone(this);
   EndModal();
   loaded_ = false;
@@ -361,10 +362,10 @@ void Form::SetHeight(double height) {
 void Form::Move(double left, std::optional<double> top, std::optional<double> width,
                 std::optional<double> height) {
   const QRect outer = OuterRect(*window_);
-  const QRect wanted(Gui::Round(Gui::TwipsToPixels(left)),
-                     top ? Gui::Round(Gui::TwipsToPixels(*top)) : outer.y(),
-                     width ? std::max(0, Gui::Round(Gui::TwipsToPixels(*width))) : outer.width(),
-                     height ? std::max(0, Gui::Round(Gui::TwipsToPixels(*height))) : outer.height());
+  const QRect wanted(
+      Gui::Round(Gui::TwipsToPixels(left)), top ? Gui::Round(Gui::TwipsToPixels(*top)) : outer.y(),
+      width ? std::max(0, Gui::Round(Gui::TwipsToPixels(*width))) : outer.width(),
+      height ? std::max(0, Gui::Round(Gui::TwipsToPixels(*height))) : outer.height());
   if (QMdiSubWindow* sub = window_->sub) {
     sub->setGeometry(wanted);
     return;
@@ -476,20 +477,24 @@ void Form::ApplyWindowFlags() {
   QWidget* frame = window_->Frame();
   const bool fixed =
       borderStyle_ == BorderStyles::FixedDialog || borderStyle_ == BorderStyles::FixedSingle;
-  Qt::WindowFlags flags = window_->sub ? (frame->windowFlags() & ~Qt::WindowType_Mask) | Qt::SubWindow
+  Qt::WindowFlags flags = window_->sub
+                              ? (frame->windowFlags() & ~Qt::WindowType_Mask) | Qt::SubWindow
                           : borderStyle_ == BorderStyles::FixedDialog ? Qt::Dialog
                                                                       : Qt::Window;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (controlBox_) {
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (minButton_ && borderStyle_ != BorderStyles::FixedDialog) flags |= Qt::WindowMinimizeButtonHint;
-    if (maxButton_ && borderStyle_ != BorderStyles::FixedDialog) flags |= Qt::WindowMaximizeButtonHint;
+    if (minButton_ && borderStyle_ != BorderStyles::FixedDialog)
+      flags |= Qt::WindowMinimizeButtonHint;
+    if (maxButton_ && borderStyle_ != BorderStyles::FixedDialog)
+      flags |= Qt::WindowMaximizeButtonHint;
   }
   if (borderStyle_ == BorderStyles::None) flags |= Qt::FramelessWindowHint;
   const bool shown = !frame->isHidden();
   frame->setWindowFlags(flags);
   if (frame->layout() != nullptr)
-    frame->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+    frame->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize
+                                             : QLayout::SetDefaultConstraint);
   if (shown) frame->show();
 }
 
@@ -539,8 +544,8 @@ void Form::Refresh() {
 void Form::PopupMenu(Menu& menu, int flags, std::optional<double> x, std::optional<double> y) {
   (void)flags;
   const QPoint global =
-      x && y ? window_->client->mapToGlobal(QPoint(Gui::Round(Gui::TwipsToPixels(*x)),
-                                                   Gui::Round(Gui::TwipsToPixels(*y))))
+      x && y ? window_->client->mapToGlobal(
+                   QPoint(Gui::Round(Gui::TwipsToPixels(*x)), Gui::Round(Gui::TwipsToPixels(*y))))
              : QCursor::pos();
   if (Menu* chosen = CurrentResponder().PopupMenu(menu, global.x(), global.y()))
     chosen->Click.Raise();
@@ -550,8 +555,8 @@ ImageSurface& Form::Drawing() {
   FormInternal& window = *window_;
   if (!window.surface) {
     const QSize size = window.client->size();
-    window.surface = std::make_unique<ImageSurface>(std::max(1, size.width()),
-                                                    std::max(1, size.height()), SurfaceKind::Canvas);
+    window.surface = std::make_unique<ImageSurface>(
+        std::max(1, size.width()), std::max(1, size.height()), SurfaceKind::Canvas);
     window.surface->SetScaleMode(ScaleModes::Twips);
     window.surface->SetBackColor(backColor_);
     QPointer<QWidget> client = window.client;
@@ -714,9 +719,10 @@ QRect LayoutAligned(Container& container) {
         break;
     }
     const bool across = align == Aligns::Top || align == Aligns::Bottom;
-    control->Docked(container.PixelsToUnitsX(place.x()), container.PixelsToUnitsY(place.y()),
-                    across ? container.PixelsToWidth(place.width()) : control->Width(),
-                    across ? control->Height() : container.PixelsToHeight(std::max(0, place.height())));
+    control->Docked(
+        container.PixelsToUnitsX(place.x()), container.PixelsToUnitsY(place.y()),
+        across ? container.PixelsToWidth(place.width()) : control->Width(),
+        across ? control->Height() : container.PixelsToHeight(std::max(0, place.height())));
   }
   return room;
 }

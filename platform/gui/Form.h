@@ -37,7 +37,7 @@ struct FormInternal;
 class TAVRO_PLATFORM_GUI_API Form : public Container,
                                     public ControlScope,
                                     public std::enable_shared_from_this<Form> {
-public:
+ public:
   enum class Kind { Window, MdiChild };
 
   explicit Form(std::string name, Kind kind = Kind::Window);
@@ -172,7 +172,7 @@ public:
   // its child area.
   virtual void LayoutInner();
 
-protected:
+ protected:
   Container& DefaultContainer() override { return *this; }
   struct MainWindowTag {};
   // The MDI main window's own window.
@@ -181,7 +181,7 @@ protected:
   bool Query(int16_t unloadMode);
   bool Finish();
 
-private:
+ private:
   friend class MDIForm;
   void BuildWindow();
   void ApplyWindowFlags();

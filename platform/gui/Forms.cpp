@@ -25,10 +25,10 @@ std::vector<Entry>& Loaded() {
 // Holds an unloaded form until the event loop deletes the holder: the form may
 // still be running the handler that unloaded it.
 class Keeper : public QObject {
-public:
+ public:
   explicit Keeper(std::shared_ptr<Form> form) : form_(std::move(form)) {}
 
-private:
+ private:
   std::shared_ptr<Form> form_;
 };
 

@@ -189,8 +189,9 @@ Form* FormOf(QWidget* widget) {
 }
 
 void MarkControl(QWidget* widget, VisualControl* control) {
-  widget->setProperty(kControlProperty,
-                      control ? QVariant::fromValue(reinterpret_cast<quintptr>(control)) : QVariant());
+  widget->setProperty(
+      kControlProperty,
+      control ? QVariant::fromValue(reinterpret_cast<quintptr>(control)) : QVariant());
 }
 
 void MarkForm(QWidget* widget, Form* form) {

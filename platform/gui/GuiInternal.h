@@ -58,9 +58,15 @@ QCursor ToQCursor(int pointer);
 Qt::PenStyle PenStyleOf(int borderStyle);
 
 // Twips and pixels of the screen.
-inline double TwipsToPixels(double twips) { return twips / 15.0; }
-inline double PixelsToTwips(double pixels) { return pixels * 15.0; }
-inline int Round(double value) { return static_cast<int>(value < 0 ? value - 0.5 : value + 0.5); }
+inline double TwipsToPixels(double twips) {
+  return twips / 15.0;
+}
+inline double PixelsToTwips(double pixels) {
+  return pixels * 15.0;
+}
+inline int Round(double value) {
+  return static_cast<int>(value < 0 ? value - 0.5 : value + 0.5);
+}
 
 // Keys: the key code of KeyDown, the shift mask, and the character of KeyPress
 // (-1 for a key that types none).

@@ -11,7 +11,7 @@ namespace Platform {
 // Pictures kept by position (from 1) and by key, for toolbars, shortcuts and
 // window icons. Keys compare without regard to case.
 class TAVRO_PLATFORM_GUI_API ImageList {
-public:
+ public:
   // Adds a picture at the position (the end when 0); returns its position. A key
   // in use raises error 35602, a position beyond the end error 35600.
   int Add(const Picture& picture, const std::string& key = {}, int index = 0);
@@ -29,7 +29,7 @@ public:
   Picture ExtractIcon(int index) const;
   Picture ExtractIcon(const std::string& key) const;
 
-private:
+ private:
   struct Entry {
     std::string key;
     Picture picture;

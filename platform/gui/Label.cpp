@@ -61,16 +61,18 @@ void Label::SetBackStyle(int style) {
 
 void Label::SetBorderStyle(int style) {
   borderStyle_ = style;
-  WidgetOf(*this)->setFrameStyle(style == 1 ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+  WidgetOf(*this)->setFrameStyle(style == 1 ? QFrame::StyledPanel | QFrame::Sunken
+                                            : QFrame::NoFrame);
 }
 
 void Label::Fit() {
   if (!autoSize_) return;
   QLabel* label = WidgetOf(*this);
-  const QSize hint = wordWrap_ ? QSize(label->width(), label->heightForWidth(label->width()))
-                               : label->sizeHint();
+  const QSize hint =
+      wordWrap_ ? QSize(label->width(), label->heightForWidth(label->width())) : label->sizeHint();
   Container& container = GetContainer();
-  Move(Left(), Top(), container.PixelsToWidth(hint.width()), container.PixelsToHeight(hint.height()));
+  Move(Left(), Top(), container.PixelsToWidth(hint.width()),
+       container.PixelsToHeight(hint.height()));
 }
 
 void Label::CopyFrom(const VisualControl& model) {

@@ -13,7 +13,7 @@ namespace Platform {
 namespace {
 
 class LineWidget : public QWidget {
-public:
+ public:
   explicit LineWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -23,7 +23,7 @@ public:
   int width = 1;
   Qt::PenStyle style = Qt::SolidLine;
 
-protected:
+ protected:
   void paintEvent(QPaintEvent*) override {
     if (style == Qt::NoPen) return;
     QPainter painter(this);

@@ -40,7 +40,8 @@ int ListBox::TopIndex() const {
 
 void ListBox::SetTopIndex(int index) {
   QListWidget* list = WidgetOf(*this);
-  if (QListWidgetItem* item = list->item(index)) list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+  if (QListWidgetItem* item = list->item(index))
+    list->scrollToItem(item, QAbstractItemView::PositionAtTop);
 }
 
 void ListBox::ShowItems() {

@@ -22,7 +22,8 @@ void ListControl::AddItem(const std::string& item, int index) {
     if (sorted_) {
       const std::string key = Runtime::FoldCase(item);
       index = 0;
-      while (index < ListCount() && Runtime::FoldCase(items_[static_cast<size_t>(index)].text) <= key)
+      while (index < ListCount() &&
+             Runtime::FoldCase(items_[static_cast<size_t>(index)].text) <= key)
         ++index;
     }
   }

@@ -4,8 +4,8 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
-#include "platform/gui/Forms.h"
 #include "platform/gui/FormInternal.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiInternal.h"
 
 namespace Platform {

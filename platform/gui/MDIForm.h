@@ -12,7 +12,7 @@ namespace Platform {
 // which takes the rest. There is one at a time; child forms open inside the
 // one loaded.
 class TAVRO_PLATFORM_GUI_API MDIForm : public Form {
-public:
+ public:
   explicit MDIForm(std::string name);
   ~MDIForm() override;
 
@@ -36,7 +36,7 @@ public:
 
   void LayoutInner() override;
 
-private:
+ private:
   friend class Form;
   // The child the person or the program made active last.
   void ChildActivated(Form* child);

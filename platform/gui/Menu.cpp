@@ -40,9 +40,8 @@ Menu::~Menu() {
 void Menu::Build() {
   auto* action = new QAction();
   action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(this)));
-  QObject::connect(action, &QAction::triggered, action, [this] {
-    EnterEventHandler([this] { Click.Raise(); });
-  });
+  QObject::connect(action, &QAction::triggered, action,
+                   [this] { EnterEventHandler([this] { Click.Raise(); }); });
   internal_->action = action;
   if (parent_ == nullptr) {
     internal_->popup = new QMenu();

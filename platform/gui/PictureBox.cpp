@@ -12,10 +12,10 @@ namespace Platform {
 namespace {
 
 class PictureWidget : public QFrame {
-public:
+ public:
   PictureWidget(QWidget* parent, PictureBox& box) : QFrame(parent), box_(box) {}
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -24,7 +24,7 @@ protected:
     painter.drawImage(inner.topLeft(), box_.Drawing().Flush());
   }
 
-private:
+ private:
   PictureBox& box_;
 };
 

@@ -18,7 +18,7 @@ namespace Platform {
 // the picture behind it are the box's Drawing(). The mouse events give the
 // pointer in that scale; the controls inside are placed in it too.
 class TAVRO_PLATFORM_GUI_API PictureBox : public VisualControl, public Container {
-public:
+ public:
   PictureBox(Container& container, std::string name, int index = -1);
   ~PictureBox() override;
 
@@ -62,10 +62,10 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-protected:
+ protected:
   void Resized() override;
 
-private:
+ private:
   int Border() const;
   void ShowBorder();
 

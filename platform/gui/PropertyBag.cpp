@@ -15,8 +15,9 @@ Runtime::Variant PropertyBag::ReadProperty(const std::string& name,
 
 void PropertyBag::WriteProperty(const std::string& name, const Runtime::Variant& value,
                                 const Runtime::Variant& defaultValue) {
-  auto it = std::find_if(values_.begin(), values_.end(),
-                         [&](const auto& entry) { return Runtime::EqualsNoCase(entry.first, name); });
+  auto it = std::find_if(values_.begin(), values_.end(), [&](const auto& entry) {
+    return Runtime::EqualsNoCase(entry.first, name);
+  });
   if (value == defaultValue) {
     if (it != values_.end()) values_.erase(it);
     return;

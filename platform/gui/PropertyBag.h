@@ -13,7 +13,7 @@ namespace Platform {
 // for a name that is absent, written only when they differ from their default.
 // Names compare without regard to case.
 class TAVRO_PLATFORM_GUI_API PropertyBag {
-public:
+ public:
   Runtime::Variant ReadProperty(const std::string& name,
                                 const Runtime::Variant& defaultValue = {}) const;
   // A value equal to the default (same kind and value) is not stored, and
@@ -25,7 +25,7 @@ public:
   // The stored names in the order they were first written.
   std::vector<std::string> Names() const;
 
-private:
+ private:
   std::vector<std::pair<std::string, Runtime::Variant>> values_;
 };
 

@@ -175,9 +175,10 @@ std::string DesktopResponder::BrowseForFolder(const std::string& title) {
 bool DesktopResponder::OpenDocument(const std::string& target) {
   EnsureApplication();
   const QString text = ToQString(target);
-  const QUrl url = text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"))
-                       ? QUrl(text)
-                       : QUrl::fromLocalFile(text);
+  const QUrl url =
+      text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"))
+          ? QUrl(text)
+          : QUrl::fromLocalFile(text);
   return QDesktopServices::openUrl(url);
 }
 

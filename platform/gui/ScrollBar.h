@@ -14,7 +14,7 @@ namespace Platform {
 // drag of the thumb, or the program setting Value (or Min or Max moving Value).
 // Scroll runs while the thumb is dragged.
 class TAVRO_PLATFORM_GUI_API ScrollBar : public VisualControl {
-public:
+ public:
   ~ScrollBar() override;
 
   int Min() const { return min_; }
@@ -37,10 +37,10 @@ public:
   // the widget; dragging tells a drag of the thumb from a finished move.
   void NoticeMoved(int widgetValue, bool dragging);
 
-protected:
+ protected:
   ScrollBar(Container& container, std::string name, int index, bool horizontal);
 
-private:
+ private:
   void ShowRange();
   void SetValueFrom(int value, bool raise);
 
@@ -54,12 +54,12 @@ private:
 };
 
 class TAVRO_PLATFORM_GUI_API HScrollBar : public ScrollBar {
-public:
+ public:
   HScrollBar(Container& container, std::string name, int index = -1);
 };
 
 class TAVRO_PLATFORM_GUI_API VScrollBar : public ScrollBar {
-public:
+ public:
   VScrollBar(Container& container, std::string name, int index = -1);
 };
 

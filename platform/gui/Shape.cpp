@@ -25,13 +25,13 @@ Qt::BrushStyle BrushOf(int fillStyle) {
 }
 
 class ShapeWidget : public QWidget {
-public:
+ public:
   ShapeWidget(QWidget* parent, Shape& shape) : QWidget(parent), shape_(shape) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
   }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     const int pen = shape_.BorderStyle() == 0 ? 0 : shape_.BorderWidth();
@@ -60,13 +60,13 @@ protected:
     }
     painter.setBrush(Qt::NoBrush);
     if (pen > 0) {
-      painter.setPen(QPen(ToQColor(shape_.BorderColor()), pen, Gui::PenStyleOf(shape_.BorderStyle()),
-                          Qt::SquareCap, Qt::MiterJoin));
+      painter.setPen(QPen(ToQColor(shape_.BorderColor()), pen,
+                          Gui::PenStyleOf(shape_.BorderStyle()), Qt::SquareCap, Qt::MiterJoin));
       draw(painter);
     }
   }
 
-private:
+ private:
   Shape& shape_;
 };
 

@@ -14,7 +14,7 @@ namespace {
 
 // The window system's timers, one for each running Timer.
 class QtTickSource : public TickSource {
-public:
+ public:
   void Start(Timer& timer, int intervalMs) override {
     EnsureApplication();
     Stop(timer);
@@ -36,7 +36,7 @@ public:
     timers_.erase(it);
   }
 
-private:
+ private:
   std::map<Timer*, QPointer<QTimer>> timers_;
 };
 

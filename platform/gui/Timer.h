@@ -17,7 +17,7 @@ class TickSource;
 // (the timer's Timer event) every Interval milliseconds. Errors a Tick handler
 // lets escape are reported, but the same one not on every tick.
 class TAVRO_PLATFORM_GUI_API Timer : public Control {
-public:
+ public:
   Timer(Container& container, std::string name, int index = -1);
   ~Timer() override;
 
@@ -35,7 +35,7 @@ public:
   // A new control array element starts as the model does.
   void CopyFrom(const Timer& model);
 
-private:
+ private:
   void Restart();
   void Restart(bool formLoaded);
 

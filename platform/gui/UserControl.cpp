@@ -18,7 +18,8 @@ UserControl::UserControl(Container& host, std::string name, int index)
   Internal().passiveMouse = true;
   Site().client = widget;
   Parent().Window().userControls.push_back(this);
-  hostUnload_ = Parent().UnloadEvent.Connect([this](int16_t& cancel) { ParentForm_Unload(cancel); });
+  hostUnload_ =
+      Parent().UnloadEvent.Connect([this](int16_t& cancel) { ParentForm_Unload(cancel); });
   Attach();
 }
 

@@ -25,7 +25,7 @@ namespace Platform {
 class TAVRO_PLATFORM_GUI_API UserControl : public VisualControl,
                                            public Container,
                                            public ControlScope {
-public:
+ public:
   UserControl(Container& host, std::string name, int index = -1);
   ~UserControl() override;
 
@@ -65,11 +65,11 @@ public:
   double EventXToPixels(double x) const override;
   double EventYToPixels(double y) const override;
 
-protected:
+ protected:
   Container& DefaultContainer() override { return *this; }
   void Resized() override;
 
-private:
+ private:
   int scaleMode_;
   std::optional<PropertyBag> bag_;
   bool propertiesRead_ = false;

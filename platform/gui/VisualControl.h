@@ -28,7 +28,7 @@ struct VisualControlInternal;
 // characters (printable ones, Enter 13, Backspace 8, Tab 9, Esc 27, Ctrl with a
 // letter 1 to 26). A handler swallows the key by setting it to 0, or changes it.
 class TAVRO_PLATFORM_GUI_API VisualControl : public Control {
-public:
+ public:
   ~VisualControl() override;
 
   Container& GetContainer() const { return container_; }
@@ -119,7 +119,7 @@ public:
   // control of the same kind: a new control array element starts this way.
   virtual void CopyFrom(const VisualControl& model);
 
-protected:
+ protected:
   VisualControl(Container& container, std::string name, int index);
   // Called by each kind once its widget exists.
   void Attach();
@@ -128,7 +128,7 @@ protected:
   // Called after the size changed.
   virtual void Resized() {}
 
-private:
+ private:
   void ApplyFont();
   void ApplyColours();
 

@@ -25,7 +25,7 @@ using namespace Platform;
 namespace {
 
 class Dialog : public Form {
-public:
+ public:
   Dialog() : Form("Dialog") {
     txtName.Move(120, 120, 2000, 285);
     txtOther.Move(120, 600, 2000, 285);
@@ -37,7 +37,6 @@ public:
   ListBox lstItems{*this, "lstItems"};
   HScrollBar hscScroll{*this, "hscScroll"};
 };
-
 
 }  // namespace
 
@@ -111,16 +110,14 @@ TEST_F(FormsTest, KeyPreviewLetsTheFormSeeKeysFirst) {
   auto form = std::make_shared<Dialog>();
   form->SetKeyPreview(true);
   std::vector<std::string> seen;
-  form->KeyDownEvent.Connect([&](int16_t& code, int16_t&) {
-    seen.push_back("form down " + std::to_string(code));
-  });
+  form->KeyDownEvent.Connect(
+      [&](int16_t& code, int16_t&) { seen.push_back("form down " + std::to_string(code)); });
   form->KeyPressEvent.Connect([&](int16_t& key) {
     seen.push_back("form press " + std::to_string(key));
     if (key == 9 || key == 27) key = 0;
   });
-  form->txtName.KeyPress.Connect([&](int16_t& key) {
-    seen.push_back("box press " + std::to_string(key));
-  });
+  form->txtName.KeyPress.Connect(
+      [&](int16_t& key) { seen.push_back("box press " + std::to_string(key)); });
   form->Show();
   form->txtName.SetFocus();
   Press(Qt::Key_F5);

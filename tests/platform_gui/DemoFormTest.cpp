@@ -29,7 +29,7 @@ using namespace Platform;
 namespace {
 
 class DemoForm : public Form {
-public:
+ public:
   DemoForm() : Form("DemoForm") {
     SetCaption("Preferences");
     SetBorderStyle(BorderStyles::FixedDialog);
@@ -48,7 +48,8 @@ public:
     fraLines.SetCaption("Production Line");
     fraLines.Move(120, 600, 2640, 1920);
     lstLines.Move(120, 300, 2400, 1500);
-    for (const char* line : {"Line 1 - SMT A", "Line 2 - SMT B", "Line 3 - Prototype"}) lstLines.AddItem(line);
+    for (const char* line : {"Line 1 - SMT A", "Line 2 - SMT B", "Line 3 - Prototype"})
+      lstLines.AddItem(line);
     lstLines.SetListIndex(1);
 
     labTrend.SetCaption("Trend");

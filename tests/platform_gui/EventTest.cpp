@@ -20,7 +20,8 @@ TEST(EventTest, HandlersRunInOrderAndTheRaiserReadsTheArgumentsBack) {
     calls.push_back("first " + what);
     action = 0;
   });
-  event.Connect([&](int16_t& action, std::string) { calls.push_back("second " + std::to_string(action)); });
+  event.Connect(
+      [&](int16_t& action, std::string) { calls.push_back("second " + std::to_string(action)); });
   int16_t action = -1;
   event.Raise(action, "TooFew");
   EXPECT_EQ(calls, (std::vector<std::string>{"first TooFew", "second 0"}));
@@ -38,7 +39,8 @@ TEST(EventTest, DisconnectingDuringARaiseSkipsTheHandler) {
   });
   second = event.Connect([&] { calls.push_back(2); });
   event.Raise();
-  EXPECT_EQ(calls, (std::vector<int>{1})) << "a handler connected meanwhile waits for the next raise";
+  EXPECT_EQ(calls, (std::vector<int>{1}))
+      << "a handler connected meanwhile waits for the next raise";
   EXPECT_FALSE(second.Connected());
   calls.clear();
   event.Raise();

@@ -18,7 +18,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class ChildWindow : public Form {
-public:
+ public:
   ChildWindow(Log& log, std::string tag) : Form("ChildWindow", Kind::MdiChild), log_(log) {
     SetTag(std::move(tag));
     SetClientSize(3000, 2000);
@@ -38,12 +38,12 @@ public:
   bool refuse = false;
   Form* activeInUnload = this;
 
-private:
+ private:
   Log& log_;
 };
 
 class MainWindow : public MDIForm {
-public:
+ public:
   explicit MainWindow(Log& log) : MDIForm("MainForm"), log_(log) {}
   void Form_Load() override { log_.push_back("Main Load"); }
   void Form_QueryUnload(int16_t&, int16_t UnloadMode) override {
@@ -51,12 +51,12 @@ public:
   }
   void Form_Unload(int16_t&) override { log_.push_back("Main Unload"); }
 
-private:
+ private:
   Log& log_;
 };
 
 class Dialog : public Form {
-public:
+ public:
   Dialog() : Form("Dialog") {
     cmdOK.SetCaption("Ok");
     cmdOK.Move(120, 120, 1215, 375);

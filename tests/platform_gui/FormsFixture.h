@@ -19,7 +19,7 @@
 #include "platform/gui/VisualControl.h"
 
 class FormsTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Platform::EnsureApplication();
     responder = std::make_shared<Platform::ScriptedResponder>();

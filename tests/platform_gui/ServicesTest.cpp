@@ -91,7 +91,8 @@ TEST_F(FormsTest, PopUpMenuRunsTheChosenItem) {
   manuals.SetVisible(false);
   ControlArray<Menu> manual(manuals, "Manual");
   std::vector<int> opened;
-  manual.OnLoad([&](Menu& item, int index) { item.Click.Connect([&, index] { opened.push_back(index); }); });
+  manual.OnLoad(
+      [&](Menu& item, int index) { item.Click.Connect([&, index] { opened.push_back(index); }); });
   manual[0].SetCaption("Setup.Guide");
   manual.Load(1).SetCaption("Operator");
   EXPECT_TRUE(manual[1].Visible());
@@ -140,7 +141,7 @@ TEST_F(FormsTest, PropertyBagKeepsOnlyWhatDiffersFromTheDefault) {
 namespace {
 
 class Bar : public UserControl {
-public:
+ public:
   Bar(Container& host, std::string name) : UserControl(host, std::move(name)) {
     SetScaleMode(ScaleModes::Pixels);
   }
@@ -163,7 +164,7 @@ public:
 };
 
 class Host : public Form {
-public:
+ public:
   Host() : Form("Host") { ReportBar.Move(0, 0, 1500, 3000); }
   Bar ReportBar{*this, "ReportBar"};
 };

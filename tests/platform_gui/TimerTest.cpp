@@ -12,7 +12,7 @@ using namespace Platform;
 namespace {
 
 class MainWindow : public Form {
-public:
+ public:
   MainWindow() : Form("MainForm") {
     UpdateTimer.SetInterval(1000);
     UpdateTimer.SetEnabled(false);
