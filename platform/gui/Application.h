@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "platform/gui/PlatformGuiApi.h"
+
+namespace Platform {
+
+// The window system of the process. A program starts it with its arguments;
+// anything that needs it (a form, a message box) starts it on first use, so
+// tests need no set-up of their own.
+TAVRO_PLATFORM_GUI_API void InitialiseApplication(int& argc, char** argv);
+TAVRO_PLATFORM_GUI_API void EnsureApplication();
+
+// Runs the event loop until the last loaded form is unloaded; returns the exit
+// code.
+TAVRO_PLATFORM_GUI_API int RunApplication();
+
+// Lets the window system handle what is waiting (painting, input, timers) and
+// returns the number of loaded forms.
+TAVRO_PLATFORM_GUI_API int DoEvents();
+
+// Sends keys to the control with the focus, as if typed, after the handler
+// running now: "{TAB}", "{ENTER}", "{ESC}", "{BACKSPACE}", "{F1}".."{F12}" and
+// plain characters; "+" before a key holds Shift, "^" Ctrl, "%" Alt.
+TAVRO_PLATFORM_GUI_API void SendKeys(const std::string& keys);
+
+// The common controls need no initialising on this platform.
+TAVRO_PLATFORM_GUI_API void InitialiseCommonControls();
+
+}  // namespace Platform
