@@ -124,7 +124,6 @@ int RunApplication() {
 int DoEvents() {
   EnsureApplication();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return Forms::Count();
 }
 

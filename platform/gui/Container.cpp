@@ -24,20 +24,4 @@ double Container::PixelsToUnitsY(double y) const {
   return Gui::PixelsToTwips(y);
 }
 
-double Container::WidthToPixels(double width) const {
-  return Gui::TwipsToPixels(width);
-}
-
-double Container::HeightToPixels(double height) const {
-  return Gui::TwipsToPixels(height);
-}
-
-double Container::PixelsToWidth(double pixels) const {
-  return Gui::PixelsToTwips(pixels);
-}
-
-double Container::PixelsToHeight(double pixels) const {
-  return Gui::PixelsToTwips(pixels);
-}
-
 }  // namespace Platform

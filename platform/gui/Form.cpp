@@ -18,6 +18,7 @@
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/Menu.h"
 #include "platform/gui/MenuInternal.h"
+#include "platform/gui/RecordingSurface.h"
 #include "platform/gui/Responder.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/UserControl.h"
@@ -44,7 +45,7 @@ class FormClient : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (ImageSurface* surface = form_.Window().surface.get()) {
+    if (auto* surface = dynamic_cast<ImageSurface*>(form_.Window().surface.get())) {
       QPainter painter(this);
       painter.drawImage(0, 0, surface->Flush());
       return;
@@ -551,20 +552,41 @@ void Form::PopupMenu(Menu& menu, int flags, std::optional<double> x, std::option
     chosen->Click.Raise();
 }
 
-ImageSurface& Form::Drawing() {
+Surface& Form::Drawing() {
   FormInternal& window = *window_;
   if (!window.surface) {
     const QSize size = window.client->size();
-    window.surface = std::make_unique<ImageSurface>(
-        std::max(1, size.width()), std::max(1, size.height()), SurfaceKind::Canvas);
-    window.surface->SetScaleMode(ScaleModes::Twips);
-    window.surface->SetBackColor(backColor_);
+    auto image = std::make_unique<ImageSurface>(std::max(1, size.width()),
+                                                std::max(1, size.height()), SurfaceKind::Canvas);
+    image->SetScaleMode(ScaleModes::Twips);
+    image->SetBackColor(backColor_);
     QPointer<QWidget> client = window.client;
-    window.surface->SetDrawnHandler([client] {
+    image->SetDrawnHandler([client] {
       if (client) client->update();
     });
+    window.surface = std::move(image);
   }
   return *window.surface;
+}
+
+void Form::SetDrawing(std::unique_ptr<Surface> drawing) {
+  window_->surface = std::move(drawing);
+  if (window_->surface) {
+    window_->surface->SetScaleMode(ScaleModes::Twips);
+    FitDrawing();
+  }
+  window_->client->update();
+}
+
+void Form::FitDrawing() {
+  if (WindowState() == WindowStates::Minimised) return;
+  const QSize size = window_->client->size();
+  const int width = std::max(1, size.width());
+  const int height = std::max(1, size.height());
+  if (auto* image = dynamic_cast<ImageSurface*>(window_->surface.get()))
+    image->Resize(width, height);
+  else if (auto* recording = dynamic_cast<RecordingSurface*>(window_->surface.get()))
+    recording->Resize(width, height);
 }
 
 // --- Events ------------------------------------------------------------------
@@ -643,10 +665,7 @@ void Form::NoticeActivated(bool active) {
 
 void Form::NoticeResized() {
   EnterEventHandler([this] {
-    if (window_->surface && WindowState() != WindowStates::Minimised) {
-      const QSize size = window_->client->size();
-      window_->surface->Resize(std::max(1, size.width()), std::max(1, size.height()));
-    }
+    FitDrawing();
     LayoutInner();
     if (loaded_ && shownOnce_) RaiseResize(false);
   });

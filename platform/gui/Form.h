@@ -16,7 +16,7 @@
 namespace Platform {
 
 class Menu;
-class ImageSurface;
+class Surface;
 class VisualControl;
 struct FormInternal;
 
@@ -127,7 +127,10 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
 
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
   // off-screen picture and shown behind the controls. Sized to the inner area.
-  ImageSurface& Drawing();
+  Surface& Drawing();
+  // Tests put a recording surface here (fixed text metrics, every call logged);
+  // it takes the twips scale and follows the inner area's size.
+  void SetDrawing(std::unique_ptr<Surface> drawing);
 
   // --- Events --------------------------------------------------------------
   // The form's own handlers; each runs before the matching event below.
@@ -188,6 +191,7 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
   void RaiseResize(bool always);
   void ApplyStartPosition(Form* owner);
   void EndModal();
+  void FitDrawing();
 
   std::string name_;
   Kind kind_;

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gui/ImageSurface.h"
+#include "platform/gui/Surface.h"
 
 namespace Platform {
 
@@ -41,7 +41,7 @@ struct FormInternal {
   // The visual controls in tab order.
   std::vector<VisualControl*> tabOrder;
 
-  std::unique_ptr<ImageSurface> surface;
+  std::unique_ptr<Surface> surface;
   // Started and stopped with the form's loading.
   std::vector<Timer*> timers;
   // Read their properties when the form loads.

@@ -141,38 +141,6 @@ double PictureBox::PixelsToUnitsY(double y) const {
   return surface_->ScaleTop() + surface_->ScaleY(y - Border(), ScaleModes::Pixels, 0);
 }
 
-double PictureBox::WidthToPixels(double width) const {
-  return surface_->ScaleX(width, 0, ScaleModes::Pixels);
-}
-
-double PictureBox::HeightToPixels(double height) const {
-  return surface_->ScaleY(height, 0, ScaleModes::Pixels);
-}
-
-double PictureBox::PixelsToWidth(double pixels) const {
-  return surface_->ScaleX(pixels, ScaleModes::Pixels, 0);
-}
-
-double PictureBox::PixelsToHeight(double pixels) const {
-  return surface_->ScaleY(pixels, ScaleModes::Pixels, 0);
-}
-
-double PictureBox::PixelsToEventX(double x) const {
-  return PixelsToUnitsX(x);
-}
-
-double PictureBox::PixelsToEventY(double y) const {
-  return PixelsToUnitsY(y);
-}
-
-double PictureBox::EventXToPixels(double x) const {
-  return UnitsToPixelsX(x);
-}
-
-double PictureBox::EventYToPixels(double y) const {
-  return UnitsToPixelsY(y);
-}
-
 void PictureBox::CopyFrom(const VisualControl& model) {
   VisualControl::CopyFrom(model);
   const auto& other = static_cast<const PictureBox&>(model);

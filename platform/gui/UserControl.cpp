@@ -88,36 +88,4 @@ double UserControl::PixelsToUnitsY(double y) const {
   return FromPixels(scaleMode_, y);
 }
 
-double UserControl::WidthToPixels(double width) const {
-  return ToPixels(scaleMode_, width);
-}
-
-double UserControl::HeightToPixels(double height) const {
-  return ToPixels(scaleMode_, height);
-}
-
-double UserControl::PixelsToWidth(double pixels) const {
-  return FromPixels(scaleMode_, pixels);
-}
-
-double UserControl::PixelsToHeight(double pixels) const {
-  return FromPixels(scaleMode_, pixels);
-}
-
-double UserControl::PixelsToEventX(double x) const {
-  return FromPixels(scaleMode_, x);
-}
-
-double UserControl::PixelsToEventY(double y) const {
-  return FromPixels(scaleMode_, y);
-}
-
-double UserControl::EventXToPixels(double x) const {
-  return ToPixels(scaleMode_, x);
-}
-
-double UserControl::EventYToPixels(double y) const {
-  return ToPixels(scaleMode_, y);
-}
-
 }  // namespace Platform

@@ -56,14 +56,6 @@ class TAVRO_PLATFORM_GUI_API UserControl : public VisualControl,
   double UnitsToPixelsY(double y) const override;
   double PixelsToUnitsX(double x) const override;
   double PixelsToUnitsY(double y) const override;
-  double WidthToPixels(double width) const override;
-  double HeightToPixels(double height) const override;
-  double PixelsToWidth(double pixels) const override;
-  double PixelsToHeight(double pixels) const override;
-  double PixelsToEventX(double x) const override;
-  double PixelsToEventY(double y) const override;
-  double EventXToPixels(double x) const override;
-  double EventYToPixels(double y) const override;
 
  protected:
   Container& DefaultContainer() override { return *this; }

@@ -173,34 +173,31 @@ void VisualControl::SetFont(const SurfaceFont& font) {
   ApplyFont();
 }
 
-void VisualControl::SetFontName(const std::string& name) {
+template <class T>
+void VisualControl::SetFontPart(T SurfaceFont::*part, T value) {
   SurfaceFont font = font_;
-  font.Name = name;
+  font.*part = std::move(value);
   SetFont(font);
+}
+
+void VisualControl::SetFontName(const std::string& name) {
+  SetFontPart(&SurfaceFont::Name, name);
 }
 
 void VisualControl::SetFontSize(double points) {
-  SurfaceFont font = font_;
-  font.Size = points;
-  SetFont(font);
+  SetFontPart(&SurfaceFont::Size, points);
 }
 
 void VisualControl::SetFontBold(bool on) {
-  SurfaceFont font = font_;
-  font.Bold = on;
-  SetFont(font);
+  SetFontPart(&SurfaceFont::Bold, on);
 }
 
 void VisualControl::SetFontItalic(bool on) {
-  SurfaceFont font = font_;
-  font.Italic = on;
-  SetFont(font);
+  SetFontPart(&SurfaceFont::Italic, on);
 }
 
 void VisualControl::SetFontUnderline(bool on) {
-  SurfaceFont font = font_;
-  font.Underline = on;
-  SetFont(font);
+  SetFontPart(&SurfaceFont::Underline, on);
 }
 
 void VisualControl::ApplyFont() {
@@ -289,19 +286,13 @@ bool VisualControl::MousePosition(double& x, double& y) const {
 }
 
 double VisualControl::PixelsToEventX(double x) const {
-  return Gui::PixelsToTwips(x);
+  const auto* inner = dynamic_cast<const Container*>(this);
+  return inner ? inner->PixelsToUnitsX(x) : Gui::PixelsToTwips(x);
 }
 
 double VisualControl::PixelsToEventY(double y) const {
-  return Gui::PixelsToTwips(y);
-}
-
-double VisualControl::EventXToPixels(double x) const {
-  return Gui::TwipsToPixels(x);
-}
-
-double VisualControl::EventYToPixels(double y) const {
-  return Gui::TwipsToPixels(y);
+  const auto* inner = dynamic_cast<const Container*>(this);
+  return inner ? inner->PixelsToUnitsY(y) : Gui::PixelsToTwips(y);
 }
 
 void VisualControl::CopyFrom(const VisualControl& model) {

@@ -105,11 +105,10 @@ class TAVRO_PLATFORM_GUI_API VisualControl : public Control {
   Event<bool&> Validate;
 
   // Mouse positions: pixels from the control's top-left corner to the units of
-  // its events, and back. Twips unless the kind has a scale of its own.
-  virtual double PixelsToEventX(double x) const;
-  virtual double PixelsToEventY(double y) const;
-  virtual double EventXToPixels(double x) const;
-  virtual double EventYToPixels(double y) const;
+  // its events: the scale of a control that holds others (a picture box, a user
+  // control), twips otherwise.
+  double PixelsToEventX(double x) const;
+  double PixelsToEventY(double y) const;
 
   // For the Qt layer.
   VisualControlInternal& Internal() const { return *internal_; }
@@ -129,6 +128,8 @@ class TAVRO_PLATFORM_GUI_API VisualControl : public Control {
   virtual void Resized() {}
 
  private:
+  template <class T>
+  void SetFontPart(T SurfaceFont::*part, T value);
   void ApplyFont();
   void ApplyColours();
 

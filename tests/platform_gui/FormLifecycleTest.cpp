@@ -8,6 +8,7 @@
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/PictureBox.h"
+#include "platform/gui/TextBox.h"
 #include "tests/platform_gui/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
@@ -247,4 +248,69 @@ TEST_F(FormsTest, WindowStatesOfAChild) {
   EXPECT_EQ(a->WindowState(), WindowStates::Maximised);
   a->SetWindowState(WindowStates::Normal);
   EXPECT_EQ(a->WindowState(), WindowStates::Normal);
+}
+
+namespace {
+
+class ClosingWindow : public Form {
+ public:
+  ClosingWindow() : Form("TableForm") { SetKeyPreview(true); }
+  void Form_KeyPress(int16_t& KeyAscii) override {
+    if (KeyAscii != 27) return;
+    Unload();
+    DoEvents();
+    closedBy = KeyAscii;
+  }
+  TextBox TableText{*this, "TableText"};
+  int closedBy = 0;
+};
+
+}  // namespace
+
+TEST_F(FormsTest, AFormMayUnloadItselfInItsOwnHandler) {
+  std::weak_ptr<ClosingWindow> watch;
+  {
+    auto form = std::make_shared<ClosingWindow>();
+    form->Show();
+    form->TableText.SetFocus();
+    watch = form;
+  }
+  ASSERT_FALSE(watch.expired()) << "the loaded forms keep it";
+  Press(Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+  EXPECT_EQ(Forms::Count(), 0);
+  ASSERT_FALSE(watch.expired());
+  EXPECT_EQ(watch.lock()->closedBy, 27);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watch.expired());
+}
+
+namespace {
+
+// A dialog loaded once and hidden between uses: its close box only hides it.
+class PreferenceForm : public Form {
+ public:
+  PreferenceForm() : Form("PreferenceForm") {}
+  void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override {
+    if (UnloadMode == UnloadModes::FormControlMenu) {
+      Cancel = 1;
+      Hide();
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(FormsTest, TheCloseBoxCanHideADialogWhileTheProgramEndingUnloadsIt) {
+  auto dialog = std::make_shared<PreferenceForm>();
+  bool closed = false;
+  responder->OnModal = [&](Form& form) {
+    form.Window().top->close();
+    closed = true;
+  };
+  dialog->Show(ShowModes::Modal);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(dialog->IsLoaded());
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_TRUE(dialog->UnloadFor(UnloadModes::FormCode));
+  EXPECT_FALSE(dialog->IsLoaded());
 }

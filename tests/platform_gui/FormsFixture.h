@@ -32,7 +32,8 @@ class FormsTest : public testing::Test {
     for (Platform::Form* form : Platform::Forms::All())
       form->UnloadFor(Platform::UnloadModes::AppWindows);
     EXPECT_EQ(Platform::Forms::Count(), 0) << "a form refused to unload";
-    Platform::DoEvents();
+    // Let go of the unloaded forms now, while the application object lives.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Platform::SetTickSource(nullptr);
     Platform::SetResponder(nullptr);
   }

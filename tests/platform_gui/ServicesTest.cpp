@@ -7,10 +7,13 @@
 #include "platform/gui/CommandButton.h"
 #include "platform/gui/CommonDialog.h"
 #include "platform/gui/ControlArray.h"
+#include "platform/gui/FormInternal.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Menu.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/gui/QtBridge.h"
+#include "platform/gui/RecordingSurface.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/Shell.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
@@ -209,4 +212,46 @@ TEST_F(FormsTest, ClipboardFromAFormHoldsTextAndRichText) {
   EXPECT_TRUE(Clipboard::GetFormat(ClipboardFormat::Text));
   EXPECT_TRUE(Clipboard::GetFormat(ClipboardFormat::RichText));
   EXPECT_EQ(Clipboard::GetText(), "Mean\t1.5");
+}
+
+TEST_F(FormsTest, FormDrawingFollowsTheWindowAndCanBeRecorded) {
+  auto form = std::make_shared<Form>("LineStatusForm");
+  form->SetClientSize(4680, 3195);
+  form->Show();
+  Surface& drawing = form->Drawing();
+  EXPECT_EQ(drawing.ScaleWidth(), form->ScaleWidth());
+  drawing.SetForeColor(RGB(0, 0, 0));
+  drawing.SetFontSize(24);
+  drawing.Print("Panel Count");
+  const QImage shown = form->Window().client->grab().toImage();
+  bool inked = false;
+  for (int x = 0; x < 100 && !inked; ++x)
+    for (int y = 0; y < 40 && !inked; ++y) inked = shown.pixelColor(x, y).value() < 80;
+  EXPECT_TRUE(inked);
+
+  // A test's recording surface: fixed text metrics, every call logged.
+  form->SetDrawing(std::make_unique<RecordingSurface>());
+  auto& recording = static_cast<RecordingSurface&>(form->Drawing());
+  EXPECT_EQ(recording.ScaleHeight(), 3195);
+  form->SetClientSize(6000, 3000);
+  EXPECT_EQ(form->ScaleWidth(), 6000);
+  EXPECT_EQ(recording.ScaleWidth(), 6000);
+  recording.Print("Line 1 Status");
+  EXPECT_EQ(recording.RecordsOf("Print").size(), 1u);
+}
+
+TEST_F(FormsTest, AppAndScreen) {
+  EXPECT_EQ(App::EXEName(), "PlatformGuiTests");
+  EXPECT_NE(App::Path().back(), '/');
+  EXPECT_EQ(App::Title(), "PlatformGuiTests");
+  App::SetVersion(2, 5, 7);
+  EXPECT_EQ(App::Major(), 2);
+  EXPECT_EQ(App::Revision(), 7);
+  EXPECT_EQ(Screen::TwipsPerPixelX(), 15);
+  EXPECT_GT(Screen::Width(), 0);
+  Screen::SetMousePointer(MousePointers::Hourglass);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  Screen::SetMousePointer(MousePointers::Default);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(DoEvents(), 0);
 }
