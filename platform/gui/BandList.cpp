@@ -1,10 +1,10 @@
 #include "platform/gui/BandList.h"
 
 #include "platform/gui/Band.h"
+#include "platform/gui/ListPlace.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolList.h"
 #include "runtime/CaseFold.h"
-#include "runtime/Conversions.h"
 #include "runtime/Error.h"
 
 namespace Platform {
@@ -22,17 +22,11 @@ int16_t BandList::Count() const {
 }
 
 size_t BandList::IndexOf(const Runtime::Variant& index) const {
-  if (index.IsString()) {
-    for (size_t i = 0; i < bands_.size(); ++i) {
-      if (Runtime::EqualsNoCase(bands_[i]->Name(), index.GetString())) return i;
-    }
-    Runtime::Raise(Runtime::ErrorNumber::KeyNotFound, kSource);
-  }
-  if (!index.IsNumber()) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch, kSource);
-  const int32_t position = Runtime::CLng(index);
-  if (position < 1 || static_cast<size_t>(position) > bands_.size())
-    Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall, kSource);
-  return static_cast<size_t>(position - 1);
+  return ListPlace(index, bands_.size(), kSource, [this](const std::string& name) {
+    size_t place = 0;
+    while (place < bands_.size() && !Runtime::EqualsNoCase(bands_[place]->Name(), name)) ++place;
+    return place;
+  });
 }
 
 std::shared_ptr<Band> BandList::Item(const Runtime::Variant& index) const {

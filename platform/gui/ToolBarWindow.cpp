@@ -1,19 +1,19 @@
 #include "platform/gui/ToolBarWindow.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCursor>
 #include <QIcon>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
-#include <exception>
 
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
+#include "platform/gui/EventEntry.h"
 #include "platform/gui/QtBridge.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
@@ -76,8 +76,18 @@ void FillToolMenu(QMenu& menu, const ToolList& tools,
   }
 }
 
-ToolBarWindow::ToolBarWindow(ToolBarControl& control, QWidget& host)
-    : QObject(&host), control_(&control), host_(&host), main_(qobject_cast<QMainWindow*>(&host)) {
+ToolBarWindow::ToolBarWindow(ToolBarControl& control, QWidget& host,
+                             std::function<QMenuBar*()> menuBar, QBoxLayout* bandRow)
+    : QObject(&host), control_(&control), host_(&host), menuBar_(std::move(menuBar)) {
+  if (bandRow) {
+    row_ = new QWidget(&host);
+    auto* layout = new QHBoxLayout(row_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addStretch();
+    bandRow->insertWidget(0, row_);
+    row_->hide();
+  }
   control.SetView(this);
   Rebuild();
 }
@@ -89,7 +99,7 @@ ToolBarWindow::~ToolBarWindow() {
 }
 
 QMenuBar* ToolBarWindow::MenuBar() const {
-  return main_ && !menuBarActions_.empty() ? main_->menuBar() : nullptr;
+  return menuBarActions_.empty() ? nullptr : bar_;
 }
 
 std::vector<QToolBar*> ToolBarWindow::ToolBars() const {
@@ -111,14 +121,17 @@ std::vector<QAction*> ToolBarWindow::ActionsOf(const Tool& tool) const {
 }
 
 void ToolBarWindow::Clear() {
-  if (main_) {
+  if (QMenuBar* bar = MenuBar()) {
     for (const auto& action : menuBarActions_) {
-      if (action) main_->menuBar()->removeAction(action);
+      if (action) bar->removeAction(action);
     }
   }
   // A click handler may be running in one of these: they go once it is over.
   for (const auto& bar : toolBars_) {
-    if (bar) bar->deleteLater();
+    if (!bar) continue;
+    bar->hide();
+    if (row_) row_->layout()->removeWidget(bar);
+    bar->deleteLater();
   }
   for (const auto& menu : menus_) {
     if (menu) menu->deleteLater();
@@ -132,14 +145,17 @@ void ToolBarWindow::Clear() {
   menus_.clear();
   menuBarActions_.clear();
   actions_.clear();
+  if (row_) row_->hide();
 }
 
 void ToolBarWindow::Rebuild() {
   Clear();
-  if (!control_ || !main_) return;
+  if (!control_) return;
   for (const auto& band : *control_->Bands()) {
     if (band->IsMenuBar()) {
-      QMenuBar* bar = main_->menuBar();
+      QMenuBar* bar = menuBar_ ? menuBar_() : nullptr;
+      if (!bar) continue;
+      bar_ = bar;
       for (const auto& tool : *band->Tools()) {
         QAction* action = Place(tool);
         bar->addAction(action);
@@ -148,15 +164,18 @@ void ToolBarWindow::Rebuild() {
       bar->setVisible(band->Visible());
       continue;
     }
-    auto* bar = new QToolBar(ToQString(band->Name()), main_);
+    if (!row_) continue;
+    auto* bar = new QToolBar(ToQString(band->Name()), row_);
     bar->setObjectName(ToQString(band->Name()));
-    main_->addToolBar(bar);
+    auto* row = static_cast<QHBoxLayout*>(row_->layout());
+    row->insertWidget(row->count() - 1, bar);
     for (const auto& tool : *band->Tools()) {
       QAction* action = Place(tool);
       bar->addAction(action);
       ApplyStyle(*bar, *action, *tool);
     }
     bar->setVisible(band->Visible());
+    if (band->Visible()) row_->show();
     toolBars_.emplace_back(bar);
   }
 }
@@ -169,7 +188,7 @@ QAction* ToolBarWindow::Place(const std::shared_ptr<Tool>& tool) {
   };
   QAction* action = nullptr;
   if (tool->Type() == ToolTypes::Menu) {
-    auto* menu = new QMenu(main_);
+    auto* menu = new QMenu(host_);
     menus_.emplace_back(menu);
     FillToolMenu(*menu, *tool->Menu()->Tools(), made);
     action = menu->menuAction();
@@ -184,11 +203,7 @@ QAction* ToolBarWindow::Place(const std::shared_ptr<Tool>& tool) {
 void ToolBarWindow::Clicked(const std::weak_ptr<Tool>& weak) {
   const std::shared_ptr<Tool> tool = weak.lock();
   if (!tool || !control_) return;
-  try {
-    control_->ToolClicked(tool);
-  } catch (const std::exception& error) {
-    qWarning("%s", error.what());
-  }
+  EnterEventHandler([&] { control_->ToolClicked(tool); });
   // Qt has checked or unchecked the action itself; the tool's state decides.
   ToolChanged(*tool);
 }

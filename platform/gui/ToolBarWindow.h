@@ -2,12 +2,6 @@
 
 // The Qt view of a toolbar-and-menu control; used only inside the Qt layer.
 
-// Before Qt's headers: Qt's keyword macros (slots, signals) would rewrite the
-// event header's names.
-#include "platform/gui/PlatformGuiApi.h"
-#include "platform/gui/ToolBarControl.h"
-#include "platform/gui/ToolBarView.h"
-
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -15,8 +9,12 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gui/PlatformGuiApi.h"
+#include "platform/gui/ToolBarControl.h"
+#include "platform/gui/ToolBarView.h"
+
 class QAction;
-class QMainWindow;
+class QBoxLayout;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -27,16 +25,18 @@ namespace Platform {
 class Tool;
 class ToolList;
 
-// Shows a control on a window: on a main window the menu bar band becomes the
-// window's menu bar and every other band a toolbar; on any other widget nothing
-// shows, and the widget's window only places the control's pop-ups. Each place
-// of a tool has its own QAction, kept in step with the tool.
+// Shows a control on a window: the menu bar band on the menu bar that menuBar
+// gives, every other band as a toolbar in a row put first into bandRow. Without
+// them the bands show nowhere, and the host's window only places the control's
+// pop-ups. Each place of a tool has its own QAction, kept in step with the tool.
+// Positions are taken from the top-left corner of the host's window.
 //
 // Made on the heap; the host widget owns it and ends it. The control may end
-// first: it tells the view.
+// first: it tells the view. See ToolBarHosting.h for hosting on a form.
 class TAVRO_PLATFORM_GUI_API ToolBarWindow : public QObject, public ToolBarView {
  public:
-  ToolBarWindow(ToolBarControl& control, QWidget& host);
+  ToolBarWindow(ToolBarControl& control, QWidget& host, std::function<QMenuBar*()> menuBar = {},
+                QBoxLayout* bandRow = nullptr);
   ~ToolBarWindow() override;
 
   QMenuBar* MenuBar() const;
@@ -61,7 +61,9 @@ class TAVRO_PLATFORM_GUI_API ToolBarWindow : public QObject, public ToolBarView 
 
   ToolBarControl* control_;
   QPointer<QWidget> host_;
-  QPointer<QMainWindow> main_;
+  std::function<QMenuBar*()> menuBar_;
+  QPointer<QMenuBar> bar_;
+  QPointer<QWidget> row_;
   std::vector<QPointer<QToolBar>> toolBars_;
   std::vector<QPointer<QMenu>> menus_;
   std::vector<QPointer<QAction>> menuBarActions_;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/gui/ListPlace.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolMenu.h"
 #include "runtime/CaseFold.h"
-#include "runtime/Conversions.h"
 #include "runtime/Error.h"
 
 namespace Platform {
@@ -55,16 +55,10 @@ bool ToolList::Contains(const Tool& tool) const {
 }
 
 size_t ToolList::IndexOf(const Runtime::Variant& index) const {
-  if (index.IsString()) {
-    const int position = Find(index.GetString());
-    if (position == 0) Runtime::Raise(Runtime::ErrorNumber::KeyNotFound, kSource);
-    return static_cast<size_t>(position - 1);
-  }
-  if (!index.IsNumber()) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch, kSource);
-  const int32_t position = Runtime::CLng(index);
-  if (position < 1 || static_cast<size_t>(position) > tools_.size())
-    Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall, kSource);
-  return static_cast<size_t>(position - 1);
+  return ListPlace(index, tools_.size(), kSource, [this](const std::string& id) {
+    const int position = Find(id);
+    return position == 0 ? tools_.size() : static_cast<size_t>(position - 1);
+  });
 }
 
 std::shared_ptr<Tool> ToolList::Item(const Runtime::Variant& index) const {

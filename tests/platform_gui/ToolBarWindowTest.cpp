@@ -1,33 +1,48 @@
 // The Qt view of the toolbar-and-menu control: menu bar, toolbars and pop-ups
-// on a main window, kept in step with the tools.
-#include <gtest/gtest.h>
-
+// on the MDI main window, kept in step with the tools.
 #include "platform/gui/ToolBarWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
 
+#include "platform/gui/Band.h"
+#include "platform/gui/BandList.h"
+#include "platform/gui/FormInternal.h"
+#include "platform/gui/GraphsMenu.h"
+#include "platform/gui/MDIForm.h"
+#include "platform/gui/QtBridge.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
+#include "platform/gui/ToolBarHosting.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/ToolMenuResponder.h"
+#include "platform/gui/UserControl.h"
+#include "runtime/Error.h"
+#include "tests/platform_gui/FormsFixture.h"
 
 using namespace Platform;
 
 namespace {
 
-class ToolBarWindowTest : public testing::Test {
+// A chart window whose graph has a toolbar of its own that only pops up menus.
+class ChartWindow : public Form {
+ public:
+  ChartWindow() : Form("ChartForm", Kind::MdiChild) { PRDGraph.Move(600, 450, 3000, 2000); }
+  UserControl PRDGraph{*this, "PRDGraph"};
+};
+
+class ToolBarWindowTest : public FormsTest {
  protected:
   void SetUp() override {
+    FormsTest::SetUp();
     ToolBarDesign design;
     design.AddTool("Close", "&Close");
     design.AddTool("Save", "&Save");
@@ -38,9 +53,13 @@ class ToolBarWindowTest : public testing::Test {
     design.AddBand("MenuBar", {"File", "Reports", "Graphs"}, true);
     design.AddBand("File", {"Close", "Save", "|", "Print"});
     ApplyDesign(*control, design);
-    window.resize(640, 480);
-    view = new ToolBarWindow(*control, window);
+    main->SetClientSize(9600, 7200);
+    HostToolBars(*control, *main);
+    view = dynamic_cast<ToolBarWindow*>(control->View());
+    ASSERT_NE(view, nullptr);
   }
+
+  QWidget& Window() { return *main->Window().top; }
 
   QMenu* MenuOf(const std::string& id) {
     const std::vector<QAction*> actions = view->ActionsOf(*control->Tools()->Item(id));
@@ -48,7 +67,7 @@ class ToolBarWindowTest : public testing::Test {
   }
 
   std::shared_ptr<ToolBarControl> control = std::make_shared<ToolBarControl>();
-  QMainWindow window;
+  std::shared_ptr<MDIForm> main = std::make_shared<MDIForm>("MainForm");
   ToolBarWindow* view = nullptr;
 };
 
@@ -92,6 +111,10 @@ TEST_F(ToolBarWindowTest, ActionsFollowTheToolsFlagsAndLists) {
     EXPECT_FALSE(action->isEnabled());
     EXPECT_EQ(action->text(), "Save &As");
   }
+  QImage disk(16, 16, QImage::Format_RGB32);
+  disk.fill(Qt::blue);
+  save->SetPicture(PictureOf(disk));
+  for (QAction* action : view->ActionsOf(*save)) EXPECT_FALSE(action->icon().isNull());
   save->SetVisible(false);
   for (QAction* action : view->ActionsOf(*save)) EXPECT_FALSE(action->isVisible());
 
@@ -119,7 +142,7 @@ TEST_F(ToolBarWindowTest, APersonsClickRaisesToolClick) {
 }
 
 TEST_F(ToolBarWindowTest, AMenuBarToolTellsWhereItIsAndPopupsAreMadeThere) {
-  window.show();
+  main->Show();
   QApplication::processEvents();
   const auto file = control->Tools()->Item("File");
   const auto graphs = control->Tools()->Item("Graphs");
@@ -138,13 +161,13 @@ TEST_F(ToolBarWindowTest, AMenuBarToolTellsWhereItIsAndPopupsAreMadeThere) {
   SetToolMenuResponder(previous);
   ASSERT_EQ(responder->Popups.size(), 1u);
   const QPoint expected =
-      window.mapToGlobal(QPoint(graphs->Left(), graphs->Top() + graphs->Height()));
+      Window().mapToGlobal(QPoint(graphs->Left(), graphs->Top() + graphs->Height()));
   EXPECT_EQ(responder->Popups[0].X, expected.x());
   EXPECT_EQ(responder->Popups[0].Y, expected.y());
 }
 
 TEST_F(ToolBarWindowTest, TheDesktopPopupReturnsThePersonsChoice) {
-  window.show();
+  main->Show();
   std::vector<std::string> clicked;
   control->ToolClick.Connect(
       [&](const std::shared_ptr<Tool>& tool) { clicked.push_back(tool->ID()); });
@@ -170,4 +193,48 @@ TEST_F(ToolBarWindowTest, TheViewLetsGoOfAControlThatEnds) {
   control.reset();
   EXPECT_EQ(view->MenuBar(), nullptr);
   EXPECT_TRUE(view->ToolBars().empty());
+}
+
+TEST_F(ToolBarWindowTest, AnErrorOfAClickHandlerIsReportedAndTheProgramGoesOn) {
+  control->ToolClick.Connect([](const std::shared_ptr<Tool>&) { Runtime::Raise(53); });
+  view->ActionsOf(*control->Tools()->Item("Close")).front()->trigger();
+  ASSERT_EQ(responder->Messages.size(), 1u);
+  EXPECT_NE(responder->Messages[0].Prompt.find("File not found"), std::string::npos);
+}
+
+TEST_F(ToolBarWindowTest, ToolBarsTakeTheirRoomAboveTheInnerArea) {
+  main->Show();
+  const double before = main->ScaleHeight();
+  control->Bands()->Item("File")->SetVisible(false);
+  QApplication::processEvents();
+  EXPECT_GT(main->ScaleHeight(), before);
+}
+
+TEST_F(ToolBarWindowTest, TheGraphsMenuOfAChartPopsUpUnderTheMainWindowsEntry) {
+  main->Show();
+  auto chart = std::make_shared<ChartWindow>();
+  chart->Show();
+  QApplication::processEvents();
+  auto graphBar = std::make_shared<ToolBarControl>();
+  ApplyDesign(*graphBar, GraphsMenuDesign());
+  HostToolBars(*graphBar, chart->PRDGraph);
+
+  // The viewer hands the graph the entry's corner in twips; the graph pops its
+  // menu up there.
+  const auto entry = control->Tools()->Item("Graphs");
+  const double x = entry->Left() * 15.0;
+  const double y = (entry->Top() + entry->Height()) * 15.0;
+  auto scripted = std::make_shared<ScriptedToolMenuResponder>();
+  scripted->OnPopup = [](ToolMenu& menu) { return menu.Tools()->Item("SpecLimits"); };
+  auto previous = SetToolMenuResponder(scripted);
+  std::string clicked;
+  graphBar->ToolClick.Connect([&](const std::shared_ptr<Tool>& tool) { clicked = tool->ID(); });
+  graphBar->PopupMenu("Graphs", x, y);
+  SetToolMenuResponder(previous);
+
+  ASSERT_EQ(scripted->Popups.size(), 1u);
+  const QPoint under = Window().mapToGlobal(QPoint(entry->Left(), entry->Top() + entry->Height()));
+  EXPECT_EQ(scripted->Popups[0].X, under.x());
+  EXPECT_EQ(scripted->Popups[0].Y, under.y());
+  EXPECT_EQ(clicked, "SpecLimits");
 }
