@@ -2,36 +2,52 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
 #include "constraints/MorveltClasses.h"
+#include "constraints/MorveltObject.h"
 #include "platform/Paths.h"
 
 namespace {
 
-// The library's own file, as the registry names it.
-std::string LibraryFile() {
+using Dravex::ServerResult::ClassNotAvailable;
+using Dravex::ServerResult::InvalidPointer;
+using Dravex::ServerResult::Ok;
+using Dravex::ServerResult::RegistrationFailed;
+
+// An address inside this library. The exported entry points will not do: a
+// host that loaded another library first finds that library's entry points of
+// the same names.
+void Anchor() {}
+
+// Where this library was loaded from, as a system path; "" when unknown.
+std::string LibraryPath() {
   Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) == 0 || !info.dli_fname) return {};
-  return Platform::SystemPath(info.dli_fname);
+  if (dladdr(reinterpret_cast<void*>(&Anchor), &info) == 0 || !info.dli_fname) return {};
+  std::error_code error;
+  const auto path = std::filesystem::absolute(info.dli_fname, error);
+  return error ? std::string() : Platform::SystemPath(path.string());
 }
 
 }  // namespace
 
-int32_t DllRegisterServer() {
-  return Morvelt::ClassRegistry::Register(Morvelt::TypeLibraryName, LibraryFile(),
-                                          Morvelt::MorveltClasses());
+extern "C" int32_t DllRegisterServer() {
+  const std::string path = LibraryPath();
+  if (path.empty()) return RegistrationFailed;
+  return Dravex::RegisterClasses(Morvelt::RegisteredClasses(), path);
 }
 
-int32_t DllUnregisterServer() {
-  return Morvelt::ClassRegistry::Unregister(Morvelt::TypeLibraryName, Morvelt::MorveltClasses());
+extern "C" int32_t DllUnregisterServer() {
+  return Dravex::UnregisterClasses(Morvelt::RegisteredClasses());
 }
 
-int32_t DllGetClassObject(const char* classId, Runtime::ObjectRef* factory) {
-  if (!classId || !factory) return Morvelt::ClassResult::NullPointer;
-  *factory = Morvelt::ClassRegistry::Factory(classId, Morvelt::MorveltClasses());
-  return *factory ? Morvelt::ClassResult::Ok : Morvelt::ClassResult::ClassNotAvailable;
+extern "C" int32_t DllGetClassObject(const char* classId,
+                                     std::shared_ptr<Dravex::ClassFactory>* factory) {
+  if (classId == nullptr || factory == nullptr) return InvalidPointer;
+  *factory = Morvelt::MorveltFactory(classId);
+  return *factory ? Ok : ClassNotAvailable;
 }
 
-int32_t DllCanUnloadNow() {
-  return Morvelt::MorveltObject::Alive() == 0 ? Morvelt::ClassResult::Ok
-                                              : Morvelt::ClassResult::False;
+extern "C" int32_t DllCanUnloadNow() {
+  return Morvelt::MorveltObject::Alive() == 0 ? Ok : Dravex::ServerResult::False;
 }

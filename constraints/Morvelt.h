@@ -4,17 +4,21 @@
 #include <memory>
 
 #include "constraints/MorveltApi.h"
-#include "runtime/Variant.h"
+#include "graph/ClassRegistry.h"
 
-// The library's registration functions: write and remove its classes in the
-// registry store, hand out a class factory by class identifier, and say
-// whether the library may be unloaded (no object of it, factories included,
-// is alive). Results are the codes of ClassResult.
-extern "C" {
-MORVELT_API int32_t DllRegisterServer();
-MORVELT_API int32_t DllUnregisterServer();
-// factory receives a Morvelt::ClassFactory, or nothing for a class identifier
-// the library does not have.
-MORVELT_API int32_t DllGetClassObject(const char* classId, Runtime::ObjectRef* factory);
-MORVELT_API int32_t DllCanUnloadNow();
-}
+// The entry points the constraint library exports, under the names every
+// library of the system exports them (graph/Dravex.h): a host reaches them
+// through the library it loaded (dlsym), found through the class registry.
+// Results are the codes of Dravex::ServerResult.
+
+// Writes the library's classes into the class registry.
+extern "C" MORVELT_API int32_t DllRegisterServer();
+extern "C" MORVELT_API int32_t DllUnregisterServer();
+// A factory of the class with that class id (braces included, any case) into
+// *factory: InvalidPointer for a null argument, ClassNotAvailable for a class
+// the library does not serve.
+extern "C" MORVELT_API int32_t DllGetClassObject(const char* classId,
+                                                 std::shared_ptr<Dravex::ClassFactory>* factory);
+// Ok when no object of the library (factories included) is alive, so that the
+// library may be unloaded; False otherwise.
+extern "C" MORVELT_API int32_t DllCanUnloadNow();

@@ -1,16 +1,30 @@
 #pragma once
 
+#include <memory>
+#include <string_view>
 #include <vector>
 
-#include "constraints/ClassRegistry.h"
 #include "constraints/MorveltApi.h"
+#include "graph/ClassRegistry.h"
+#include "runtime/Variant.h"
 
 namespace Morvelt {
 
-// The name under which the library's classes are registered.
-inline constexpr const char* TypeLibraryName = "TavroSPC_V3";
+// A creatable class of the library: how the class registry knows it and how a
+// new object of it is made.
+struct MorveltClass {
+  Dravex::RegisteredClass Entry;
+  Runtime::ObjectRef (*Create)();
+};
 
-// The creatable classes of the library with their class identifiers.
-MORVELT_API const std::vector<ClassEntry>& MorveltClasses();
+// The library's classes, registered under the type library's name
+// ("TavroSPC_V3.TavroSPCConstraints"...).
+MORVELT_API const std::vector<MorveltClass>& MorveltClasses();
+MORVELT_API std::vector<Dravex::RegisteredClass> RegisteredClasses();
+
+// A factory of the class with that class id (braces included, any case);
+// nullptr for a class the library does not serve. The factory is an object of
+// the library: while a host holds one, the library stays loaded.
+MORVELT_API std::shared_ptr<Dravex::ClassFactory> MorveltFactory(std::string_view classId);
 
 }  // namespace Morvelt

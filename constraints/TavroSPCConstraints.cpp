@@ -94,14 +94,20 @@ void TavroSPCConstraints::MenuObject(const Variant& value) {
   MenuObject(std::move(control));
 }
 
-void TavroSPCConstraints::SPCGraph(GraphLink* value) {
+void TavroSPCConstraints::SPCGraph(const std::shared_ptr<Dravex::Graph>& value) {
   graphHook_.Disconnect();
   spcGraph_ = value;
-  if (spcGraph_) {
-    graphHook_ = spcGraph_->SelectPoints().Connect([this](int16_t& labelFrom, int16_t& labelTo) {
+  if (value) {
+    graphHook_ = value->SelectPoints.Connect([this](int16_t& labelFrom, int16_t& labelTo) {
       objSPCGraph_SelectPoints(labelFrom, labelTo);
     });
   }
+}
+
+void TavroSPCConstraints::SPCGraph(const Variant& value) {
+  const auto graph = value.ObjectAs<Dravex::Graph>();
+  if (!graph && !value.IsNothing()) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch);
+  SPCGraph(graph);
 }
 
 void TavroSPCConstraints::UpdateMenuItems() {

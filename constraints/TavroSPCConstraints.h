@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "constraints/GraphLink.h"
 #include "constraints/MorveltApi.h"
 #include "constraints/MorveltObject.h"
 #include "graph/model/GraphXAxisLabelCol.h"
+#include "graph/render/Graph.h"
 #include "platform/Event.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
@@ -28,10 +28,9 @@ class clsConstraints;
 //
 // The set holds its subject, categories (shared with the sets drilled down
 // from it), constraints, menu tool and toolbar control. The graph belongs to
-// its window: the set keeps a plain pointer to it and its hook on the graph's
-// SelectPoints, so the host clears SPCGraph (or releases the set) before the
-// graph's window goes. Parent refers to the owning collection without keeping
-// it alive.
+// the window that hosts it: the set refers to it, and hooks its SelectPoints,
+// without keeping it alive. Parent refers to the owning collection without
+// keeping it alive.
 class MORVELT_API TavroSPCConstraints : public MorveltObject {
  public:
   TavroSPCConstraints();
@@ -69,8 +68,12 @@ class MORVELT_API TavroSPCConstraints : public MorveltObject {
   void MenuObject(const Runtime::Variant& value);
   void MenuObject(std::nullptr_t) { MenuObject(std::shared_ptr<Platform::ToolBarControl>()); }
   // The graph; from then on the set receives its SelectPoints events.
-  GraphLink* SPCGraph() const { return spcGraph_; }
-  void SPCGraph(GraphLink* value);
+  // nullptr when none, or once the graph is gone.
+  std::shared_ptr<Dravex::Graph> SPCGraph() const { return spcGraph_.lock(); }
+  void SPCGraph(const std::shared_ptr<Dravex::Graph>& value);
+  // The same from a variant: an object that is no graph control raises 13.
+  void SPCGraph(const Runtime::Variant& value);
+  void SPCGraph(std::nullptr_t) { SPCGraph(std::shared_ptr<Dravex::Graph>()); }
 
   // The collection holding the set (set by TavroConstraintCol::Add); nullptr
   // when none or when it is gone.
@@ -100,7 +103,7 @@ class MORVELT_API TavroSPCConstraints : public MorveltObject {
   std::string name_;
   bool selectingPoints_ = false;
   Runtime::Variant tagVariant_;
-  GraphLink* spcGraph_ = nullptr;
+  std::weak_ptr<Dravex::Graph> spcGraph_;
   Platform::ScopedConnection graphHook_;
   std::shared_ptr<Platform::ToolBarControl> menuObject_;
   Platform::ScopedConnection menuHook_;

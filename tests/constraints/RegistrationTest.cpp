@@ -2,71 +2,65 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
-#include "common/TavroRegistry.h"
-#include "constraints/ClassRegistry.h"
+#include "constraints/Morvelt.h"
 #include "constraints/MorveltClasses.h"
+#include "constraints/MorveltObject.h"
 #include "constraints/TavroConstraintCol.h"
-#include "runtime/Conversions.h"
+#include "platform/Paths.h"
 
 using namespace Morvelt;
-using Runtime::Variant;
+using Dravex::ServerResult::ClassNotAvailable;
+using Dravex::ServerResult::InvalidPointer;
+using Dravex::ServerResult::Ok;
 
 namespace {
 
 const std::string CollectionClass = "{DECA0937-526A-454D-BCF8-20BC85F66FE1}";
 
-std::string Default(const std::string& path) {
-  const Variant value = Common::ReadRegValue("Software\\Classes\\" + path, "");
-  return value.IsEmpty() ? "(none)" : Runtime::CStr(value);
-}
-
-// The shared library as a host loads it, with its four exported functions.
+// The shared library as a host loads it, with its four entry points.
 class MorveltLibrary {
  public:
-  MorveltLibrary() {
-    const std::string file =
-        std::string(std::getenv("TAVRO_TEST_BINARY_DIR")) + "/bin/libMorvelt.so";
-    handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) return;
-    Register = Find<int32_t (*)()>("DllRegisterServer");
-    Unregister = Find<int32_t (*)()>("DllUnregisterServer");
-    GetClassObject = Find<int32_t (*)(const char*, Runtime::ObjectRef*)>("DllGetClassObject");
-    CanUnloadNow = Find<int32_t (*)()>("DllCanUnloadNow");
+  MorveltLibrary()
+      : path(std::filesystem::absolute(std::string(std::getenv("TAVRO_TEST_BINARY_DIR")) +
+                                       "/bin/libMorvelt.so")),
+        handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    Register = Entry<int32_t (*)()>("DllRegisterServer");
+    Unregister = Entry<int32_t (*)()>("DllUnregisterServer");
+    GetClassObject = Entry<int32_t (*)(const char*, std::shared_ptr<Dravex::ClassFactory>*)>(
+        "DllGetClassObject");
+    CanUnloadNow = Entry<int32_t (*)()>("DllCanUnloadNow");
   }
   ~MorveltLibrary() {
     if (handle_) dlclose(handle_);
   }
-  bool Loaded() const {
-    return handle_ && Register && Unregister && GetClassObject && CanUnloadNow;
-  }
+  bool Loaded() const { return Register && Unregister && GetClassObject && CanUnloadNow; }
 
+  std::filesystem::path path;
   int32_t (*Register)() = nullptr;
   int32_t (*Unregister)() = nullptr;
-  int32_t (*GetClassObject)(const char*, Runtime::ObjectRef*) = nullptr;
+  int32_t (*GetClassObject)(const char*, std::shared_ptr<Dravex::ClassFactory>*) = nullptr;
   int32_t (*CanUnloadNow)() = nullptr;
 
  private:
   template <class F>
-  F Find(const char* name) {
-    return reinterpret_cast<F>(dlsym(handle_, name));
+  F Entry(const char* name) {
+    return handle_ ? reinterpret_cast<F>(dlsym(handle_, name)) : nullptr;
   }
-  void* handle_ = nullptr;
+  void* handle_;
 };
 
 }  // namespace
 
-TEST(ClassRegistry, WritesAndRemovesEveryClassAndFindsItsFactory) {
-  ASSERT_EQ(ClassRegistry::Register(TypeLibraryName, "/opt/tavro/libMorvelt.so", MorveltClasses()),
-            ClassResult::Ok);
-  EXPECT_EQ(Default("CLSID\\" + CollectionClass), "TavroSPC_V3.TavroConstraintCol");
-  EXPECT_EQ(Default("CLSID\\" + CollectionClass + "\\InprocServer32"), "/opt/tavro/libMorvelt.so");
-  EXPECT_EQ(Default("TavroSPC_V3.TavroSPCConstraints\\CLSID"),
-            "{744C2842-1D53-4DB6-A3BA-D4404A3BE643}");
+TEST(MorveltClasses, EveryClassIsServedUnderTheTypeLibrarysName) {
+  const auto classes = RegisteredClasses();
+  ASSERT_EQ(classes.size(), 7u);
+  for (const auto& entry : classes)
+    EXPECT_EQ(entry.ProgId, "TavroSPC_V3." + std::string(entry.Name));
 
-  const auto factory =
-      ClassRegistry::Factory("{deca0937-526a-454d-bcf8-20bc85f66fe1}", MorveltClasses());
+  const auto factory = MorveltFactory("{deca0937-526a-454d-bcf8-20bc85f66fe1}");
   ASSERT_NE(factory, nullptr);
   const int32_t before = MorveltObject::Alive();
   {
@@ -80,36 +74,31 @@ TEST(ClassRegistry, WritesAndRemovesEveryClassAndFindsItsFactory) {
     EXPECT_EQ(set->Parent(), collection);
   }
   EXPECT_EQ(MorveltObject::Alive(), before);
-  EXPECT_EQ(ClassRegistry::Factory("{00000000-0000-0000-0000-000000000000}", MorveltClasses()),
-            nullptr);
-
-  ASSERT_EQ(ClassRegistry::Unregister(TypeLibraryName, MorveltClasses()), ClassResult::Ok);
-  EXPECT_EQ(Default("CLSID\\" + CollectionClass), "(none)");
-  EXPECT_EQ(Default("TavroSPC_V3.TavroSPCConstraints\\CLSID"), "(none)");
-  EXPECT_EQ(ClassRegistry::Unregister(TypeLibraryName, MorveltClasses()), ClassResult::Ok);
+  EXPECT_EQ(MorveltFactory("{00000000-0000-0000-0000-000000000000}"), nullptr);
 }
 
-TEST(MorveltLibrary, ExportsTheFourRegistrationFunctions) {
+TEST(MorveltLibrary, RegistersItselfAndServesItsClassesUntilReleased) {
   MorveltLibrary library;
   ASSERT_TRUE(library.Loaded()) << dlerror();
 
-  ASSERT_EQ(library.Register(), ClassResult::Ok);
-  EXPECT_NE(Default("CLSID\\" + CollectionClass + "\\InprocServer32").find("libMorvelt.so"),
-            std::string::npos);
+  ASSERT_EQ(library.Register(), Ok);
+  const std::string registered = Platform::SystemPath(library.path.string());
+  EXPECT_EQ(Dravex::ClassLibrary(CollectionClass), registered);
+  EXPECT_EQ(Dravex::ClassLibrary("TavroSPC_V3.TavroSPCConstraints"), registered);
 
-  EXPECT_EQ(library.CanUnloadNow(), ClassResult::Ok);
-  Runtime::ObjectRef made;
-  EXPECT_EQ(library.GetClassObject("{not a class}", &made), ClassResult::ClassNotAvailable);
-  EXPECT_EQ(library.GetClassObject(CollectionClass.c_str(), nullptr), ClassResult::NullPointer);
-  ASSERT_EQ(library.GetClassObject(CollectionClass.c_str(), &made), ClassResult::Ok);
+  EXPECT_EQ(library.CanUnloadNow(), Ok);
+  std::shared_ptr<Dravex::ClassFactory> factory;
+  EXPECT_EQ(library.GetClassObject("{not a class}", &factory), ClassNotAvailable);
+  EXPECT_EQ(library.GetClassObject(CollectionClass.c_str(), nullptr), InvalidPointer);
+  ASSERT_EQ(library.GetClassObject(CollectionClass.c_str(), &factory), Ok);
   // The factory and every object it makes keep the library in use.
-  auto object = std::static_pointer_cast<ClassFactory>(made)->CreateInstance();
+  auto object = factory->CreateInstance();
   EXPECT_NE(object, nullptr);
-  made.reset();
-  EXPECT_EQ(library.CanUnloadNow(), ClassResult::False);
+  factory.reset();
+  EXPECT_EQ(library.CanUnloadNow(), Dravex::ServerResult::False);
   object.reset();
-  EXPECT_EQ(library.CanUnloadNow(), ClassResult::Ok);
+  EXPECT_EQ(library.CanUnloadNow(), Ok);
 
-  ASSERT_EQ(library.Unregister(), ClassResult::Ok);
-  EXPECT_EQ(Default("CLSID\\" + CollectionClass), "(none)");
+  ASSERT_EQ(library.Unregister(), Ok);
+  EXPECT_EQ(Dravex::ClassLibrary(CollectionClass), "");
 }

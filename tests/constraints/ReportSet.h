@@ -9,12 +9,12 @@
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsConstraints.h"
 #include "constraints/clsMenuItems.h"
+#include "graph/render/Graph.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 #include "runtime/DateTime.h"
-#include "tests/constraints/Doubles.h"
 
 namespace ConstraintsTest {
 
@@ -55,7 +55,8 @@ inline bool Enabled(const Platform::ToolBarControl& toolbar, const char* id) {
 // categories with their menu tools, prerequisites and restrictions, Date as the
 // subject, a Date and a Type constraint.
 inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(
-    const std::shared_ptr<Platform::ToolBarControl>& toolbar, FakeGraph& graph) {
+    const std::shared_ptr<Platform::ToolBarControl>& toolbar,
+    const std::shared_ptr<Dravex::Graph>& graph) {
   struct Definition {
     const char* name;
     const char* tool;
@@ -75,7 +76,7 @@ inline std::shared_ptr<Morvelt::TavroSPCConstraints> CompWastageSet(
   set->MenuItem(menu);
   set->MenuObject(toolbar);
   set->Name("CompWastage");
-  set->SPCGraph(&graph);
+  set->SPCGraph(graph);
   const auto categories = set->ConstraintCategories();
   for (const auto& definition : definitions) {
     auto category = std::make_shared<Morvelt::TavroConstraintCategory>();

@@ -6,6 +6,7 @@
 #include "constraints/TavroSPCConstraints.h"
 #include "runtime/Strings.h"
 #include "tests/constraints/ReportSet.h"
+#include "tests/graph/GraphTestHost.h"
 #include "tests/support/Raised.h"
 
 using namespace Morvelt;
@@ -33,15 +34,19 @@ class ConstraintSet : public testing::Test {
   }
   // The availability of every category tool after a selection.
   std::map<std::string, bool> Offered(int16_t from = 1, int16_t to = 2) {
-    graph.Select(from, to);
+    Select(from, to);
     std::map<std::string, bool> offered;
     for (const char* id : {"Date", "Product", "Error", "PartNumber", "Machine", "Head"})
       offered[id] = Enabled(*toolbar, id);
     return offered;
   }
 
+  // A selection on the chart.
+  void Select(int16_t from, int16_t to) { graph->Raise(graph->SelectPoints, from, to); }
+
   std::shared_ptr<Platform::ToolBarControl> toolbar = MainToolBar();
-  FakeGraph graph;
+  GraphTest::TestHost host;
+  std::shared_ptr<Dravex::Graph> graph = host.graph;
   std::shared_ptr<TavroSPCConstraints> set = CompWastageSet(toolbar, graph);
 };
 
@@ -142,20 +147,20 @@ TEST_F(ConstraintSet, ACategoryWithNeitherPrerequisitesNorRestrictionsIsOfferedU
   line->Name("Line");
   line->MenuItems()->Add(toolbar->Tools()->Add("Line"));
   set->ConstraintCategories()->Add(line, "Line");
-  graph.Select(1, 1);
+  Select(1, 1);
   EXPECT_TRUE(Enabled(*toolbar, "Line"));
   set->Subject(Variant(line));
-  graph.Select(1, 1);
+  Select(1, 1);
   EXPECT_FALSE(Enabled(*toolbar, "Line"));
 }
 
 TEST_F(ConstraintSet, OnlyCategoryToolsChangeAndOnlyForASelectionFromPositionOne) {
   toolbar->Tools()->Item(Variant("Print"))->SetEnabled(false);
   toolbar->Tools()->Item(Variant("Product"))->SetEnabled(false);
-  graph.Select(0, 3);
-  graph.Select(2, -1);
+  Select(0, 3);
+  Select(2, -1);
   EXPECT_FALSE(Enabled(*toolbar, "Product"));
-  graph.Select(1, 3);
+  Select(1, 3);
   EXPECT_TRUE(Enabled(*toolbar, "Product"));
   // The flag reads the same through the report menu's own tool list.
   const auto menu = toolbar->Tools()->Item(Variant("CompWast"))->Menu();
@@ -166,36 +171,49 @@ TEST_F(ConstraintSet, OnlyCategoryToolsChangeAndOnlyForASelectionFromPositionOne
 
 TEST_F(ConstraintSet, MenuUpdateNeedsTheToolbarAndItsTools) {
   set->MenuObject(nullptr);
-  EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 91);
+  EXPECT_EQ(Raised([&] { Select(1, 1); }), 91);
 
   set->MenuObject(toolbar);
   // A tool of another control, which this one does not hold.
   const auto other = std::make_shared<Platform::ToolBarControl>();
   Category("Error")->MenuItems()->Add(other->Tools()->Add("Missing"));
-  EXPECT_EQ(Raised([&] { graph.Select(1, 1); }), 5);
+  EXPECT_EQ(Raised([&] { Select(1, 1); }), 5);
 }
 
 TEST_F(ConstraintSet, BindsToOneGraphAndOneToolbarAtATime) {
-  EXPECT_EQ(set->SPCGraph(), &graph);
+  EXPECT_EQ(set->SPCGraph(), graph);
   EXPECT_EQ(set->MenuObject(), toolbar);
-  EXPECT_TRUE(graph.selectPoints.HasHandlers());
+  EXPECT_TRUE(graph->SelectPoints.HasHandlers());
   EXPECT_TRUE(toolbar->ToolClick.HasHandlers());
 
-  FakeGraph other;
-  set->SPCGraph(&other);
-  EXPECT_FALSE(graph.selectPoints.HasHandlers());
-  EXPECT_TRUE(other.selectPoints.HasHandlers());
+  GraphTest::TestHost other;
+  set->SPCGraph(Variant(other.graph));
+  EXPECT_FALSE(graph->SelectPoints.HasHandlers());
+  EXPECT_TRUE(other.graph->SelectPoints.HasHandlers());
+  EXPECT_EQ(Raised([&] { set->SPCGraph(Variant(toolbar)); }), 13);
+  EXPECT_EQ(set->SPCGraph(), other.graph);
 
   // Every set hooks the same toolbar.
   auto second = std::make_shared<TavroSPCConstraints>();
   second->MenuObject(Variant(toolbar));
+  EXPECT_EQ(Raised([&] { second->MenuObject(Variant(graph)); }), 13);
+  EXPECT_EQ(second->MenuObject(), toolbar);
   set.reset();
-  EXPECT_FALSE(other.selectPoints.HasHandlers());
+  EXPECT_FALSE(other.graph->SelectPoints.HasHandlers());
   EXPECT_TRUE(toolbar->ToolClick.HasHandlers());
   toolbar->ToolClicked(toolbar->Tools()->Item(Variant("Print")));
   second.reset();
   EXPECT_FALSE(toolbar->ToolClick.HasHandlers());
-  EXPECT_EQ(Raised([&] { second->MenuObject(Variant(std::make_shared<TavroConstraint>())); }), 13);
+}
+
+TEST_F(ConstraintSet, TheGraphBelongsToItsWindow) {
+  host.UnloadForm();
+  std::weak_ptr<Dravex::Graph> watched = graph;
+  graph.reset();
+  host.graph.reset();
+  EXPECT_TRUE(watched.expired());
+  EXPECT_EQ(set->SPCGraph(), nullptr);
+  EXPECT_EQ(set->PrintConstraints(), "Date = 01/12/2026 to 08/12/2026\tType = Actual");
 }
 
 TEST_F(ConstraintSet, SetsAndTheirCategoriesAreFreedDespiteTheirCycles) {
