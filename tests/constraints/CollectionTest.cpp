@@ -50,6 +50,7 @@ using Lines = std::vector<std::string>;
 
 TEST_F(ConstraintCollection, LogsItsLifeAndEveryCallInAFileItMakes) {
   MakeLogFolder();
+  ASSERT_FALSE(std::filesystem::exists(LogFile()));
   {
     auto collection = std::make_shared<TavroConstraintCol>();
     auto set = std::make_shared<TavroSPCConstraints>();
