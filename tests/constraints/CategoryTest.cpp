@@ -5,9 +5,6 @@
 #include "constraints/TavroConstraintCategory.h"
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsConstraints.h"
-#include "constraints/clsMenuItems.h"
-#include "platform/gui/ToolBarControl.h"
-#include "platform/gui/ToolList.h"
 #include "tests/support/Raised.h"
 
 using namespace Morvelt;
@@ -58,24 +55,6 @@ TEST(clsConstraintCategories, SelfRestrictingAddPutsTheCategoryInItsRestrictions
   EXPECT_EQ(date->Restrictions()->Count(), 0);
 }
 
-TEST(clsConstraintCategories, KeysArePositionsOrTextsAndDuplicatesAreRefused) {
-  clsConstraintCategories categories;
-  auto unkeyed = NamedCategory("Unkeyed");
-  categories.Add(NamedCategory("Machine"), "Machine");
-  categories.Add(unkeyed);
-
-  EXPECT_EQ(categories.Count(), 2);
-  EXPECT_EQ(categories.Item(Variant(int16_t{2})), unkeyed);
-  EXPECT_EQ(Raised([&] { categories.Item(Variant("Unkeyed")); }), 5);
-  EXPECT_EQ(Raised([&] { categories.Add(NamedCategory("Other"), "MACHINE"); }), 457);
-  EXPECT_EQ(Raised([&] { categories.Add(nullptr); }), 91);
-  EXPECT_EQ(categories.Count(), 2);
-
-  categories.Remove(Variant("Machine"));
-  EXPECT_EQ(categories.Item(Variant(1)), unkeyed);
-  EXPECT_EQ(Raised([&] { categories.Remove(Variant(5)); }), 5);
-}
-
 TEST(clsConstraintCategories, PrerequisitesAndRestrictionsDoNotKeepTheirCategoriesAlive) {
   auto head = NamedCategory("Head");
   auto partNumber = NamedCategory("Part Number");
@@ -98,22 +77,6 @@ TEST(clsConstraintCategories, PrerequisitesAndRestrictionsDoNotKeepTheirCategori
   const auto col = restrictions->Col();
   EXPECT_TRUE(col->Item(Variant(1)).IsNothing());
   EXPECT_EQ(col->KeyAt(1), "Part Number");
-}
-
-TEST(clsMenuItems, HoldsToolsByReferenceUnderOptionalKeys) {
-  const auto toolbar = std::make_shared<Platform::ToolBarControl>();
-  const auto date = toolbar->Tools()->Add("Date");
-  const auto product = toolbar->Tools()->Add("Product");
-  clsMenuItems items;
-  items.Add(date, "Date");
-  items.Add(product);
-
-  EXPECT_EQ(items.Count(), 2);
-  EXPECT_EQ(items.Item(Variant("date")), date);
-  EXPECT_EQ(items.Item(Variant(2)), product);
-  EXPECT_EQ(Raised([&] { items.Add(product, "Date"); }), 457);
-  items.Remove(Variant(1));
-  EXPECT_EQ(items.Col()->Count(), 1);
 }
 
 TEST(FindInCollection, EveryMatchCountsAndTheLastPositionWins) {

@@ -2,7 +2,6 @@
 
 #include "constraints/TavroConstraint.h"
 #include "constraints/TavroConstraintCategory.h"
-#include "constraints/clsConstraints.h"
 #include "tests/constraints/ReportSet.h"
 #include "tests/support/Raised.h"
 
@@ -81,17 +80,4 @@ TEST(TavroConstraint, AValueWithoutATextFormRaisesToTheCaller) {
   const auto constraint = MakeConstraint(Category("Error", "ERR", false), {Variant(Runtime::Null)});
   EXPECT_EQ(Raised([&] { constraint->SQLCriteria(); }), 94);
   EXPECT_EQ(Raised([&] { constraint->PrintConstraint(); }), 94);
-}
-
-TEST(clsConstraints, AppendsUnderTheKeyGivenOrNone) {
-  clsConstraints constraints;
-  auto dated = std::make_shared<TavroConstraint>();
-  auto unkeyed = std::make_shared<TavroConstraint>();
-  constraints.Add(dated, "Date");
-  constraints.Add(unkeyed);
-  EXPECT_EQ(constraints.Count(), 2);
-  EXPECT_EQ(constraints.Item(Variant("DATE")), dated);
-  EXPECT_EQ(constraints.Item(Variant(2)), unkeyed);
-  EXPECT_EQ(Raised([&] { constraints.Item(Variant("Product")); }), 5);
-  EXPECT_EQ(Raised([&] { constraints.Add(unkeyed, "date"); }), 457);
 }
