@@ -5,6 +5,7 @@
 #include "constraints/TavroConstraintCategory.h"
 #include "constraints/clsConstraintCategories.h"
 #include "constraints/clsConstraints.h"
+#include "constraints/clsMenuItems.h"
 #include "tests/support/Raised.h"
 
 using namespace Morvelt;
