@@ -13,8 +13,8 @@ function(tavro_test)
   add_executable(${T_NAME} ${T_SOURCES})
   tavro_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE TavroTestSupport ${T_LIBS} GTest::gtest GTest::gmock)
-  set(env "QT_QPA_PLATFORM=offscreen" "TAVRO_TEST_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-          "TAVRO_TEST_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  # One variable only: gtest_discover_tests splits a property's list apart. The
+  # test main sets the source and binary folders (TAVRO_TEST_SOURCE_DIR, ...).
   gtest_discover_tests(${T_NAME} TEST_PREFIX "${T_NAME}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/PlatformApi.h"
+
+namespace Platform {
+
+// A directory listing: the names that match a pattern ("folder/name pattern",
+// wildcards only in the last level, see MatchesPattern) and an attribute mask,
+// handed out one at a time. The names are taken when the listing starts (a
+// snapshot), sorted without regard to case, so files made or removed later,
+// or other listings, never disturb it.
+//
+// The mask says which kinds besides plain files are listed: Hidden, System,
+// Directory (folders, with "." and ".."). Plain files are always listed, so a
+// listing with Directory also hands out files. A pattern whose last level has
+// no wildcard names one entry; an empty last level lists the whole folder.
+class TAVRO_PLATFORM_API DirListing {
+ public:
+  // Takes the snapshot and hands out its first name, "" when there is none. A
+  // missing folder lists nothing; a wildcard in a folder level raises error 52.
+  std::string Start(std::string_view pattern, int32_t attributes = 0);
+  // The next name, "" when all were handed out.
+  std::string Next();
+  bool Started() const { return started_; }
+  const std::vector<std::string>& Names() const { return names_; }
+
+ private:
+  std::vector<std::string> names_;
+  size_t next_ = 0;
+  bool started_ = false;
+};
+
+// The program's directory listing, as the classic runtime keeps one: starting
+// a listing ends the one in progress, and Dir() continues the one started last.
+TAVRO_PLATFORM_API std::string Dir(std::string_view pattern, int32_t attributes = 0);
+// The next name of the listing started last; "" at its end; raises error 5
+// when no listing was started.
+TAVRO_PLATFORM_API std::string Dir();
+
+// Keeps the program's listing safe across a nested one: while the guard lives,
+// a routine (an event handler, say) may start listings of its own; when it
+// ends, the listing in progress before it is the current one again, at the
+// name it had reached.
+class TAVRO_PLATFORM_API DirListingGuard {
+ public:
+  DirListingGuard();
+  ~DirListingGuard();
+  DirListingGuard(const DirListingGuard&) = delete;
+  DirListingGuard& operator=(const DirListingGuard&) = delete;
+
+ private:
+  std::shared_ptr<DirListing> saved_;
+};
+
+}  // namespace Platform

@@ -1,0 +1,169 @@
+#include "platform/Files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "platform/Paths.h"
+#include "runtime/CaseFold.h"
+#include "runtime/Error.h"
+
+namespace Platform {
+
+namespace {
+
+bool Exists(const std::string& native) {
+  struct stat st {};
+  return stat(native.c_str(), &st) == 0;
+}
+
+// The entry of folder whose name equals name without regard to case; when
+// several do, the smallest, so the choice does not depend on the folder's order.
+bool FindNoCase(const std::string& folder, const std::string& name, std::string& found) {
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return false;
+  const std::string wanted = Runtime::FoldCase(SystemPath(name));
+  bool any = false;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string candidate = entry->d_name;
+    if (!Runtime::EqualsNoCase(SystemPath(candidate), wanted)) continue;
+    if (!any || candidate < found) found = candidate;
+    any = true;
+  }
+  closedir(dir);
+  return any;
+}
+
+std::string Join(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+// Plain wildcard match on folded text; backtracks only to the last "*".
+bool Glob(std::string_view name, std::string_view pattern) {
+  size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+      ++n;
+      ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      starP = p++;
+      starN = n;
+    } else if (starP != std::string_view::npos) {
+      p = starP + 1;
+      n = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+}  // namespace
+
+int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName) {
+  struct stat st {};
+  if (stat(Join(nativeFolder, nativeName).c_str(), &st) != 0) return -1;
+  if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) return -1;
+  int32_t attributes = FileAttribute::Normal;
+  if (S_ISDIR(st.st_mode)) attributes |= FileAttribute::Directory;
+  if ((st.st_mode & 0222) == 0) attributes |= FileAttribute::ReadOnly;
+  if (nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..")
+    attributes |= FileAttribute::Hidden;
+  return attributes;
+}
+
+std::string ResolvePath(std::string_view path) {
+  const std::string native = NativePath(path);
+  if (native.empty() || Exists(native)) return native;
+
+  const bool absolute = native[0] == '/';
+  const bool trailing = native.back() == '/';
+  std::vector<std::string> levels;
+  for (size_t start = 0; start < native.size();) {
+    size_t end = native.find('/', start);
+    if (end == std::string::npos) end = native.size();
+    if (end > start) levels.emplace_back(native.substr(start, end - start));
+    start = end + 1;
+  }
+  auto prefix = [&](size_t count) {
+    std::string p = absolute ? "/" : "";
+    for (size_t i = 0; i < count; ++i) p = Join(p, levels[i]);
+    return p;
+  };
+  // The deepest level that exists as written; the levels below it are looked for.
+  size_t known = levels.size();
+  while (known > 0 && !Exists(prefix(known))) --known;
+  std::string current = prefix(known);
+  for (size_t i = known; i < levels.size(); ++i) {
+    std::string found;
+    const std::string exact = Join(current, levels[i]);
+    if (Exists(exact)) {
+      current = exact;
+    } else if (FindNoCase(current, levels[i], found)) {
+      current = Join(current, found);
+    } else {
+      for (; i < levels.size(); ++i) current = Join(current, levels[i]);
+      break;
+    }
+  }
+  if (trailing && (current.empty() || current.back() != '/')) current += '/';
+  return current;
+}
+
+bool PathExists(std::string_view path) {
+  return !path.empty() && Exists(ResolvePath(path));
+}
+
+bool IsFolder(std::string_view path) {
+  struct stat st {};
+  return !path.empty() && stat(ResolvePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsFile(std::string_view path) {
+  struct stat st {};
+  return !path.empty() && stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+int32_t GetAttr(std::string_view path) {
+  std::string native = ResolvePath(path);
+  while (native.size() > 1 && native.back() == '/') native.pop_back();
+  const size_t slash = native.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "" : native.substr(0, slash == 0 ? 1 : slash);
+  const int32_t attributes =
+      native.empty() ? -1 : EntryAttributes(folder, native.substr(slash + 1));
+  if (attributes < 0) Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "GetAttr");
+  return attributes;
+}
+
+int64_t FileLen(std::string_view path) {
+  const std::string native = ResolvePath(path);
+  struct stat st {};
+  if (native.empty() || stat(native.c_str(), &st) != 0) {
+    Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "FileLen");
+  }
+  return static_cast<int64_t>(st.st_size);
+}
+
+void MakeFolder(std::string_view path) {
+  const std::string native = ResolvePath(path);
+  if (native.empty() || mkdir(native.c_str(), 0777) != 0) {
+    Runtime::Raise(errno == ENOENT ? Runtime::ErrorNumber::PathNotFound
+                                   : Runtime::ErrorNumber::PathFileAccessError,
+                   "MkDir");
+  }
+}
+
+bool MatchesPattern(std::string_view name, std::string_view pattern) {
+  const std::string n = Runtime::FoldCase(name);
+  const std::string p = Runtime::FoldCase(pattern);
+  if (Glob(n, p)) return true;
+  return p.size() >= 2 && p.ends_with(".*") && Glob(n, std::string_view(p).substr(0, p.size() - 2));
+}
+
+}  // namespace Platform

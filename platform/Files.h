@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/PlatformApi.h"
+
+namespace Platform {
+
+// Files and folders by their system path (Windows-1252, "/" between levels).
+// A path is found without regard to case: when a level of it does not exist as
+// written, the level of that name in another case is taken ("HISTORY" for
+// "History"), since data folders are copied from machines whose file system
+// ignores case. A path that exists as written costs one stat.
+
+// File attribute bits, as listings and attribute queries use them. A name
+// starting with "." is hidden; a file nobody may write is read-only.
+namespace FileAttribute {
+inline constexpr int32_t Normal = 0;
+inline constexpr int32_t ReadOnly = 1;
+inline constexpr int32_t Hidden = 2;
+inline constexpr int32_t System = 4;
+inline constexpr int32_t Volume = 8;
+inline constexpr int32_t Directory = 16;
+inline constexpr int32_t Archive = 32;
+}  // namespace FileAttribute
+
+// The native path of a system path, each level found without regard to case.
+// Levels that do not exist in any case are kept as written, so the result also
+// names a file about to be made.
+TAVRO_PLATFORM_API std::string ResolvePath(std::string_view path);
+
+TAVRO_PLATFORM_API bool PathExists(std::string_view path);
+TAVRO_PLATFORM_API bool IsFolder(std::string_view path);
+TAVRO_PLATFORM_API bool IsFile(std::string_view path);
+
+// The attribute bits of a file or folder; raises error 53 when it is missing.
+TAVRO_PLATFORM_API int32_t GetAttr(std::string_view path);
+
+// The length in bytes; raises error 53 when the file is missing.
+TAVRO_PLATFORM_API int64_t FileLen(std::string_view path);
+
+// Makes one folder; raises 76 when its parent is missing and 75 when it exists
+// or cannot be made.
+TAVRO_PLATFORM_API void MakeFolder(std::string_view path);
+
+// Whether a name matches a listing pattern: "*" any run of characters, "?" any
+// one character, letters without regard to case; a pattern ending in ".*" also
+// matches the name without an extension ("*.*" matches every name).
+TAVRO_PLATFORM_API bool MatchesPattern(std::string_view name, std::string_view pattern);
+
+// Inside the platform library: the attributes of an entry of a native folder
+// ("" for the current folder); -1 when it is missing or neither a file nor a
+// folder.
+int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName);
+
+}  // namespace Platform

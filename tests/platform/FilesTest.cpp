@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/DirListing.h"
+#include "platform/Files.h"
+#include "runtime/Error.h"
+#include "tests/support/TempDir.h"
+
+using namespace Platform;
+
+namespace {
+
+void Touch(const std::filesystem::path& path, const std::string& text = "") {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> List(std::string_view pattern, int32_t attributes) {
+  std::vector<std::string> names;
+  DirListing listing;
+  for (std::string name = listing.Start(pattern, attributes); !name.empty();
+       name = listing.Next()) {
+    names.push_back(name);
+  }
+  return names;
+}
+
+using Names = std::vector<std::string>;
+
+}  // namespace
+
+TEST(Files, PatternsMatchWithoutRegardToCase) {
+  EXPECT_TRUE(MatchesPattern("a.kvx", "*.KVX"));
+  EXPECT_TRUE(MatchesPattern("12345_0001_MachinePRDSummary_WidgetA.kvx",
+                             "?????_????_MachinePRDSummary_*.KVX"));
+  EXPECT_FALSE(MatchesPattern("1234_0001_MachinePRDSummary_WidgetA.KVX",
+                              "?????_????_MachinePRDSummary_*.KVX"));
+  EXPECT_TRUE(MatchesPattern("README", "*.*"));
+  EXPECT_TRUE(MatchesPattern("Line12", "LINE*"));
+  EXPECT_FALSE(MatchesPattern("a.kvx.bak", "*.kvx"));
+  EXPECT_TRUE(MatchesPattern("\xc9t\xe9", "\xe9T\xc9"));  // Windows-1252 letters fold too
+  EXPECT_TRUE(MatchesPattern(std::string(200, 'a') + "b", std::string(100, '*') + "*b"));
+}
+
+TEST(Files, PathsAreFoundWithoutRegardToCase) {
+  TestSupport::TempDir dir;
+  std::filesystem::create_directories(dir.Path() / "Line1" / "HISTORY" / "2024_01_02");
+  Touch(dir.Path() / "Line1" / "HISTORY" / "2024_01_02" / "A.KVX", "12345");
+  const std::string root = dir.Folder();
+  EXPECT_EQ(ResolvePath(root + "line1/History/2024_01_02/a.kvx"),
+            root + "Line1/HISTORY/2024_01_02/A.KVX");
+  EXPECT_EQ(ResolvePath(root + "Line1/history/new.txt"), root + "Line1/HISTORY/new.txt");
+  EXPECT_EQ(ResolvePath(root + "LINE1/history/"), root + "Line1/HISTORY/");
+  EXPECT_EQ(ResolvePath(root + "Line2/x"), root + "Line2/x");
+  EXPECT_TRUE(IsFile(root + "line1/history/2024_01_02/a.kvx"));
+  EXPECT_TRUE(IsFolder(root + "line1/history"));
+  EXPECT_FALSE(IsFile(root + "line1/history"));
+  EXPECT_FALSE(PathExists(""));
+  EXPECT_EQ(FileLen(root + "line1/history/2024_01_02/a.kvx"), 5);
+  EXPECT_EQ(GetAttr(root + "line1/history") & FileAttribute::Directory, FileAttribute::Directory);
+  try {
+    FileLen(root + "missing");
+    FAIL();
+  } catch (const Runtime::Error& e) {
+    EXPECT_EQ(e.Number(), Runtime::ErrorNumber::FileNotFound);
+  }
+}
+
+TEST(Files, ListingsFollowTheAttributeMask) {
+  TestSupport::TempDir dir;
+  const auto& p = dir.Path();
+  Touch(p / "b.kvx");
+  Touch(p / "A.KVX");
+  Touch(p / ".hidden.kvx");
+  Touch(p / "Line5");
+  std::filesystem::create_directory(p / "line2");
+  std::filesystem::create_directory(p / "Line10");
+  std::filesystem::create_directory(p / ".LineHidden");
+  const std::string root = dir.Folder();
+
+  EXPECT_EQ(List(root + "*.kvx", 0), (Names{"A.KVX", "b.kvx"}));
+  EXPECT_EQ(List(root + "*.kvx", 2), (Names{".hidden.kvx", "A.KVX", "b.kvx"}));
+  EXPECT_EQ(List(root + "*.kvx", 7), (Names{".hidden.kvx", "A.KVX", "b.kvx"}));
+  EXPECT_EQ(List(root + "line*", 0), (Names{"Line5"}));
+  EXPECT_EQ(List(root + "line*", 16), (Names{"Line10", "line2", "Line5"}));  // folders and files
+  EXPECT_EQ(List(root + "*line*", 18), (Names{".LineHidden", "Line10", "line2", "Line5"}));
+  EXPECT_EQ(List(root, 16).front(), ".");
+  EXPECT_EQ(List(root + "a.kvx", 0), (Names{"A.KVX"}));
+  EXPECT_TRUE(List(root + "line2", 0).empty());
+  EXPECT_EQ(List(root + "LINE2", 16), (Names{"line2"}));
+  EXPECT_TRUE(List(root + "missing/*.*", 16).empty());
+  EXPECT_THROW(List(root + "*/x", 0), Runtime::Error);
+}
+
+TEST(Files, EachListingIsASnapshot) {
+  TestSupport::TempDir dir;
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) Touch(dir.Path() / name);
+  std::filesystem::create_directory(dir.Path() / "sub");
+  Touch(dir.Path() / "sub" / "x.dat");
+
+  EXPECT_EQ(Dir(dir.Folder() + "*.txt"), "a.txt");
+  Touch(dir.Path() / "bb.txt");  // made after the listing started: not in it
+  std::filesystem::remove(dir.Path() / "c.txt");
+  {
+    const DirListingGuard guard;  // a nested routine lists on its own
+    EXPECT_EQ(Dir(dir.Folder() + "sub/*.dat"), "x.dat");
+    EXPECT_EQ(Dir(), "");
+  }
+  EXPECT_EQ(Dir(), "b.txt");
+  EXPECT_EQ(Dir(), "c.txt");
+  EXPECT_EQ(Dir(), "");
+  EXPECT_EQ(Dir(), "");
+
+  // Without a guard the classic rule holds: the new listing ends the old one.
+  EXPECT_EQ(Dir(dir.Folder() + "*.txt"), "a.txt");
+  EXPECT_EQ(Dir(dir.Folder() + "sub/*"), "x.dat");
+  EXPECT_EQ(Dir(), "");
+}
+
+TEST(Files, FoldersAreMadeOneLevelAtATime) {
+  TestSupport::TempDir dir;
+  MakeFolder(dir.Folder() + "new");
+  EXPECT_TRUE(IsFolder(dir.Folder() + "NEW"));
+  try {
+    MakeFolder(dir.Folder() + "a/b");
+    FAIL();
+  } catch (const Runtime::Error& e) {
+    EXPECT_EQ(e.Number(), Runtime::ErrorNumber::PathNotFound);
+  }
+  EXPECT_THROW(MakeFolder(dir.Folder() + "new"), Runtime::Error);
+}
