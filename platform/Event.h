@@ -18,13 +18,13 @@ struct State {
     bool connected;
   };
   uint64_t nextId = 1;
-  std::vector<std::shared_ptr<Slot>> slots;
+  std::vector<std::shared_ptr<Slot>> live;
 
   void Drop(uint64_t id) {
-    for (auto it = slots.begin(); it != slots.end(); ++it) {
+    for (auto it = live.begin(); it != live.end(); ++it) {
       if ((*it)->id == id) {
         (*it)->connected = false;
-        slots.erase(it);
+        live.erase(it);
         return;
       }
     }
@@ -36,7 +36,7 @@ struct State {
 // A handle to one handler of an event. Copyable; disconnecting through any copy
 // disconnects the handler. Harmless once the event is gone.
 class Connection {
-public:
+ public:
   Connection() = default;
 
   void Disconnect() {
@@ -47,12 +47,12 @@ public:
   bool Connected() const {
     auto state = state_.lock();
     if (!state) return false;
-    for (const auto& slot : state->slots)
+    for (const auto& slot : state->live)
       if (slot->id == id_) return slot->connected;
     return false;
   }
 
-private:
+ private:
   template <typename...>
   friend class Event;
   Connection(std::weak_ptr<EventDetail::State> state, uint64_t id)
@@ -65,7 +65,7 @@ private:
 // Disconnects its handler when it goes out of scope: for a listener that may
 // die before the object it listens to.
 class ScopedConnection {
-public:
+ public:
   ScopedConnection() = default;
   ScopedConnection(Connection connection) : connection_(std::move(connection)) {}
   ScopedConnection(const ScopedConnection&) = delete;
@@ -84,7 +84,7 @@ public:
   void Disconnect() { connection_.Disconnect(); }
   bool Connected() const { return connection_.Connected(); }
 
-private:
+ private:
   Connection connection_;
 };
 
@@ -97,7 +97,7 @@ private:
 // disconnected meanwhile.
 template <typename... Args>
 class Event {
-public:
+ public:
   using Handler = std::function<void(Args...)>;
 
   Event() : state_(std::make_shared<EventDetail::State>()) {}
@@ -110,7 +110,7 @@ public:
   Connection Connect(Handler handler) {
     const uint64_t id = state_->nextId++;
     auto slot = std::make_shared<EventDetail::State::Slot>(EventDetail::State::Slot{id, true});
-    state_->slots.push_back(slot);
+    state_->live.push_back(slot);
     handlers_.push_back(Entry{std::move(slot), std::make_shared<Handler>(std::move(handler))});
     return Connection(state_, id);
   }
@@ -118,8 +118,8 @@ public:
   void Disconnect(Connection& connection) { connection.Disconnect(); }
 
   void DisconnectAll() {
-    for (auto& slot : state_->slots) slot->connected = false;
-    state_->slots.clear();
+    for (auto& slot : state_->live) slot->connected = false;
+    state_->live.clear();
     handlers_.clear();
   }
 
@@ -138,7 +138,7 @@ public:
 
   void operator()(Args... args) { Raise(args...); }
 
-private:
+ private:
   struct Entry {
     std::shared_ptr<EventDetail::State::Slot> slot;
     std::shared_ptr<Handler> handler;
