@@ -43,16 +43,12 @@ Runtime::Collection ValuesOf(const Runtime::Collection& items, const Common::Val
   return values;
 }
 
-// Points that differ by no more than rounding are one point: a line through a
-// corner meets both edges there, at coordinates computed two ways.
-bool SamePoint(const GraphPoint& p, const GraphPoint& q, const GraphPoint& low,
-               const GraphPoint& high) {
-  constexpr float Tolerance = 1e-5f;
-  const auto close = [](float a, float b, float lo, float hi) {
-    const float scale = std::max({std::fabs(lo), std::fabs(hi), hi - lo});
-    return std::fabs(a - b) <= Tolerance * scale;
-  };
-  return close(p.X, q.X, low.X, high.X) && close(p.Y, q.Y, low.Y, high.Y);
+// How far apart two coordinates on one edge of the rectangle may be and still
+// be one: a line through a corner meets both edges there, at coordinates
+// computed two ways, and one that ends on an edge may come out a rounding
+// beyond it.
+float Tolerance(float low, float high) {
+  return 1e-5f * std::max({std::fabs(low), std::fabs(high), high - low});
 }
 
 }  // namespace
@@ -85,13 +81,20 @@ LineEnds BestFitLinear(const Runtime::Collection& xItems, const Runtime::Collect
   const float xhi = corner2.X;
   const float yhi = corner1.Y;
   const float ylo = corner2.Y;
-  const GraphPoint low{xlo, ylo};
-  const GraphPoint high{xhi, yhi};
+  const float xTolerance = Tolerance(xlo, xhi);
+  const float yTolerance = Tolerance(ylo, yhi);
 
   LineEnds result;
   const auto consider = [&](GraphPoint p) {
-    if (p.X < xlo || p.X > xhi || p.Y < ylo || p.Y > yhi || result.Found == 2) return;
-    if (result.Found == 1 && SamePoint(result.Ends[0], p, low, high)) return;
+    if (result.Found == 2 || p.X < xlo - xTolerance || p.X > xhi + xTolerance ||
+        p.Y < ylo - yTolerance || p.Y > yhi + yTolerance) {
+      return;
+    }
+    const GraphPoint& first = result.Ends[0];
+    if (result.Found == 1 && std::fabs(first.X - p.X) <= xTolerance &&
+        std::fabs(first.Y - p.Y) <= yTolerance) {
+      return;
+    }
     result.Ends[result.Found++] = p;
   };
   consider({xlo, b * xlo + a});
