@@ -327,6 +327,10 @@ class DRAVEX_API Graph : public DravexObject,
 
   // The constituent controls.
   GraphSite& Site() const { return *site_; }
+  // Puts the control on another site (nullptr: a detached one): it draws on
+  // the new Canvas when it drew on the old one, and hears the new constituents
+  // and host form (after UserControl_ReadProperties) only.
+  void Site(std::shared_ptr<GraphSite> site);
   GraphPictureBox& Canvas() const { return site_->Canvas(); }
   // The toolbar-and-menu control with the preference tools and the "Graphs"
   // menu; nothing until the toolbar is given to the control.
@@ -334,7 +338,7 @@ class DRAVEX_API Graph : public DravexObject,
   void ToolBars(Runtime::ObjectRef value) { toolBars_ = std::move(value); }
 
  private:
-  explicit Graph(std::shared_ptr<GraphSite> site);
+  Graph();
 
   // Builds the default object tree (construction, and the second half of
   // Clear).
