@@ -19,11 +19,11 @@
 
 namespace {
 
-using Dravex::RegisteredClass;
-using Dravex::ServerResult::ClassNotAvailable;
-using Dravex::ServerResult::InvalidPointer;
-using Dravex::ServerResult::Ok;
-using Dravex::ServerResult::RegistrationFailed;
+using Platform::RegisteredClass;
+using Platform::ServerResult::ClassNotAvailable;
+using Platform::ServerResult::InvalidPointer;
+using Platform::ServerResult::Ok;
+using Platform::ServerResult::RegistrationFailed;
 
 template <class T>
 std::shared_ptr<Runtime::Object> Make() {
@@ -33,7 +33,7 @@ std::shared_ptr<Runtime::Object> Make() {
 // The classes hosts may make: the control, and the objects of its model that
 // they build for themselves.
 struct ServedClass {
-  RegisteredClass Entry;
+  Platform::RegisteredClass Entry;
   std::shared_ptr<Runtime::Object> (*Create)();
 };
 const std::array<ServedClass, 7> Served = {{
@@ -54,15 +54,15 @@ const std::array<ServedClass, 7> Served = {{
      &Make<Dravex::GraphSection>},
 }};
 
-std::array<RegisteredClass, Served.size()> Entries() {
-  std::array<RegisteredClass, Served.size()> entries;
+std::array<Platform::RegisteredClass, Served.size()> Entries() {
+  std::array<Platform::RegisteredClass, Served.size()> entries;
   for (size_t i = 0; i < Served.size(); ++i) entries[i] = Served[i].Entry;
   return entries;
 }
 
 // A factory is an object of the library too: while a host holds one, the
 // library stays loaded.
-class Factory : public Dravex::DravexObject, public Dravex::ClassFactory {
+class Factory : public Dravex::DravexObject, public Platform::ClassFactory {
  public:
   explicit Factory(std::shared_ptr<Runtime::Object> (*create)()) : create_(create) {}
   std::shared_ptr<Runtime::Object> CreateInstance() override { return create_(); }
@@ -92,16 +92,16 @@ extern "C" int32_t DllRegisterServer() {
   const std::string path = LibraryPath();
   if (path.empty()) return RegistrationFailed;
   const auto entries = Entries();
-  return Dravex::RegisterClasses(entries, path);
+  return Platform::RegisterClasses(entries, path);
 }
 
 extern "C" int32_t DllUnregisterServer() {
   const auto entries = Entries();
-  return Dravex::UnregisterClasses(entries);
+  return Platform::UnregisterClasses(entries);
 }
 
 extern "C" int32_t DllGetClassObject(const char* classId,
-                                     std::shared_ptr<Dravex::ClassFactory>* factory) {
+                                     std::shared_ptr<Platform::ClassFactory>* factory) {
   if (classId == nullptr || factory == nullptr) return InvalidPointer;
   for (const ServedClass& served : Served) {
     if (Runtime::EqualsNoCase(served.Entry.ClassId, classId)) {
@@ -114,5 +114,5 @@ extern "C" int32_t DllGetClassObject(const char* classId,
 }
 
 extern "C" int32_t DllCanUnloadNow() {
-  return Dravex::DravexObject::Alive() == 0 ? Ok : Dravex::ServerResult::False;
+  return Dravex::DravexObject::Alive() == 0 ? Ok : Platform::ServerResult::False;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "graph/ClassRegistry.h"
+#include "platform/ClassRegistry.h"
 #include "graph/DravexApi.h"
 
 // The entry points the graph control library exports. Every control library
@@ -21,14 +21,14 @@ extern "C" DRAVEX_API int32_t DllUnregisterServer();
 // *factory: InvalidPointer for a null argument, ClassNotAvailable for a class
 // the library does not serve.
 extern "C" DRAVEX_API int32_t DllGetClassObject(const char* classId,
-                                                std::shared_ptr<Dravex::ClassFactory>* factory);
+                                                std::shared_ptr<Platform::ClassFactory>* factory);
 // Ok when no object of the library (factories included) is alive, so that the
 // library may be unloaded; False otherwise.
 extern "C" DRAVEX_API int32_t DllCanUnloadNow();
 
 // The signatures, for a host that looks the entry points up by name.
 using DllRegisterServerFunction = int32_t (*)();
-using DllGetClassObjectFunction = int32_t (*)(const char*, std::shared_ptr<Dravex::ClassFactory>*);
+using DllGetClassObjectFunction = int32_t (*)(const char*, std::shared_ptr<Platform::ClassFactory>*);
 using DllCanUnloadNowFunction = int32_t (*)();
 
 // The class id of the graph control.

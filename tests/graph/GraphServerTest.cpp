@@ -33,56 +33,56 @@ class LoadedLibrary {
 }  // namespace
 
 TEST(DravexServer, ARegisteredGraphIsMadeThroughItsFactoryAndCountedUntilReleased) {
-  ASSERT_EQ(DllRegisterServer(), ServerResult::Ok);
-  const std::string path = ClassLibrary(GraphClassId);
+  ASSERT_EQ(DllRegisterServer(), Platform::ServerResult::Ok);
+  const std::string path = Platform::ClassLibrary(GraphClassId);
   ASSERT_FALSE(path.empty());
   EXPECT_EQ(std::filesystem::path(Platform::NativePath(path)).filename(), "libDravex.so");
-  EXPECT_EQ(ClassLibrary("plotmere.graph"), path);
-  EXPECT_EQ(ClassLibrary("Plotmere.GraphValueCol"), path);
+  EXPECT_EQ(Platform::ClassLibrary("plotmere.graph"), path);
+  EXPECT_EQ(Platform::ClassLibrary("Plotmere.GraphValueCol"), path);
 
   LoadedLibrary library(path);
   const auto getClassObject = library.Entry<DllGetClassObjectFunction>("DllGetClassObject");
   const auto canUnloadNow = library.Entry<DllCanUnloadNowFunction>("DllCanUnloadNow");
   ASSERT_NE(getClassObject, nullptr);
   ASSERT_NE(canUnloadNow, nullptr);
-  EXPECT_EQ(canUnloadNow(), ServerResult::Ok);
+  EXPECT_EQ(canUnloadNow(), Platform::ServerResult::Ok);
 
-  std::shared_ptr<ClassFactory> factory;
-  ASSERT_EQ(getClassObject("{81f84969-4093-4e3e-917a-ca5ff6c0291f}", &factory), ServerResult::Ok);
-  EXPECT_EQ(canUnloadNow(), ServerResult::False);
+  std::shared_ptr<Platform::ClassFactory> factory;
+  ASSERT_EQ(getClassObject("{81f84969-4093-4e3e-917a-ca5ff6c0291f}", &factory), Platform::ServerResult::Ok);
+  EXPECT_EQ(canUnloadNow(), Platform::ServerResult::False);
   auto graph = std::dynamic_pointer_cast<Graph>(factory->CreateInstance());
   ASSERT_NE(graph, nullptr);
   factory.reset();
   graph->AddSeries("A", SeriesStyleType::LineGraph);
   graph->AddValue("A", int32_t{1});
   EXPECT_EQ(graph->CountValue("A"), 1);
-  EXPECT_EQ(canUnloadNow(), ServerResult::False);
+  EXPECT_EQ(canUnloadNow(), Platform::ServerResult::False);
 
   // A series a host still holds keeps the library loaded too.
   auto series = graph->Series()->Item("A");
   graph.reset();
-  EXPECT_EQ(canUnloadNow(), ServerResult::False);
+  EXPECT_EQ(canUnloadNow(), Platform::ServerResult::False);
   series.reset();
-  EXPECT_EQ(canUnloadNow(), ServerResult::Ok);
+  EXPECT_EQ(canUnloadNow(), Platform::ServerResult::Ok);
 }
 
 TEST(DravexServer, OnlyTheLibrarysOwnClassesAreServed) {
-  std::shared_ptr<ClassFactory> factory;
+  std::shared_ptr<Platform::ClassFactory> factory;
   EXPECT_EQ(DllGetClassObject("{00000000-0000-0000-0000-000000000000}", &factory),
-            ServerResult::ClassNotAvailable);
+            Platform::ServerResult::ClassNotAvailable);
   EXPECT_EQ(factory, nullptr);
-  EXPECT_EQ(DllGetClassObject(nullptr, &factory), ServerResult::InvalidPointer);
-  EXPECT_EQ(DllGetClassObject(GraphClassId, nullptr), ServerResult::InvalidPointer);
+  EXPECT_EQ(DllGetClassObject(nullptr, &factory), Platform::ServerResult::InvalidPointer);
+  EXPECT_EQ(DllGetClassObject(GraphClassId, nullptr), Platform::ServerResult::InvalidPointer);
 
   ASSERT_EQ(DllGetClassObject("{57D5B4FF-0308-4737-9214-092D2C6ADCCF}", &factory),
-            ServerResult::Ok);
+            Platform::ServerResult::Ok);
   EXPECT_NE(std::dynamic_pointer_cast<GraphValueCol>(factory->CreateInstance()), nullptr);
 }
 
 TEST(DravexServer, UnregisteringRemovesTheClasses) {
-  ASSERT_EQ(DllRegisterServer(), ServerResult::Ok);
-  ASSERT_EQ(DllUnregisterServer(), ServerResult::Ok);
-  EXPECT_EQ(ClassLibrary(GraphClassId), "");
-  EXPECT_EQ(ClassLibrary("Plotmere.Graph"), "");
-  EXPECT_EQ(DllUnregisterServer(), ServerResult::Ok);
+  ASSERT_EQ(DllRegisterServer(), Platform::ServerResult::Ok);
+  ASSERT_EQ(DllUnregisterServer(), Platform::ServerResult::Ok);
+  EXPECT_EQ(Platform::ClassLibrary(GraphClassId), "");
+  EXPECT_EQ(Platform::ClassLibrary("Plotmere.Graph"), "");
+  EXPECT_EQ(DllUnregisterServer(), Platform::ServerResult::Ok);
 }

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "graph/DravexApi.h"
+#include "platform/PlatformApi.h"
 #include "runtime/Variant.h"
 
-// The class registry of a control library: which classes it serves, under
+// The class registry of the control libraries: which classes it serves, under
 // which class identifiers and programmatic names, and where the library is.
 // It lives in the registry store (machine root, "Software\Classes"):
 //
@@ -22,7 +22,7 @@
 // A host finds the library of a class here, loads it and asks its exported
 // DllGetClassObject for a factory of the class.
 
-namespace Dravex {
+namespace Platform {
 
 // Result codes of a library's exported entry points.
 namespace ServerResult {
@@ -34,7 +34,7 @@ inline constexpr int32_t RegistrationFailed = static_cast<int32_t>(0x80040201u);
 }  // namespace ServerResult
 
 // Makes objects of one class of a library.
-class DRAVEX_API ClassFactory {
+class TAVRO_PLATFORM_API ClassFactory {
  public:
   virtual ~ClassFactory();
   virtual std::shared_ptr<Runtime::Object> CreateInstance() = 0;
@@ -49,12 +49,12 @@ struct RegisteredClass {
 
 // Writes the classes into the registry, served by the library at libraryPath
 // (a system path). RegistrationFailed when the store refuses a write.
-DRAVEX_API int32_t RegisterClasses(std::span<const RegisteredClass> classes,
+TAVRO_PLATFORM_API int32_t RegisterClasses(std::span<const RegisteredClass> classes,
                                    std::string_view libraryPath);
 // Removes the classes' keys; keys already gone are no failure.
-DRAVEX_API int32_t UnregisterClasses(std::span<const RegisteredClass> classes);
+TAVRO_PLATFORM_API int32_t UnregisterClasses(std::span<const RegisteredClass> classes);
 // The path of the library registered for a class id or programmatic name; ""
 // when the class is not registered.
-DRAVEX_API std::string ClassLibrary(std::string_view classIdOrProgId);
+TAVRO_PLATFORM_API std::string ClassLibrary(std::string_view classIdOrProgId);
 
-}  // namespace Dravex
+}  // namespace Platform

@@ -1,10 +1,10 @@
-#include "graph/ClassRegistry.h"
+#include "platform/ClassRegistry.h"
 
 #include <vector>
 
 #include "platform/RegistryStore.h"
 
-namespace Dravex {
+namespace Platform {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::string ClassLibrary(std::string_view classIdOrProgId) {
   return Default(ClassKey(classId) + "\\InprocServer32");
 }
 
-}  // namespace Dravex
+}  // namespace Platform
