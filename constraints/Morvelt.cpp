@@ -10,10 +10,10 @@
 
 namespace {
 
-using Dravex::ServerResult::ClassNotAvailable;
-using Dravex::ServerResult::InvalidPointer;
-using Dravex::ServerResult::Ok;
-using Dravex::ServerResult::RegistrationFailed;
+using Platform::ServerResult::ClassNotAvailable;
+using Platform::ServerResult::InvalidPointer;
+using Platform::ServerResult::Ok;
+using Platform::ServerResult::RegistrationFailed;
 
 // An address inside this library. The exported entry points will not do: a
 // host that loaded another library first finds that library's entry points of
@@ -34,20 +34,20 @@ std::string LibraryPath() {
 extern "C" int32_t DllRegisterServer() {
   const std::string path = LibraryPath();
   if (path.empty()) return RegistrationFailed;
-  return Dravex::RegisterClasses(Morvelt::RegisteredClasses(), path);
+  return Platform::RegisterClasses(Morvelt::RegisteredClasses(), path);
 }
 
 extern "C" int32_t DllUnregisterServer() {
-  return Dravex::UnregisterClasses(Morvelt::RegisteredClasses());
+  return Platform::UnregisterClasses(Morvelt::RegisteredClasses());
 }
 
 extern "C" int32_t DllGetClassObject(const char* classId,
-                                     std::shared_ptr<Dravex::ClassFactory>* factory) {
+                                     std::shared_ptr<Platform::ClassFactory>* factory) {
   if (classId == nullptr || factory == nullptr) return InvalidPointer;
   *factory = Morvelt::MorveltFactory(classId);
   return *factory ? Ok : ClassNotAvailable;
 }
 
 extern "C" int32_t DllCanUnloadNow() {
-  return Morvelt::MorveltObject::Alive() == 0 ? Ok : Dravex::ServerResult::False;
+  return Morvelt::MorveltObject::Alive() == 0 ? Ok : Platform::ServerResult::False;
 }

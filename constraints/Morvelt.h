@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "constraints/MorveltApi.h"
-#include "graph/ClassRegistry.h"
+#include "platform/ClassRegistry.h"
 
 // The entry points the constraint library exports, under the names every
-// library of the system exports them (graph/Dravex.h): a host reaches them
+// library of the system exports them (as graph/Dravex.h does): a host reaches them
 // through the library it loaded (dlsym), found through the class registry.
-// Results are the codes of Dravex::ServerResult.
+// Results are the codes of Platform::ServerResult.
 
 // Writes the library's classes into the class registry.
 extern "C" MORVELT_API int32_t DllRegisterServer();
@@ -18,7 +18,7 @@ extern "C" MORVELT_API int32_t DllUnregisterServer();
 // *factory: InvalidPointer for a null argument, ClassNotAvailable for a class
 // the library does not serve.
 extern "C" MORVELT_API int32_t DllGetClassObject(const char* classId,
-                                                 std::shared_ptr<Dravex::ClassFactory>* factory);
+                                                 std::shared_ptr<Platform::ClassFactory>* factory);
 // Ok when no object of the library (factories included) is alive, so that the
 // library may be unloaded; False otherwise.
 extern "C" MORVELT_API int32_t DllCanUnloadNow();

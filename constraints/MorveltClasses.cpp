@@ -19,7 +19,7 @@ Runtime::ObjectRef Make() {
   return std::make_shared<T>();
 }
 
-class Factory : public MorveltObject, public Dravex::ClassFactory {
+class Factory : public MorveltObject, public Platform::ClassFactory {
  public:
   explicit Factory(Runtime::ObjectRef (*create)()) : create_(create) {}
   Runtime::ObjectRef CreateInstance() override { return create_(); }
@@ -54,13 +54,13 @@ const std::vector<MorveltClass>& MorveltClasses() {
   return classes;
 }
 
-std::vector<Dravex::RegisteredClass> RegisteredClasses() {
-  std::vector<Dravex::RegisteredClass> entries;
+std::vector<Platform::RegisteredClass> RegisteredClasses() {
+  std::vector<Platform::RegisteredClass> entries;
   for (const MorveltClass& served : MorveltClasses()) entries.push_back(served.Entry);
   return entries;
 }
 
-std::shared_ptr<Dravex::ClassFactory> MorveltFactory(std::string_view classId) {
+std::shared_ptr<Platform::ClassFactory> MorveltFactory(std::string_view classId) {
   for (const MorveltClass& served : MorveltClasses())
     if (Runtime::EqualsNoCase(served.Entry.ClassId, classId))
       return std::make_shared<Factory>(served.Create);

@@ -12,9 +12,9 @@
 #include "platform/Paths.h"
 
 using namespace Morvelt;
-using Dravex::ServerResult::ClassNotAvailable;
-using Dravex::ServerResult::InvalidPointer;
-using Dravex::ServerResult::Ok;
+using Platform::ServerResult::ClassNotAvailable;
+using Platform::ServerResult::InvalidPointer;
+using Platform::ServerResult::Ok;
 
 namespace {
 
@@ -29,7 +29,7 @@ class MorveltLibrary {
         handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
     Register = Entry<int32_t (*)()>("DllRegisterServer");
     Unregister = Entry<int32_t (*)()>("DllUnregisterServer");
-    GetClassObject = Entry<int32_t (*)(const char*, std::shared_ptr<Dravex::ClassFactory>*)>(
+    GetClassObject = Entry<int32_t (*)(const char*, std::shared_ptr<Platform::ClassFactory>*)>(
         "DllGetClassObject");
     CanUnloadNow = Entry<int32_t (*)()>("DllCanUnloadNow");
   }
@@ -41,7 +41,7 @@ class MorveltLibrary {
   std::filesystem::path path;
   int32_t (*Register)() = nullptr;
   int32_t (*Unregister)() = nullptr;
-  int32_t (*GetClassObject)(const char*, std::shared_ptr<Dravex::ClassFactory>*) = nullptr;
+  int32_t (*GetClassObject)(const char*, std::shared_ptr<Platform::ClassFactory>*) = nullptr;
   int32_t (*CanUnloadNow)() = nullptr;
 
  private:
@@ -83,11 +83,11 @@ TEST(MorveltLibrary, RegistersItselfAndServesItsClassesUntilReleased) {
 
   ASSERT_EQ(library.Register(), Ok);
   const std::string registered = Platform::SystemPath(library.path.string());
-  EXPECT_EQ(Dravex::ClassLibrary(CollectionClass), registered);
-  EXPECT_EQ(Dravex::ClassLibrary("TavroSPC_V3.TavroSPCConstraints"), registered);
+  EXPECT_EQ(Platform::ClassLibrary(CollectionClass), registered);
+  EXPECT_EQ(Platform::ClassLibrary("TavroSPC_V3.TavroSPCConstraints"), registered);
 
   EXPECT_EQ(library.CanUnloadNow(), Ok);
-  std::shared_ptr<Dravex::ClassFactory> factory;
+  std::shared_ptr<Platform::ClassFactory> factory;
   EXPECT_EQ(library.GetClassObject("{not a class}", &factory), ClassNotAvailable);
   EXPECT_EQ(library.GetClassObject(CollectionClass.c_str(), nullptr), InvalidPointer);
   ASSERT_EQ(library.GetClassObject(CollectionClass.c_str(), &factory), Ok);
@@ -95,10 +95,10 @@ TEST(MorveltLibrary, RegistersItselfAndServesItsClassesUntilReleased) {
   auto object = factory->CreateInstance();
   EXPECT_NE(object, nullptr);
   factory.reset();
-  EXPECT_EQ(library.CanUnloadNow(), Dravex::ServerResult::False);
+  EXPECT_EQ(library.CanUnloadNow(), Platform::ServerResult::False);
   object.reset();
   EXPECT_EQ(library.CanUnloadNow(), Ok);
 
   ASSERT_EQ(library.Unregister(), Ok);
-  EXPECT_EQ(Dravex::ClassLibrary(CollectionClass), "");
+  EXPECT_EQ(Platform::ClassLibrary(CollectionClass), "");
 }
