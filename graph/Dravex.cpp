@@ -1,9 +1,6 @@
 #include "graph/Dravex.h"
 
-#include <dlfcn.h>
-
 #include <array>
-#include <filesystem>
 #include <functional>
 
 #include "graph/model/DravexObject.h"
@@ -14,7 +11,7 @@
 #include "graph/model/GraphXAxisLabelCol.h"
 #include "graph/model/GraphYAxis.h"
 #include "graph/render/Graph.h"
-#include "platform/Paths.h"
+#include "common/LibraryPath.h"
 #include "runtime/CaseFold.h"
 
 namespace {
@@ -71,17 +68,6 @@ class Factory : public Dravex::DravexObject, public Platform::ClassFactory {
   std::shared_ptr<Runtime::Object> (*create_)();
 };
 
-// Where this library was loaded from, as a system path; "" when unknown.
-std::string LibraryPath() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) == 0 || !info.dli_fname) {
-    return {};
-  }
-  std::error_code error;
-  const auto path = std::filesystem::absolute(info.dli_fname, error);
-  return error ? std::string() : Platform::SystemPath(path.string());
-}
-
 }  // namespace
 
 extern "C" const char* DravexVersion() {
@@ -89,7 +75,7 @@ extern "C" const char* DravexVersion() {
 }
 
 extern "C" int32_t DllRegisterServer() {
-  const std::string path = LibraryPath();
+  const std::string path = Common::LibraryPath();
   if (path.empty()) return RegistrationFailed;
   const auto entries = Entries();
   return Platform::RegisterClasses(entries, path);
