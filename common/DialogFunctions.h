@@ -7,7 +7,7 @@ namespace Common {
 
 // Shows the folder browser owned by the window ownerWindow (0 for none) with
 // title, and answers the chosen folder's path, "" when the user cancelled.
-// Defined with the forms and controls (platform/gui), which own the windows.
+// The dialog itself is the forms layer's (platform/gui).
 std::string BrowseForFolder(int32_t ownerWindow, const std::string& title);
 
 }  // namespace Common

@@ -243,8 +243,9 @@ class MouseRouter : public QObject {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick: {
         int16_t button = ButtonOf(mouse.button());
-        internal.pressed = mouse.button() == Qt::LeftButton;
         const bool twice = mouse.type() == QEvent::MouseButtonDblClick;
+        // The second press of a double click makes a DblClick, not a Click.
+        internal.pressed = mouse.button() == Qt::LeftButton && !twice;
         EnterEventHandler([&] {
           control.MouseDown.Raise(button, shift, x, y);
           if (twice && !alive.expired()) control.DblClick.Raise();

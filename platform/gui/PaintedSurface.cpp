@@ -33,19 +33,6 @@ Qt::PenStyle ToPenStyle(int drawStyle, int drawWidth) {
   }
 }
 
-Qt::BrushStyle ToBrushStyle(int fillStyle) {
-  switch (fillStyle) {
-    case FillStyles::Solid: return Qt::SolidPattern;
-    case FillStyles::HorizontalLine: return Qt::HorPattern;
-    case FillStyles::VerticalLine: return Qt::VerPattern;
-    case FillStyles::UpwardDiagonal: return Qt::BDiagPattern;
-    case FillStyles::DownwardDiagonal: return Qt::FDiagPattern;
-    case FillStyles::Cross: return Qt::CrossPattern;
-    case FillStyles::DiagonalCross: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
-  }
-}
-
 QRectF Normalised(double x1, double y1, double x2, double y2) {
   return QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
                 QPointF(std::max(x1, x2), std::max(y1, y2)));

@@ -18,6 +18,19 @@ std::string FromQString(const QString& text) {
   return Runtime::Utf8ToCp1252(std::string_view(utf8.constData(), utf8.size()));
 }
 
+Qt::BrushStyle ToBrushStyle(int fillStyle) {
+  switch (fillStyle) {
+    case FillStyles::Solid: return Qt::SolidPattern;
+    case FillStyles::HorizontalLine: return Qt::HorPattern;
+    case FillStyles::VerticalLine: return Qt::VerPattern;
+    case FillStyles::UpwardDiagonal: return Qt::BDiagPattern;
+    case FillStyles::DownwardDiagonal: return Qt::FDiagPattern;
+    case FillStyles::Cross: return Qt::CrossPattern;
+    case FillStyles::DiagonalCross: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
 QColor ToQColor(Colour colour) {
   const std::uint32_t rgb = ToRgb(colour);
   return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);

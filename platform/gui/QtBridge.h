@@ -26,6 +26,8 @@ TAVRO_PLATFORM_GUI_API QString ToQString(std::string_view text);
 TAVRO_PLATFORM_GUI_API std::string FromQString(const QString& text);
 
 TAVRO_PLATFORM_GUI_API QColor ToQColor(Colour colour);
+// The brush pattern of a fill style (0 solid, 1 transparent, 2-7 hatches).
+TAVRO_PLATFORM_GUI_API Qt::BrushStyle ToBrushStyle(int fillStyle);
 
 // The Qt font that draws a surface font, through the substitution table.
 TAVRO_PLATFORM_GUI_API QFont ToQFont(const SurfaceFont& font);

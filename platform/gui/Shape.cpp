@@ -6,23 +6,11 @@
 
 #include "platform/gui/Container.h"
 #include "platform/gui/GuiInternal.h"
+#include "platform/gui/QtBridge.h"
 
 namespace Platform {
 
 namespace {
-
-Qt::BrushStyle BrushOf(int fillStyle) {
-  switch (fillStyle) {
-    case FillStyles::Solid: return Qt::SolidPattern;
-    case FillStyles::HorizontalLine: return Qt::HorPattern;
-    case FillStyles::VerticalLine: return Qt::VerPattern;
-    case FillStyles::UpwardDiagonal: return Qt::BDiagPattern;
-    case FillStyles::DownwardDiagonal: return Qt::FDiagPattern;
-    case FillStyles::Cross: return Qt::CrossPattern;
-    case FillStyles::DiagonalCross: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
-  }
-}
 
 class ShapeWidget : public QWidget {
  public:
@@ -55,7 +43,7 @@ class ShapeWidget : public QWidget {
       draw(painter);
     }
     if (shape_.FillStyle() != FillStyles::Transparent) {
-      painter.setBrush(QBrush(ToQColor(shape_.FillColor()), BrushOf(shape_.FillStyle())));
+      painter.setBrush(QBrush(ToQColor(shape_.FillColor()), ToBrushStyle(shape_.FillStyle())));
       draw(painter);
     }
     painter.setBrush(Qt::NoBrush);

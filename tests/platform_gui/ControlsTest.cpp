@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -11,10 +13,14 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/CommandButton.h"
 #include "platform/gui/ControlArray.h"
+#include "platform/gui/FormInternal.h"
+#include "platform/gui/Frame.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
+#include "platform/gui/Menu.h"
 #include "platform/gui/OptionButton.h"
 #include "platform/gui/PictureBox.h"
+#include "platform/gui/ProgressBar.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/TextBox.h"
 #include "tests/platform_gui/FormsFixture.h"
@@ -398,4 +404,127 @@ TEST_F(FormsTest, LabelCaptionsAreShownAsTheyStand) {
   label.SetAutoSize(true);
   EXPECT_EQ(label.Caption(), "Panel Count <CP> & more");
   EXPECT_GT(label.Width(), 0);
+}
+
+TEST_F(FormsTest, ContainersPlaceTheirControlsInTheirOwnUnits) {
+  auto form = std::make_shared<Form>("Containers");
+  Frame frame(*form, "fraLines");
+  frame.Move(1500, 1500, 3000, 3000);
+  CommandButton inFrame(frame, "cmdInFrame");
+  inFrame.Move(150, 300, 1500, 375);
+  EXPECT_EQ(WidgetOf(inFrame)->geometry(), QRect(10, 20, 100, 25));
+  EXPECT_EQ(WidgetOf(inFrame)->parentWidget(), WidgetOf(frame));
+
+  PictureBox canvas(*form, "picCanvas");
+  canvas.Move(0, 0, 3000, 3000);
+  const int border = WidgetOf(canvas)->geometry().width() - canvas.Drawing().PixelWidth();
+  // The header buttons of a shortcut bar sit in its canvas, in pixels.
+  Control& header = form->AddControl("VB.CommandButton", "Standard", &canvas);
+  auto& button = static_cast<CommandButton&>(header);
+  button.Move(0, 20, 180, 20);
+  EXPECT_EQ(WidgetOf(button)->geometry(), QRect(border / 2, 20 + border / 2, 180, 20));
+  EXPECT_EQ(button.Width(), 180);
+  canvas.Drawing().SetScaleMode(ScaleModes::Twips);
+  button.Move(0, 300, 1500, 300);
+  EXPECT_EQ(WidgetOf(button)->geometry().size(), QSize(100, 20));
+
+  // Option buttons exclude each other only within one container.
+  OptionButton onForm(*form, "optOnForm");
+  OptionButton inside(frame, "optInside");
+  onForm.SetValue(true);
+  inside.SetValue(true);
+  EXPECT_TRUE(onForm.Value());
+  EXPECT_TRUE(inside.Value());
+}
+
+TEST_F(FormsTest, MouseButtonsOfAPictureBox) {
+  auto form = std::make_shared<Form>("Chart");
+  PictureBox canvas(*form, "Canvas");
+  canvas.SetBorderStyle(0);
+  canvas.Move(0, 0, 1500, 1500);
+  form->Show();
+  std::vector<std::string> seen;
+  auto record = [&](const char* what) {
+    return [&seen, what](int16_t& button, int16_t& shift, double& x, double& y) {
+      seen.push_back(std::string(what) + " " + std::to_string(button) + " " +
+                     std::to_string(shift) + " " + std::to_string(static_cast<int>(x)) + "," +
+                     std::to_string(static_cast<int>(y)));
+    };
+  };
+  canvas.MouseDown.Connect(record("down"));
+  canvas.MouseUp.Connect(record("up"));
+  canvas.MouseMove.Connect(record("move"));
+  canvas.Click.Connect([&] { seen.push_back("click"); });
+  canvas.DblClick.Connect([&] { seen.push_back("dblclick"); });
+  auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent event(type, at, at, button, held, modifiers);
+    QApplication::sendEvent(WidgetOf(canvas), &event);
+  };
+  send(QEvent::MouseButtonPress, {5, 6}, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier);
+  send(QEvent::MouseMove, {7, 8}, Qt::NoButton, Qt::RightButton);
+  send(QEvent::MouseButtonRelease, {7, 8}, Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(seen, (std::vector<std::string>{"down 2 1 5,6", "move 2 0 7,8", "up 2 0 7,8"}))
+      << "the right button clicks nothing";
+  seen.clear();
+  send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(seen, (std::vector<std::string>{"down 1 0 5,5", "up 1 0 5,5", "click", "down 1 0 5,5",
+                                            "dblclick", "up 1 0 5,5"}));
+  // Released outside the box: no click.
+  seen.clear();
+  send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {500, 5}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(seen.back(), "up 1 0 500,5");
+}
+
+TEST_F(FormsTest, MenusOnTheMenuBar) {
+  auto form = std::make_shared<Form>("Main");
+  Menu file(*form, "mnuFile");
+  file.SetCaption("&File");
+  Menu close(file, "mnuClose");
+  close.SetCaption("&Close");
+  Menu line(file, "mnuLine");
+  line.SetCaption("-");
+  Menu exit(file, "mnuExit");
+  exit.SetCaption("E&xit");
+  int exits = 0;
+  exit.Click.Connect([&] { ++exits; });
+  close.SetChecked(true);
+  close.SetEnabled(false);
+  form->Show();
+  QMenuBar* bar = form->Window().menuBar;
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&File"));
+  const QList<QAction*> items = bar->actions()[0]->menu()->actions();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_FALSE(items[0]->isEnabled());
+  EXPECT_TRUE(items[1]->isSeparator());
+  items[2]->trigger();
+  EXPECT_EQ(exits, 1);
+  exit.SetVisible(false);
+  EXPECT_FALSE(items[2]->isVisible());
+}
+
+TEST_F(FormsTest, ProgressBarAndEditableComboBox) {
+  auto form = std::make_shared<Form>("LoadForm");
+  ProgressBar bar(*form, "LoadBar");
+  bar.SetMax(2048);
+  bar.SetValue(1024);
+  EXPECT_EQ(RaisedError([&] { bar.SetValue(4096); }), 380);
+  bar.SetMax(512);
+  EXPECT_EQ(bar.Value(), 512);
+
+  ComboBox combo(*form, "cboName");
+  int changes = 0;
+  combo.Change.Connect([&] { ++changes; });
+  combo.SetText("Weekly");
+  combo.SetText("Weekly");
+  EXPECT_EQ(changes, 1);
+  static_cast<QComboBox*>(WidgetOf(combo))->lineEdit()->insert(QStringLiteral("!"));
+  EXPECT_EQ(combo.Text(), "Weekly!");
 }

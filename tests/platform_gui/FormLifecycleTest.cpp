@@ -253,7 +253,7 @@ TEST_F(FormsTest, WindowStatesOfAChild) {
 namespace {
 
 class ClosingWindow : public Form {
-public:
+ public:
   ClosingWindow() : Form("TableForm") { SetKeyPreview(true); }
   void Form_KeyPress(int16_t& KeyAscii) override {
     if (KeyAscii != 27) return;
@@ -282,4 +282,35 @@ TEST_F(FormsTest, AFormMayUnloadItselfInItsOwnHandler) {
   EXPECT_EQ(watch.lock()->closedBy, 27);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(watch.expired());
+}
+
+namespace {
+
+// A dialog loaded once and hidden between uses: its close box only hides it.
+class PreferenceForm : public Form {
+ public:
+  PreferenceForm() : Form("PreferenceForm") {}
+  void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override {
+    if (UnloadMode == UnloadModes::FormControlMenu) {
+      Cancel = 1;
+      Hide();
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(FormsTest, TheCloseBoxCanHideADialogWhileTheProgramEndingUnloadsIt) {
+  auto dialog = std::make_shared<PreferenceForm>();
+  bool closed = false;
+  responder->OnModal = [&](Form& form) {
+    form.Window().top->close();
+    closed = true;
+  };
+  dialog->Show(ShowModes::Modal);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(dialog->IsLoaded());
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_TRUE(dialog->UnloadFor(UnloadModes::FormCode));
+  EXPECT_FALSE(dialog->IsLoaded());
 }

@@ -1,0 +1,431 @@
+#include "viewer/data/PRDModule.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <mutex>
+
+#include "runtime/CaseFold.h"
+#include "runtime/Conversions.h"
+#include "runtime/DateTime.h"
+#include "runtime/Error.h"
+#include "runtime/Strings.h"
+#include "viewer/data/DataFile.h"
+#include "viewer/data/TextFields.h"
+#include "viewer/data/modKVX.h"
+
+namespace Kordex {
+
+namespace {
+
+constexpr size_t MaxCount16 = std::numeric_limits<int16_t>::max();
+// A line configuration is a few hundred bytes; anything far beyond is not one.
+constexpr size_t MaxConfigBytes = size_t{4} << 20;
+
+// Whole numbers from the files, rounded halves to even. A figure beyond the
+// integer's range is clamped to it: one damaged file must not end a load.
+template <class Int>
+Int ClampedWhole(double value) noexcept {
+  if (std::isnan(value)) return 0;
+  const double whole = value == std::trunc(value) ? value : Runtime::RoundHalfEven(value);
+  if (whole <= static_cast<double>(std::numeric_limits<Int>::min())) {
+    return std::numeric_limits<Int>::min();
+  }
+  if (whole >= static_cast<double>(std::numeric_limits<Int>::max())) {
+    return std::numeric_limits<Int>::max();
+  }
+  return static_cast<Int>(whole);
+}
+
+int32_t Clamped32(int64_t sum) noexcept {
+  if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(sum);
+}
+
+int32_t AddClamped(int32_t a, int32_t b) noexcept {
+  return Clamped32(int64_t{a} + b);
+}
+
+std::string DecimalText(int32_t value) {
+  char text[16];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+// ---------------------------------------------------------------------------
+// Machine table
+// ---------------------------------------------------------------------------
+
+std::mutex& TableMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::shared_ptr<const MachineTable>& TableSlot() {
+  static std::shared_ptr<const MachineTable> table = std::make_shared<const MachineTable>();
+  return table;
+}
+
+// ---------------------------------------------------------------------------
+// Summary reader
+// ---------------------------------------------------------------------------
+
+// A caller's filter: the keys it holds, or everything when it is empty. The
+// keys are taken once per file instead of a trapped lookup per line.
+class KeyFilter {
+ public:
+  explicit KeyFilter(const Runtime::Collection& filter) : all_(filter.Count() == 0) {
+    for (int32_t i = 1; i <= filter.Count(); ++i) {
+      const std::string& key = filter.KeyAt(i);
+      if (!key.empty()) keys_.push_back(key);
+    }
+  }
+  bool Passes(std::string_view key) const noexcept {
+    if (all_) return true;
+    for (const std::string& k : keys_) {
+      if (Runtime::EqualsNoCase(k, key)) return true;
+    }
+    return false;
+  }
+
+ private:
+  bool all_;
+  std::vector<std::string> keys_;
+};
+
+// The value of one column on the current data line. A column the table lacks
+// reads as Empty: 0 as a number, "" as a text.
+class Cell {
+ public:
+  Cell(const std::vector<std::string_view>& fields, int16_t column)
+      : present_(column > 0), field_(FieldAt(fields, static_cast<size_t>(column) + 1)) {}
+
+  double Number() const noexcept {
+    if (!present_) return 0.0;
+    return KvxNumber(IsKvxText(field_) ? KvxText(field_) : field_);
+  }
+  std::string Text() const {
+    if (!present_) return {};
+    if (IsKvxText(field_)) return std::string(KvxText(field_));
+    return Runtime::NumberText(KvxNumber(field_));
+  }
+  std::string UpperText() const { return Runtime::UCase(Text()); }
+
+ private:
+  bool present_;
+  std::string_view field_;
+};
+
+class SummaryReader {
+ public:
+  SummaryReader(KvxReader& reader, const Runtime::Collection& headFilter,
+                const Runtime::Collection& partNumberFilter)
+      : kvx_(reader), heads_(headFilter), partNumbers_(partNumberFilter) {}
+
+  void Read(PrdSummary& summary);
+
+ private:
+  // Calls visit() for every data line of the table just found that is not
+  // blank: the lines up to the next section, end or definition line.
+  template <class Visit>
+  void EachDataLine(Visit visit) {
+    for (;;) {
+      kvx_.ReadLine();
+      const KvxReaderState& state = kvx_.State();
+      if (state.Status == KvxStatusEndOfFile || state.NewBlock) return;
+      if (state.Line.empty()) continue;
+      kvx_.SplitLine(fields_);
+      visit();
+    }
+  }
+  bool Find(std::string_view path, std::string_view table) {
+    return kvx_.FindSection(path, table, KvxFromCurrentLine);
+  }
+  void ReadErrors(PrdSummary& summary, PrdRun& run);
+  void ReadItems(const KeyFilter& filter, bool heads, size_t errorCount,
+                 std::vector<PrdItem>& items, int32_t& total, std::vector<int32_t>& errorTotals);
+  void ReadBoards(PrdRun& run);
+  void ReadTable(PrdRun& run);
+  void ReadTimes(PrdRunTime& times);
+
+  KvxReader& kvx_;
+  KeyFilter heads_;
+  KeyFilter partNumbers_;
+  std::vector<std::string_view> fields_;
+};
+
+void SummaryReader::Read(PrdSummary& summary) {
+  PrdRun& run = summary.Runs.front();
+  if (Find("\\Totals\\Errors", "Errors")) ReadErrors(summary, run);
+  const size_t errorCount = summary.ErrorNames.size();
+  if (Find("\\Head Data", "Head")) {
+    ReadItems(heads_, true, errorCount, run.Heads, run.HeadTotal, run.HeadErrorTotals);
+  }
+  if (Find("\\Feeder Data", "Feeder")) {
+    ReadItems(partNumbers_, false, errorCount, run.Feeders, run.FeederTotal, run.FeederErrorTotals);
+  }
+  if (!Find("\\Run Time Data", "Board")) return;
+  ReadBoards(run);
+  while (run.Tables.size() < MaxCount16 && Find("\\Run Time Data\\Table", "Table")) {
+    ReadTable(run);
+  }
+}
+
+void SummaryReader::ReadErrors(PrdSummary& summary, PrdRun& run) {
+  const int16_t name = kvx_.FindColumn("Name");
+  EachDataLine([&] {
+    if (summary.ErrorNames.size() < MaxCount16) {
+      summary.ErrorNames.push_back(Cell(fields_, name).Text());
+    }
+  });
+  run.HeadErrorTotals.assign(summary.ErrorNames.size(), 0);
+  run.FeederErrorTotals.assign(summary.ErrorNames.size(), 0);
+}
+
+void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorCount,
+                              std::vector<PrdItem>& items, int32_t& total,
+                              std::vector<int32_t>& errorTotals) {
+  const int16_t headColumn = heads ? kvx_.FindColumn("Head Number") : 0;
+  const int16_t spindleColumn = heads ? kvx_.FindColumn("Spindle Number") : 0;
+  const int16_t partColumn = heads ? 0 : kvx_.FindColumn("Part Number");
+  const int16_t totalColumn = kvx_.FindColumn("Total");
+  const int16_t errorsColumn = kvx_.FindColumn("Errors");
+  const bool errorsArray =
+      errorsColumn > 0 && kvx_.State().Columns[static_cast<size_t>(errorsColumn) - 1].IsArray;
+  std::string key;
+  EachDataLine([&] {
+    if (heads) {
+      const int16_t head = ClampedWhole<int16_t>(Cell(fields_, headColumn).Number());
+      const int16_t spindle = ClampedWhole<int16_t>(Cell(fields_, spindleColumn).Number());
+      key = head >= 1 ? DecimalText(head) + "-" + DecimalText(spindle) : DecimalText(spindle);
+    } else {
+      key = Cell(fields_, partColumn).Text();
+    }
+    if (items.size() >= MaxCount16 || !filter.Passes(key)) return;
+    PrdItem item;
+    item.Key = std::move(key);
+    item.Total = ClampedWhole<int32_t>(Cell(fields_, totalColumn).Number());
+    // Error e is the e-th field of the array, which ends at the first empty
+    // field; kinds the line does not reach count 0, extra values are ignored.
+    item.Errors.assign(errorCount, 0);
+    if (errorsColumn > 0) {
+      const size_t first = static_cast<size_t>(errorsColumn) + 1;
+      const size_t available = errorsArray ? fields_.size() : std::min(first, fields_.size());
+      for (size_t e = 0; e < errorCount && first + e <= available; ++e) {
+        const std::string_view field = fields_[first + e - 1];
+        if (field.empty()) break;
+        const double value = KvxNumber(IsKvxText(field) ? KvxText(field) : field);
+        item.Errors[e] = ClampedWhole<int32_t>(value);
+      }
+    }
+    for (size_t e = 0; e < errorCount; ++e) {
+      errorTotals[e] = AddClamped(errorTotals[e], item.Errors[e]);
+    }
+    total = AddClamped(total, item.Total);
+    items.push_back(std::move(item));
+  });
+}
+
+void SummaryReader::ReadBoards(PrdRun& run) {
+  const int16_t attribute = kvx_.FindColumn("Attribute");
+  const int16_t value = kvx_.FindColumn("Value");
+  EachDataLine([&] {
+    const std::string name = Cell(fields_, attribute).UpperText();
+    if (name == "TOTAL") {
+      run.BoardCount = ClampedWhole<int32_t>(Cell(fields_, value).Number());
+    } else if (name == "BAD") {
+      const int32_t bad = ClampedWhole<int32_t>(Cell(fields_, value).Number());
+      run.BoardCount = Clamped32(int64_t{run.BoardCount} - bad);
+    }
+  });
+}
+
+void SummaryReader::ReadTable(PrdRun& run) {
+  run.Tables.emplace_back();
+  const bool first = run.Tables.size() == 1;
+  const int16_t attribute = kvx_.FindColumn("Attribute");
+  const int16_t value = kvx_.FindColumn("Value");
+  EachDataLine([&] {
+    const std::string name = Cell(fields_, attribute).UpperText();
+    if (name == "START") {
+      const Runtime::DateTime start = ParseDateTime(Cell(fields_, value).Text());
+      if (first || start.Serial < run.StartTime.Serial) run.StartTime = start;
+    } else if (name == "FINISH") {
+      const Runtime::DateTime finish = ParseDateTime(Cell(fields_, value).Text());
+      if (first || finish.Serial > run.FinishTime.Serial) run.FinishTime = finish;
+    }
+  });
+  if (Find("\\Run Time Data\\Table\\Time", "Time")) ReadTimes(run.Tables.back());
+}
+
+void SummaryReader::ReadTimes(PrdRunTime& times) {
+  const int16_t category = kvx_.FindColumn("Category");
+  const int16_t seconds = kvx_.FindColumn("Seconds");
+  EachDataLine([&] {
+    const std::string name = Cell(fields_, category).UpperText();
+    int32_t* target = name == "RUNNING"   ? &times.RunningSeconds
+                      : name == "WAITING" ? &times.WaitingSeconds
+                      : name == "STOPPED" ? &times.StoppedSeconds
+                                          : nullptr;
+    if (target != nullptr) *target = ClampedWhole<int32_t>(Cell(fields_, seconds).Number());
+  });
+}
+
+PrdSummary StartSummary(const std::string& RunName) {
+  PrdSummary summary;
+  summary.Runs.emplace_back();
+  summary.Runs.front().Name = RunName;
+  return summary;
+}
+
+KvxReader& SummaryKvxReader() {
+  thread_local KvxReader reader;
+  return reader;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+std::string MachineTable::MachineName(int16_t MachineIndex) const {
+  if (MachineIndex >= 1 && MachineIndex <= MachineCount()) {
+    const MachineConfig& machine = Machines[static_cast<size_t>(MachineIndex) - 1];
+    if (!Runtime::Trim(machine.NickName).empty()) {
+      return machine.NickName + " " + DecimalText(machine.MachineNumber);
+    }
+  }
+  return "Machine " + DecimalText(MachineIndex);
+}
+
+float MachineTable::PlacementSpeed(int16_t MachineIndex) const noexcept {
+  if (MachineIndex == 0) {
+    float sum = 0.0F;
+    for (const MachineConfig& machine : Machines) sum += machine.Speed;
+    return sum;
+  }
+  if (MachineIndex >= 1 && MachineIndex <= MachineCount()) {
+    return Machines[static_cast<size_t>(MachineIndex) - 1].Speed;
+  }
+  return 0.0F;
+}
+
+MachineTable ReadMachineTable(int16_t LineNumber, const std::string& DataDirectory) {
+  MachineTable table;
+  const std::string fileName = DataDirectory + "Line" + DecimalText(LineNumber) + "/CommSet.Cnf";
+  std::string bytes;
+  if (!ReadDataFile(fileName, bytes, MaxConfigBytes)) return table;
+
+  // The file is read forward once: each header is looked for after the one
+  // before it.
+  size_t pos = 0;
+  std::vector<std::string_view> fields;
+  auto nextHeader = [&](std::string_view header) {
+    while (pos < bytes.size()) {
+      SplitFields(NextTextLine(bytes, pos), ',', 0, fields);
+      if (Runtime::EqualsNoCase(FieldAt(fields, 1), header)) return true;
+    }
+    return false;
+  };
+  if (!nextHeader("DOWNLOAD MODULE")) return table;
+  for (size_t i = 2; i <= fields.size() && table.Machines.size() < MaxCount16; ++i) {
+    if (fields[i - 1].empty()) break;
+    MachineConfig machine;
+    machine.ModuleName.assign(fields[i - 1]);
+    machine.MachineNumber = static_cast<int16_t>(i - 1);
+    table.Machines.push_back(std::move(machine));
+  }
+  if (nextHeader("PLACEMENT SPEED")) {
+    for (size_t i = 1; i <= table.Machines.size(); ++i) {
+      const double seconds = KvxNumber(FieldAt(fields, i + 1));
+      const double speed = seconds > 0.0 ? 1.0 / seconds : 0.0;
+      // A figure so small that its inverse leaves the single range is no speed.
+      table.Machines[i - 1].Speed =
+          speed <= std::numeric_limits<float>::max() ? static_cast<float>(speed) : 0.0F;
+    }
+  }
+  if (nextHeader("NICK NAME")) {
+    for (size_t i = 1; i <= table.Machines.size(); ++i) {
+      table.Machines[i - 1].NickName.assign(FieldAt(fields, i + 1));
+    }
+  }
+  return table;
+}
+
+void ReadLineConfig(int16_t LineNumber, const std::string& DataDirectory) {
+  auto table = std::make_shared<const MachineTable>(ReadMachineTable(LineNumber, DataDirectory));
+  std::lock_guard lock(TableMutex());
+  TableSlot() = std::move(table);
+}
+
+std::shared_ptr<const MachineTable> CurrentMachineTable() {
+  std::lock_guard lock(TableMutex());
+  return TableSlot();
+}
+
+int16_t MachineCount() {
+  return CurrentMachineTable()->MachineCount();
+}
+
+std::string MachineName(int16_t MachineIndex) {
+  return CurrentMachineTable()->MachineName(MachineIndex);
+}
+
+float PlacementSpeed(int16_t MachineIndex) {
+  return CurrentMachineTable()->PlacementSpeed(MachineIndex);
+}
+
+void UpdateLineStatus(LineStatusForm& /*Window*/, const std::string& /*DataDirectory*/) {}
+
+// ---------------------------------------------------------------------------
+
+PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Collection& HeadFilter,
+                                 const Runtime::Collection& PartNumberFilter,
+                                 const Runtime::Collection& /*ErrorFilter*/,
+                                 const std::string& RunName) {
+  PrdSummary summary = StartSummary(RunName);
+  KvxReader& reader = SummaryKvxReader();
+  if (!reader.Open(FileName)) return summary;
+  SummaryReader(reader, HeadFilter, PartNumberFilter).Read(summary);
+  reader.Close();
+  return summary;
+}
+
+PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
+                                      const Runtime::Collection& PartNumberFilter,
+                                      const Runtime::Collection& /*ErrorFilter*/,
+                                      const std::string& RunName) {
+  PrdSummary summary = StartSummary(RunName);
+  KvxReader& reader = SummaryKvxReader();
+  reader.OpenBytes(Bytes);
+  SummaryReader(reader, HeadFilter, PartNumberFilter).Read(summary);
+  reader.Close();
+  return summary;
+}
+
+Runtime::DateTime ParseDateTime(std::string_view Text) {
+  thread_local std::vector<std::string_view> parts;
+  thread_local std::vector<std::string_view> pieces;
+  SplitFields(Text, ' ', 0, parts);
+  const std::string_view date = FieldAt(parts, 1);
+  const std::string_view time = FieldAt(parts, 2);
+  auto part = [&](size_t index) {
+    return ClampedWhole<int16_t>(KvxNumber(FieldAt(pieces, index)));
+  };
+  SplitFields(date, '-', 0, pieces);
+  const int16_t year = part(1);
+  const int16_t month = part(2);
+  const int16_t day = part(3);
+  SplitFields(time, ':', 0, pieces);
+  const int16_t hours = part(1);
+  const int16_t minutes = part(2);
+  const int16_t seconds = part(3);
+  try {
+    return Runtime::DateTime{Runtime::DateSerial(year, month, day).Serial +
+                             Runtime::TimeSerial(hours, minutes, seconds).Serial};
+  } catch (const Runtime::Error&) {
+    return {};
+  }
+}
+
+}  // namespace Kordex

@@ -1,0 +1,341 @@
+#include "viewer/data/modKVX.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "runtime/CaseFold.h"
+#include "runtime/Collection.h"
+#include "runtime/Conversions.h"
+#include "runtime/Error.h"
+#include "runtime/Strings.h"
+#include "viewer/data/DataFile.h"
+#include "viewer/data/TextFields.h"
+
+namespace Kordex {
+
+namespace {
+
+constexpr size_t MaxCount16 = std::numeric_limits<int16_t>::max();
+
+bool HasWildcard(std::string_view pattern) noexcept {
+  return pattern.find_first_of("*?#[") != std::string_view::npos;
+}
+
+bool MatchUpper(const std::string& subject, const std::string& pattern) {
+  if (!HasWildcard(pattern)) return subject == pattern;
+  return Runtime::Like(subject, pattern);
+}
+
+// TABs go, then blanks at both ends: the same as cutting blanks and TABs from
+// the ends first and then dropping the TABs inside.
+void CleanLine(std::string_view raw, std::string& line) {
+  size_t first = 0;
+  size_t last = raw.size();
+  while (first < last && (raw[first] == ' ' || raw[first] == '\t')) ++first;
+  while (last > first && (raw[last - 1] == ' ' || raw[last - 1] == '\t')) --last;
+  line.assign(raw.data() + first, last - first);
+  if (line.find('\t') != std::string::npos) std::erase(line, '\t');
+}
+
+}  // namespace
+
+bool IsKvxText(std::string_view field) noexcept {
+  return !field.empty() && field.front() == '"' && field.back() == '"';
+}
+
+std::string_view KvxText(std::string_view field) noexcept {
+  // A lone quote begins and ends with a quote: it is the empty text.
+  return field.size() >= 2 ? field.substr(1, field.size() - 2) : std::string_view{};
+}
+
+double KvxNumber(std::string_view field) noexcept {
+  if (field.empty()) return 0.0;
+  // Most fields are plain whole numbers: read them here, exactly as the
+  // leading-number rule would, and leave the rest to it.
+  const bool negative = field.front() == '-';
+  const std::string_view digits = negative ? field.substr(1) : field;
+  if (!digits.empty() && digits.size() <= 15) {
+    int64_t whole = 0;
+    size_t i = 0;
+    for (; i < digits.size(); ++i) {
+      const unsigned d = static_cast<unsigned char>(digits[i]) - static_cast<unsigned>('0');
+      if (d > 9) break;
+      whole = whole * 10 + d;
+    }
+    if (i == digits.size()) return static_cast<double>(negative ? -whole : whole);
+  }
+  try {
+    const double value = Runtime::Val(field);
+    return std::isnan(value) ? 0.0 : value;
+  } catch (const Runtime::Error&) {
+    // A number too large for a double: nothing sensible was read.
+    return 0.0;
+  }
+}
+
+Runtime::Variant KvxValue(std::string_view field) {
+  if (IsKvxText(field)) return Runtime::Variant(std::string(KvxText(field)));
+  return Runtime::Variant(KvxNumber(field));
+}
+
+bool KvxReader::Open(const std::string& FileName) {
+  Restart();
+  if (!ReadDataFile(FileName, bytes_, MaxFileBytes)) {
+    bytes_.clear();
+    return false;
+  }
+  state_.FileNumber = 1;
+  return true;
+}
+
+void KvxReader::OpenBytes(std::string_view bytes) {
+  Restart();
+  bytes_.assign(bytes.data(), std::min(bytes.size(), MaxFileBytes));
+  state_.FileNumber = 1;
+}
+
+void KvxReader::Close() {
+  Restart();
+  // Keep the buffer for the next file unless one huge file would pin it.
+  if (bytes_.capacity() > (size_t{4} << 20)) {
+    std::string().swap(bytes_);
+  } else {
+    bytes_.clear();
+  }
+}
+
+void KvxReader::Restart() {
+  Reset();
+  pos_ = 0;
+  state_.SectionStart = 0;
+  state_.TableStart = 0;
+  state_.FileNumber = 0;
+}
+
+void KvxReader::Reset() {
+  state_.Status = KvxStatusNormal;
+  state_.Line.clear();
+  state_.Sections.clear();
+  state_.NewBlock = false;
+  state_.TableName.clear();
+  state_.Columns.clear();
+  pathUpper_.assign("\\");
+  pathLengths_.clear();
+  tableUpper_.clear();
+  ++blockSerial_;
+}
+
+void KvxReader::Rebuild() {
+  pathUpper_.assign("\\");
+  pathLengths_.clear();
+  for (size_t i = 0; i < state_.Sections.size(); ++i) {
+    pathLengths_.push_back(pathUpper_.size());
+    if (i > 0) pathUpper_ += '\\';
+    pathUpper_ += Runtime::UCase(state_.Sections[i]);
+  }
+  tableUpper_ = Runtime::UCase(state_.TableName);
+  ++blockSerial_;
+}
+
+std::string KvxReader::SectionPath() const {
+  std::string path = "\\";
+  for (size_t i = 0; i < state_.Sections.size(); ++i) {
+    if (i > 0) path += '\\';
+    path += state_.Sections[i];
+  }
+  return path;
+}
+
+void KvxReader::OpenSection(std::string_view name) {
+  // The depth is a 16-bit count; a file nested deeper than that is damaged and
+  // its innermost sections are not tracked.
+  if (state_.Sections.size() >= MaxCount16) return;
+  pathLengths_.push_back(pathUpper_.size());
+  if (!state_.Sections.empty()) pathUpper_ += '\\';
+  pathUpper_ += Runtime::UCase(name);
+  state_.Sections.emplace_back(name);
+}
+
+void KvxReader::ReadLine() {
+  if (pos_ >= bytes_.size()) {
+    state_.Status = KvxStatusEndOfFile;
+    return;
+  }
+  CleanLine(NextTextLine(bytes_, pos_), state_.Line);
+  const std::string& line = state_.Line;
+  if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+    state_.NewBlock = true;
+    state_.TableName.assign("0");
+    tableUpper_.assign("0");
+    state_.Columns.clear();
+    ++blockSerial_;
+    const std::string_view inner = TrimBlanks(std::string_view(line).substr(1, line.size() - 2));
+    if (inner.size() >= 4 && Runtime::EqualsNoCase(inner.substr(0, 4), "END ")) {
+      const std::string_view closes = TrimBlanks(inner.substr(4));
+      if (!state_.Sections.empty() && Runtime::EqualsNoCase(closes, state_.Sections.back())) {
+        state_.Sections.pop_back();
+        pathUpper_.resize(pathLengths_.back());
+        pathLengths_.pop_back();
+      }
+    } else {
+      OpenSection(inner);
+      state_.SectionStart = Position();
+    }
+    return;
+  }
+  // Only a line that starts with "@" can have "@DEFINE" as its first field.
+  if (!line.empty() && line.front() == '@') ReadDefinition();
+}
+
+void KvxReader::ReadDefinition() {
+  SplitFields(state_.Line, ',', 0, fields_);
+  if (!Runtime::EqualsNoCase(FieldAt(fields_, 1), "@DEFINE")) return;
+  state_.TableStart = Position();
+  state_.NewBlock = true;
+  state_.TableName.assign(FieldAt(fields_, 2));
+  tableUpper_ = Runtime::UCase(state_.TableName);
+  state_.Columns.clear();
+  ++blockSerial_;
+  for (size_t i = 3; i <= fields_.size() && state_.Columns.size() < MaxCount16; ++i) {
+    std::string_view field = fields_[i - 1];
+    if (field.empty()) break;
+    KvxColumn column;
+    if (field.front() == '#') {
+      column.ColumnType = 0;
+      field.remove_prefix(1);
+    } else if (field.front() == '$') {
+      column.ColumnType = 1;
+      field.remove_prefix(1);
+    }
+    if (!field.empty() && field.back() == '*') {
+      column.Starred = true;
+      field.remove_suffix(1);
+    }
+    if (field.size() >= 2 && field.ends_with("()")) {
+      column.IsArray = true;
+      field.remove_suffix(2);
+    }
+    column.Name.assign(field);
+    state_.Columns.push_back(std::move(column));
+  }
+}
+
+bool KvxReader::Matches() const {
+  return MatchUpper(pathUpper_, pathPattern_) && MatchUpper(tableUpper_, tablePattern_);
+}
+
+bool KvxReader::FindSection(std::string_view PathPattern, std::string_view TablePattern,
+                            int16_t Mode) {
+  saved_ = state_;
+  savedPos_ = pos_;
+  switch (Mode) {
+    case KvxFromFileStart:
+      Reset();
+      pos_ = 0;
+      state_.NewBlock = true;
+      break;
+    case KvxFromSectionStart:
+      pos_ = std::min<size_t>(static_cast<size_t>(std::max(1, state_.SectionStart)) - 1,
+                              bytes_.size());
+      state_.NewBlock = true;
+      state_.TableName.clear();
+      tableUpper_.clear();
+      state_.Columns.clear();
+      ++blockSerial_;
+      break;
+    case KvxFromTableStart:
+      pos_ =
+          std::min<size_t>(static_cast<size_t>(std::max(1, state_.TableStart)) - 1, bytes_.size());
+      break;
+    default: break;
+  }
+  // Past the end nothing new can be found; testing the state as it stands would
+  // find the last table again and again.
+  if (state_.Status != KvxStatusEndOfFile) {
+    pathPattern_ = Runtime::UCase(PathPattern);
+    tablePattern_ = Runtime::UCase(TablePattern);
+    uint64_t tested = blockSerial_ - 1;
+    for (;;) {
+      if (tested != blockSerial_) {
+        tested = blockSerial_;
+        if (Matches()) {
+          state_.NewBlock = false;
+          return true;
+        }
+      }
+      ReadLine();
+      if (state_.Status == KvxStatusEndOfFile) break;
+    }
+  }
+  std::swap(state_, saved_);
+  pos_ = savedPos_;
+  Rebuild();
+  return false;
+}
+
+int16_t KvxReader::FindColumn(std::string_view ColumnName) const noexcept {
+  for (size_t k = 0; k < state_.Columns.size(); ++k) {
+    if (Runtime::EqualsNoCase(state_.Columns[k].Name, ColumnName))
+      return static_cast<int16_t>(k + 1);
+  }
+  return 0;
+}
+
+void KvxReader::SplitLine(std::vector<std::string_view>& fields) const {
+  SplitFields(state_.Line, ',', '"', fields);
+}
+
+Runtime::Variant KvxReader::ParseValues(std::string_view ColumnName) const {
+  const int16_t k = FindColumn(ColumnName);
+  if (k == 0) return {};
+  SplitLine(fields_);
+  if (!state_.Columns[static_cast<size_t>(k) - 1].IsArray) {
+    return KvxValue(FieldAt(fields_, static_cast<size_t>(k) + 1));
+  }
+  auto values = std::make_shared<Runtime::Collection>();
+  for (size_t i = static_cast<size_t>(k) + 1; i <= fields_.size() && !fields_[i - 1].empty(); ++i) {
+    values->Add(KvxValue(fields_[i - 1]));
+  }
+  return Runtime::Variant(values);
+}
+
+namespace {
+
+KvxReader& ModuleReader() {
+  static KvxReader reader;
+  return reader;
+}
+
+}  // namespace
+
+bool OpenKvxFile(const std::string& FileName) {
+  return ModuleReader().Open(FileName);
+}
+
+void CloseKvxFile() {
+  ModuleReader().Close();
+}
+
+void ResetKvxReader() {
+  ModuleReader().Reset();
+}
+
+void ReadKvxLine() {
+  ModuleReader().ReadLine();
+}
+
+bool FindKvxSection(const std::string& PathPattern, const std::string& TablePattern, int16_t Mode) {
+  return ModuleReader().FindSection(PathPattern, TablePattern, Mode);
+}
+
+KvxReaderState GetKvxState() {
+  return ModuleReader().State();
+}
+
+Runtime::Variant ParseKvxValues(const std::string& ColumnName) {
+  return ModuleReader().ParseValues(ColumnName);
+}
+
+}  // namespace Kordex
