@@ -24,13 +24,34 @@ std::function<void(int16_t&, int16_t&, double&, double&)> Forward(MouseEvent& ev
   };
 }
 
+// A widget of the form in its place, as the Graph moves it.
+template <class Interface>
+class Placed : public Interface {
+ public:
+  double Left() const override { return widget_.Left(); }
+  double Top() const override { return widget_.Top(); }
+  double Width() const override { return widget_.Width(); }
+  double Height() const override { return widget_.Height(); }
+  void Move(double left, double top, double width, double height) override {
+    widget_.Move(left, top, width, height);
+  }
+
+ protected:
+  explicit Placed(Platform::VisualControl& widget) : widget_(widget) {}
+
+  std::vector<Platform::ScopedConnection> hooks_;
+
+ private:
+  Platform::VisualControl& widget_;
+};
+
 // A picture box of the form as the Graph uses it.
-class WidgetPictureBox : public GraphPictureBox {
+class WidgetPictureBox : public Placed<GraphPictureBox> {
  public:
   explicit WidgetPictureBox(Platform::PictureBox& box)
       // The box owns its drawing; the Graph lets go of it (Site) before the box
       // goes.
-      : box_(box), surface_(std::shared_ptr<void>(), &box.Drawing()) {
+      : Placed(box), box_(box), surface_(std::shared_ptr<void>(), &box.Drawing()) {
     hooks_.emplace_back(box.MouseDown.Connect(Forward(MouseDown)));
     hooks_.emplace_back(box.MouseMove.Connect(Forward(MouseMove)));
     hooks_.emplace_back(box.MouseUp.Connect(Forward(MouseUp)));
@@ -38,26 +59,18 @@ class WidgetPictureBox : public GraphPictureBox {
   }
 
   std::shared_ptr<Platform::Surface> Surface() override { return surface_; }
-  double Left() const override { return box_.Left(); }
-  double Top() const override { return box_.Top(); }
-  double Width() const override { return box_.Width(); }
-  double Height() const override { return box_.Height(); }
-  void Move(double left, double top, double width, double height) override {
-    box_.Move(left, top, width, height);
-  }
   int16_t MousePointer() const override { return static_cast<int16_t>(box_.MousePointer()); }
   void MousePointer(int16_t value) override { box_.SetMousePointer(value); }
 
  private:
   Platform::PictureBox& box_;
   std::shared_ptr<Platform::Surface> surface_;
-  std::vector<Platform::ScopedConnection> hooks_;
 };
 
 // The form's horizontal scroll bar as the Graph uses it.
-class WidgetScrollBar : public GraphHScrollBar {
+class WidgetScrollBar : public Placed<GraphHScrollBar> {
  public:
-  explicit WidgetScrollBar(Platform::HScrollBar& bar) : bar_(bar) {
+  explicit WidgetScrollBar(Platform::HScrollBar& bar) : Placed(bar), bar_(bar) {
     hooks_.emplace_back(bar.Change.Connect([this] { Change.Raise(); }));
     hooks_.emplace_back(bar.Scroll.Connect([this] { Scroll.Raise(); }));
   }
@@ -74,17 +87,9 @@ class WidgetScrollBar : public GraphHScrollBar {
   void SmallChange(int16_t value) override { bar_.SetSmallChange(value); }
   int16_t LargeChange() const override { return static_cast<int16_t>(bar_.LargeChange()); }
   void LargeChange(int16_t value) override { bar_.SetLargeChange(value); }
-  double Left() const override { return bar_.Left(); }
-  double Top() const override { return bar_.Top(); }
-  double Width() const override { return bar_.Width(); }
-  double Height() const override { return bar_.Height(); }
-  void Move(double left, double top, double width, double height) override {
-    bar_.Move(left, top, width, height);
-  }
 
  private:
   Platform::HScrollBar& bar_;
-  std::vector<Platform::ScopedConnection> hooks_;
 };
 
 }  // namespace
