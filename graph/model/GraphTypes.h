@@ -142,6 +142,19 @@ enum class ValueModeType : int32_t {
   ValueError = 4,
 };
 
+// How OrderSeries sorts a series.
+enum class OrderType : int32_t {
+  Unordered = 0,
+  Ascending = 1,
+  Descending = 2,
+};
+
+// Which end of the point selection SetSelection moves.
+enum class SeletionType : int32_t {
+  SelectionFirst = 0,
+  SelectionLast = 1,
+};
+
 // The pages of the graph's preferences dialog.
 enum class GraphPreferences : int32_t {
   GraphMean = 0,

@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "common/CollectionFunctions.h"
+#include "graph/model/GraphOrdering.h"
 #include "graph/model/GraphRegion.h"
+#include "graph/model/GraphSelection.h"
 #include "graph/model/ObjectAccess.h"
 #include "graph/model/TavroGraph.h"
+#include "graph/model/XBarConstants.h"
 #include "graph/render/DetachedGraphSite.h"
 #include "graph/render/GraphPreferenceServices.h"
 #include "runtime/Conversions.h"
@@ -123,10 +126,14 @@ void Graph::UserControl_Initialize() {
   autoUpdate_ = false;
   displayFootNote_ = true;
 
-  // Filled by SetUpXBarConstants.
   xBarA2_ = std::make_shared<Runtime::Collection>();
   xBarD3_ = std::make_shared<Runtime::Collection>();
   xBarD4_ = std::make_shared<Runtime::Collection>();
+  SetUpXBarConstants();
+}
+
+void Graph::SetUpXBarConstants() {
+  XBarConstants::SetUpXBarConstants(*xBarA2_, *xBarD3_, *xBarD4_);
 }
 
 void Graph::ShowPreferences(Dravex::GraphPreferences graphPreference) {
@@ -289,8 +296,71 @@ void Graph::DrawGraph() {
   if (surface->TypeName() != "Printer") surface->Cls();
 }
 
+void Graph::SetUpStats() {
+  SetUpStats(GraphStatistics::CurrentPlotWindow(*this));
+}
+
+void Graph::SetUpStats(const GraphStatistics::PlotWindow& window) {
+  GraphStatistics::SetUpStats(*this, window);
+}
+
 std::shared_ptr<GraphSeriesCol> Graph::Series() const {
   return Required(series_);
+}
+
+void Graph::OrderSeries(const Runtime::Variant& series, OrderType direction, int16_t maxAmount) {
+  GraphOrdering::OrderSeries(*this, series, direction, maxAmount);
+}
+
+void Graph::Pareto(const Runtime::Variant& series, const std::string& name, int16_t maxAmount) {
+  GraphOrdering::Pareto(*this, series, name, maxAmount);
+}
+
+void Graph::AddMean(const Runtime::Variant& series, const Runtime::Variant& title,
+                    const std::string& tag) {
+  GraphStatistics::AddMean(*this, series, title, tag);
+}
+
+void Graph::AddBestFitLinear(const Runtime::Variant& series, bool ignoreZero,
+                             const std::string& title, const std::string& tag) {
+  GraphStatistics::AddBestFitLinear(*this, series, ignoreZero, title, tag,
+                                    GraphStatistics::CurrentPlotWindow(*this));
+}
+
+void Graph::AddStdDev(const Runtime::Variant& series, int16_t numStdDev, Runtime::Variant& name,
+                      const std::string& tag) {
+  GraphStatistics::AddStdDev(*this, series, numStdDev, name, tag);
+}
+
+void Graph::AddStdDev(const Runtime::Variant& series, int16_t numStdDev) {
+  Runtime::Variant name = Runtime::Variant::Missing();
+  AddStdDev(series, numStdDev, name);
+}
+
+Runtime::Variant Graph::SeriesTotal(const Runtime::Variant& series) const {
+  return GraphStatistics::SeriesTotal(*this, series);
+}
+
+float Graph::SeriesMean(const Runtime::Variant& series) const {
+  return GraphStatistics::SeriesMean(*this, series);
+}
+
+float Graph::SeriesStdDev(const Runtime::Variant& series) const {
+  return GraphStatistics::SeriesStdDev(*this, series);
+}
+
+std::shared_ptr<GraphSection> Graph::AddSection(
+    const std::string& title, std::string& key, const Runtime::Variant& x1,
+    const Runtime::Variant& y1, const Runtime::Variant& x2, const Runtime::Variant& y2,
+    YAxisType yAxis, int32_t titlePosition, LabelOrientaionType orientation, GraphColour colour,
+    SectionFloatType sectionFloat, SectionDisplayType sectionDisplay) {
+  return GraphStatistics::AddSection(*Sections(), title, key, x1, y1, x2, y2, yAxis, titlePosition,
+                                     orientation, colour, sectionFloat, sectionDisplay);
+}
+
+std::shared_ptr<GraphSection> Graph::AddSection(const std::string& title) {
+  std::string key;
+  return AddSection(title, key);
 }
 
 std::shared_ptr<Platform::Surface> Graph::Frame() const {
@@ -359,6 +429,23 @@ void Graph::YAxis(int16_t index, std::shared_ptr<GraphYAxis> value) {
   axes->Remove(Runtime::Variant(static_cast<int16_t>(index + 1)));
 }
 
+void Graph::AddMeanRangeLimits(const Runtime::Variant& mean, const Runtime::Variant& range,
+                               int16_t sampleSize) {
+  XBarConstants::AddMeanRangeLimits(*this, *xBarA2_, *xBarD4_, mean, range, sampleSize);
+}
+
+float Graph::XBarRA2(int16_t number) const {
+  return XBarConstants::XBarFactor(*xBarA2_, number);
+}
+
+float Graph::XBarRd4(int16_t number) const {
+  return XBarConstants::XBarFactor(*xBarD4_, number);
+}
+
+float Graph::XBarRD3(int16_t number) const {
+  return XBarConstants::XBarFactor(*xBarD3_, number);
+}
+
 GraphHScrollBar& Graph::XScroll() {
   return site_->GXScroll();
 }
@@ -376,6 +463,14 @@ void Graph::UserControl_Terminate() {
   drawingSurface_.reset();
   series_.reset();
   sections_.reset();
+}
+
+void Graph::RemoveZeros(const Runtime::Variant& series, bool removeLabel) {
+  GraphOrdering::RemoveZeros(*this, series, removeLabel);
+}
+
+void Graph::Percent(const Runtime::Variant& series) {
+  GraphOrdering::Percent(*this, series);
 }
 
 std::shared_ptr<GraphShapeStyle> Graph::NullSpace() const {
@@ -398,6 +493,28 @@ void Graph::MousePointer(int16_t value) {
   Canvas().MousePointer(value);
 }
 
+void Graph::ClearSelection() {
+  GraphSelection::ClearSelection(*this);
+}
+
+void Graph::ClearAlarms() {
+  GraphSelection::ClearAlarms(*this);
+}
+
+void Graph::SetSelection(SeletionType whichSelection, int16_t offset) {
+  GraphSelection::SetSelection(*this, whichSelection, offset, firstSelected_, lastSelected_);
+}
+
+void Graph::AddSelections(int16_t firstSelected, int16_t lastSelected) {
+  GraphSelection::AddSelections(*this, firstSelected, lastSelected);
+  // The series drawing (with its bar fills skipped) goes over the current
+  // picture here, so that the selection shows at once.
+}
+
+void Graph::CheckAlarms() {
+  if (GraphSelection::CheckAlarms(*this)) Raise(GraphAlarm);
+}
+
 void Graph::SavePreferences(const std::string& appname, const std::string& sectionName,
                             const std::string& chartName) {
   GraphPreferenceServices::Current()->SavePreferences(*this, appname, sectionName, chartName);
@@ -411,6 +528,10 @@ void Graph::LoadPreferences(const std::string& appname, const std::string& secti
 
 std::shared_ptr<GraphText> Graph::FootNote() const {
   return Required(footNote_);
+}
+
+void Graph::RemoveExcessXlabels() {
+  GraphOrdering::RemoveExcessXlabels(*this);
 }
 
 void Graph::RaiseNumLabels(SizeEventType numLabel, bool& labelAction) {

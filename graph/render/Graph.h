@@ -8,11 +8,14 @@
 
 #include "graph/DravexApi.h"
 #include "graph/model/DravexObject.h"
+#include "graph/model/GraphDataHost.h"
 #include "graph/model/GraphHost.h"
 #include "graph/model/GraphRegionCol.h"
+#include "graph/model/GraphSection.h"
 #include "graph/model/GraphSectionCol.h"
 #include "graph/model/GraphSeriesCol.h"
 #include "graph/model/GraphShapeStyle.h"
+#include "graph/model/GraphStatistics.h"
 #include "graph/model/GraphText.h"
 #include "graph/model/GraphTypes.h"
 #include "graph/model/GraphXAxis.h"
@@ -37,7 +40,7 @@ namespace Dravex {
 // the series, the axes, the titles or the regions raise "object not set" (91)
 // until Clear builds a new tree.
 class DRAVEX_API Graph : public DravexObject,
-                         public GraphHost,
+                         public GraphDataHost,
                          public std::enable_shared_from_this<Graph> {
  public:
   // A new control with its whole default tree, on the site given: a form's
@@ -64,7 +67,7 @@ class DRAVEX_API Graph : public DravexObject,
   // becomes the default colour of its position, written back. The name of a
   // series already there raises 457 (the axis stays enabled).
   void AddSeries(const std::string& name, SeriesStyleType seriesStyle, YAxisType whichAxis,
-                 int32_t& colour);
+                 int32_t& colour) override;
   void AddSeries(const std::string& name, SeriesStyleType seriesStyle,
                  YAxisType whichAxis = YAxisType::YAxis1);
   // Stores a point in the series named by position or name (see
@@ -74,7 +77,7 @@ class DRAVEX_API Graph : public DravexObject,
   // A series that does not exist raises the collection's error.
   void AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
                 const Runtime::Variant& value2, const Runtime::Variant& tempValue,
-                int16_t& addWhere, AddType addHow);
+                int16_t& addWhere, AddType addHow) override;
   // Appends (AddInsert at position -1).
   void AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
                 const Runtime::Variant& value2 = Runtime::Variant::Nothing(),
@@ -97,22 +100,63 @@ class DRAVEX_API Graph : public DravexObject,
   // Draws the whole chart on the drawing surface (Frame), with the title bar
   // only when drawTitleBar is True; does nothing while LocalDraw is False.
   void Draw(bool drawTitleBar = false);
-  // SetUpStats: series statistics.
+  // Makes the statistics sections anew from every series' settings (those
+  // tagged "Stats" go first), trend lines fitted to the X window and the Y
+  // axes' scales as they stand. Drawing passes the scales it has just worked
+  // out instead.
+  void SetUpStats();
+  void SetUpStats(const GraphStatistics::PlotWindow& window);
   // DrawMain, DrawLegend: the title bar and the legend.
   // Draws the plot area; the regions must be laid out.
   void DrawGraph();
 
-  std::shared_ptr<GraphSeriesCol> Series() const;
+  std::shared_ptr<GraphSeriesCol> Series() const override;
   // Stores the collection given, unchecked.
   void Series(std::shared_ptr<GraphSeriesCol> value) { series_ = std::move(value); }
   // Redraw on resize; False when the control is made.
   bool AutoUpdate() const { return autoUpdate_; }
   void AutoUpdate(bool value) { autoUpdate_ = value; }
 
-  // OrderSeries, Pareto: ordering.
-  // AddMean, AddBestFitLinear, AddStdDev, SeriesTotal, SeriesMean,
-  // SeriesStdDev: series statistics.
-  // AddSection: sections.
+  // Sorts a series by value with the X labels, then cuts it and the labels
+  // to maxAmount (GraphOrdering).
+  void OrderSeries(const Runtime::Variant& series, OrderType direction, int16_t maxAmount = 0);
+  // The series ordered descending and the cumulative share of its points, in
+  // whole percent, in the series name on the right-hand axis (GraphOrdering).
+  void Pareto(const Runtime::Variant& series, const std::string& name = "Cumulative",
+              int16_t maxAmount = 0);
+
+  // Statistics lines of a series, tagged tag (GraphStatistics): at its mean,
+  // a least-squares line through its points in the X window, and at a number
+  // of standard deviations from its mean (a name that is not text is
+  // composed, "+2 Std Dev", and written back).
+  void AddMean(const Runtime::Variant& series,
+               const Runtime::Variant& title = Runtime::Variant("Mean"),
+               const std::string& tag = "");
+  void AddBestFitLinear(const Runtime::Variant& series, bool ignoreZero = true,
+                        const std::string& title = "Best Fit", const std::string& tag = "");
+  void AddStdDev(const Runtime::Variant& series, int16_t numStdDev, Runtime::Variant& name,
+                 const std::string& tag = "");
+  void AddStdDev(const Runtime::Variant& series, int16_t numStdDev);
+  // The sum (Empty for a series that does not exist), mean and sample
+  // standard deviation of a series' values.
+  Runtime::Variant SeriesTotal(const Runtime::Variant& series) const;
+  float SeriesMean(const Runtime::Variant& series) const;
+  float SeriesStdDev(const Runtime::Variant& series) const;
+
+  // A section keyed key, or by its title when key is "" (key becomes the
+  // title), unless one has that key: the section added, or nothing
+  // (GraphStatistics::AddSection).
+  std::shared_ptr<GraphSection> AddSection(
+      const std::string& title, std::string& key, const Runtime::Variant& x1 = Runtime::Variant(""),
+      const Runtime::Variant& y1 = Runtime::Variant(""),
+      const Runtime::Variant& x2 = Runtime::Variant(""),
+      const Runtime::Variant& y2 = Runtime::Variant(""), YAxisType yAxis = YAxisType::YAxis1,
+      int32_t titlePosition = TitlePositionType::Outside | TitlePositionType::VerticalTop |
+                              TitlePositionType::HorizontalLeft,
+      LabelOrientaionType orientation = LabelOrientaionType::LabelHorizontal,
+      GraphColour colour = 0, SectionFloatType sectionFloat = SectionFloatType::Automatic,
+      SectionDisplayType sectionDisplay = SectionDisplayType::SectionLine);
+  std::shared_ptr<GraphSection> AddSection(const std::string& title);
 
   // The drawing surface: the Canvas, the printer or a picture box of the host.
   // nullptr makes the Canvas the surface again. Nothing is drawn.
@@ -131,7 +175,7 @@ class DRAVEX_API Graph : public DravexObject,
   // The layout rectangles, under the region keys.
   std::shared_ptr<GraphRegionCol> Regions() const;
   void Regions(std::shared_ptr<GraphRegionCol> value) { regions_ = std::move(value); }
-  std::shared_ptr<GraphSectionCol> Sections() const;
+  std::shared_ptr<GraphSectionCol> Sections() const override;
   void Sections(std::shared_ptr<GraphSectionCol> value) { sections_ = std::move(value); }
   std::shared_ptr<GraphXAxis> XAxis() const override;
   // The new axis becomes this graph's; the axis it replaces no longer is.
@@ -150,10 +194,18 @@ class DRAVEX_API Graph : public DravexObject,
   void SubTitle(std::shared_ptr<GraphText> value) { subTitle_ = std::move(value); }
   // Y axis 1 (left) or 2 (right); another index raises the collection's error.
   // The setter puts the axis given in that place.
-  std::shared_ptr<GraphYAxis> YAxis(int16_t index) const;
+  std::shared_ptr<GraphYAxis> YAxis(int16_t index) const override;
   void YAxis(int16_t index, std::shared_ptr<GraphYAxis> value);
 
-  // AddMeanRangeLimits, XBarRA2, XBarRd4, XBarRD3: XBar/R control limits.
+  // The control limits of an X-bar/R chart from its series of subgroup means
+  // and of subgroup ranges (XBarConstants::AddMeanRangeLimits).
+  void AddMeanRangeLimits(const Runtime::Variant& mean, const Runtime::Variant& range,
+                          int16_t sampleSize);
+  // The factors A2, D4 and D3 for subgroups of number: 0 where there is none,
+  // the factor of size 10 beyond it; a number below 1 raises 5.
+  float XBarRA2(int16_t number) const;
+  float XBarRd4(int16_t number) const;
+  float XBarRD3(int16_t number) const;
 
   // Always nothing.
   Runtime::ObjectRef Eq() const { return nullptr; }
@@ -167,14 +219,17 @@ class DRAVEX_API Graph : public DravexObject,
   // tables); harmless when it is already released.
   void UserControl_Terminate();
 
-  // RemoveZeros: ordering.
+  // Removes the points of value 0 from a series, each with its X label when
+  // removeLabel (GraphOrdering).
+  void RemoveZeros(const Runtime::Variant& series, bool removeLabel = true);
 
   // Where the thumb goes when the scroll bar grows: to its maximum
   // (ScrollBarRight) or its minimum (any other value).
   ScrollBarDirectionType ScrollBarDirection() const override { return scrollBarDirection_; }
   void ScrollBarDirection(ScrollBarDirectionType value) { scrollBarDirection_ = value; }
 
-  // Percent: ordering.
+  // Each value of the series as a percentage of its TempValue (GraphOrdering).
+  void Percent(const Runtime::Variant& series);
 
   // The shading of X positions without values.
   std::shared_ptr<GraphShapeStyle> NullSpace() const;
@@ -188,8 +243,18 @@ class DRAVEX_API Graph : public DravexObject,
   void MousePointer(int16_t value);
 
   // GraphPreferences: the chart menu.
-  // ClearSelection, ClearAlarms, SetSelection, AddSelections, CheckAlarms:
-  // selection and alarms.
+  // Clear the selected flag (ClearSelection) or the alarm flag (ClearAlarms)
+  // of every point (GraphSelection).
+  void ClearSelection();
+  void ClearAlarms();
+  // Moves one end of the selection cursor to the nearest X position with data
+  // in the direction of offset; it stays when there is none.
+  void SetSelection(SeletionType whichSelection, int16_t offset);
+  // Selects the points at firstSelected to lastSelected of every series.
+  void AddSelections(int16_t firstSelected, int16_t lastSelected);
+  // Flags anew the points beyond their series' enabled specification limits,
+  // raising GraphAlarm once when there are any.
+  void CheckAlarms();
 
   // Every series' preferences into the registry, and back
   // (GraphPreferenceServices).
@@ -201,7 +266,8 @@ class DRAVEX_API Graph : public DravexObject,
   std::shared_ptr<GraphText> FootNote() const;
   void FootNote(std::shared_ptr<GraphText> value) { footNote_ = std::move(value); }
 
-  // RemoveExcessXlabels: ordering.
+  // Drops the X labels beyond the longest series (GraphOrdering).
+  void RemoveExcessXlabels();
 
   // --- Events, raised synchronously -----------------------------------------
   // Arguments passed by reference come back with what the handlers left there.
@@ -277,6 +343,8 @@ class DRAVEX_API Graph : public DravexObject,
   // Builds the default object tree (construction, and the second half of
   // Clear).
   void UserControl_Initialize();
+  // Fills the XBar/R factor tables.
+  void SetUpXBarConstants();
   template <class... Args>
   Platform::ScopedConnection Hook(Platform::Event<Args...>& event, void (Graph::*handler)(Args...));
 
