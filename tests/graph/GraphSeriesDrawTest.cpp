@@ -173,7 +173,9 @@ TEST_F(Plotting, StackedLineCaptionsKeepTheirOwnTotals) {
   EXPECT_EQ(printed[1].Text, " 20");
   EXPECT_EQ(printed[1].Args[1], Y(20) + 4);
   // Where the line's marker is.
-  EXPECT_EQ(Of(records, "Line")[0].Args[1], Y(20));
+  const auto markers = Of(records, "Circle");
+  ASSERT_EQ(markers.size(), 1u);
+  EXPECT_EQ(markers[0].Args[1], Y(20));
 }
 
 TEST_F(Plotting, XYSeriesJoinTheirPointsInTheirOwnOrder) {
