@@ -247,3 +247,20 @@ TEST_F(Layout, AnEmptyWindowOrAFlatAxisDividesByNothing) {
   graph.YAxis(1)->Max(0);
   EXPECT_NO_THROW(DrawChart());
 }
+
+TEST_F(Layout, AHostsPictureTakesTheDrawingAndNothingGivesItBack) {
+  const auto picture = std::make_shared<Platform::RecordingSurface>(300, 200);
+  graph.Frame(picture);
+  Canvas().ClearRecords();
+  graph.Draw();
+  EXPECT_TRUE(Canvas().Records().empty());
+  EXPECT_EQ(picture->RecordsOf("Cls").size(), 1u);
+  // Laid out on the picture; no logo, and the picture keeps no copy.
+  EXPECT_EQ(Region("Window").X2(), 300);
+  EXPECT_TRUE(picture->RecordsOf("PaintPicture").empty());
+  EXPECT_TRUE(picture->RecordsOf("SetPicture").empty());
+
+  graph.Frame(nullptr);
+  graph.Draw();
+  EXPECT_EQ(Canvas().RecordsOf("SetPicture").size(), 1u);
+}
