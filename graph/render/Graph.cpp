@@ -490,8 +490,9 @@ void Graph::SetSelection(SeletionType whichSelection, int16_t offset) {
 
 void Graph::AddSelections(int16_t firstSelected, int16_t lastSelected) {
   GraphSelection::AddSelections(*this, firstSelected, lastSelected);
-  // The series drawing (with its bar fills skipped) goes over the current
-  // picture here, so that the selection shows at once.
+  // Over the current picture, without the bar fills, so that the selection
+  // shows at once.
+  DrawSeries(true);
 }
 
 void Graph::CheckAlarms() {
