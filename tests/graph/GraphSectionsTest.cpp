@@ -8,16 +8,13 @@
 #include "tests/graph/GraphDrawFixture.h"
 
 using namespace Dravex;
+using GraphTest::Args;
 using GraphTest::Drawing;
 using Runtime::Variant;
 
 namespace {
 
 using Sections = Drawing;
-
-std::vector<double> Args(std::initializer_list<double> args) {
-  return args;
-}
 
 // The position of the first record of call with text (any text when empty).
 size_t IndexOf(const std::vector<Platform::SurfaceRecord>& records, const std::string& call,
