@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/gui/Application.h"
 #include "platform/gui/QtBridge.h"
 
 namespace Platform {
@@ -39,6 +40,9 @@ struct ImageSurface::Impl {
 
 ImageSurface::ImageSurface(int width, int height, SurfaceKind kind)
     : PaintedSurface(kind), impl_(std::make_unique<Impl>()) {
+  // Text metrics and painting need the application object; a surface made off
+  // screen (a graph with no window, a tool) must still draw its titles.
+  EnsureApplication();
   impl_->Width = std::max(0, width);
   impl_->Height = std::max(0, height);
   impl_->Pixels = NewImage(impl_->Width, impl_->Height);
