@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/ObjectAccess.h"
 #include "runtime/Collection.h"
 #include "runtime/Variant.h"
@@ -16,7 +17,7 @@ namespace Dravex {
 // (keys without regard to case), with a 16-bit Count. The classes built on it
 // add their own Add and publish Col where their interface has it.
 template <class T>
-class DRAVEX_API GraphCollection : public Runtime::Object {
+class DRAVEX_API GraphCollection : public DravexObject {
  public:
   // By position or key; a bad position or key raises the collection's error.
   std::shared_ptr<T> Item(const Runtime::Variant& index) const {

@@ -3,13 +3,14 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "runtime/Variant.h"
 
 namespace Dravex {
 
 // A limit of a series' values (a specification or control limit): its value,
 // its display name and whether it is in use.
-class DRAVEX_API GraphControlLimit : public Runtime::Object {
+class DRAVEX_API GraphControlLimit : public DravexObject {
  public:
   GraphControlLimit();
   ~GraphControlLimit() override;

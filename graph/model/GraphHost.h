@@ -58,4 +58,22 @@ class DRAVEX_API GraphHost {
   ~GraphHost() = default;
 };
 
+// How the graph keeps its X labels and scroll bar in step with its points.
+// Each asks the host first through the graph's events; the host may refuse.
+
+// Gives every position up to points a label when the X axis has fewer:
+// raises NumLabels (TooFew) and, unless the host refuses, appends labels whose
+// text is their position, with the position (an Integer) as value or, without
+// positionAsValue, no value.
+DRAVEX_API void AppendMissingLabels(GraphHost& graph, int16_t points, bool positionAsValue);
+
+// Grows the scroll bar when points no longer fit the X window (Max below
+// points - Width + 1): see GrowXScroll.
+DRAVEX_API void ExtendXScroll(GraphHost& graph, int16_t points);
+
+// Shows the scroll bar with the given Max and raises ScrollBarSize (TooFew);
+// unless the host refuses, the thumb goes to Max (ScrollBarRight) or Min. Nothing
+// draws meanwhile; afterwards LocalDraw is True and the graph is laid out again.
+DRAVEX_API void GrowXScroll(GraphHost& graph, int16_t max);
+
 }  // namespace Dravex

@@ -2,13 +2,14 @@
 
 #include <cstdint>
 
+#include "graph/model/DravexObject.h"
 #include "runtime/Variant.h"
 
 namespace Dravex {
 
 // One point while a series is sorted: its value, its label and its position
 // before and after sorting. Internal to the library.
-class GraphOrder : public Runtime::Object {
+class GraphOrder : public DravexObject {
  public:
   GraphOrder();
   ~GraphOrder() override;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "graph/model/DravexObject.h"
 #include "runtime/Variant.h"
 
 namespace Dravex {
 
 // A layout rectangle of the control, corners (X1, Y1) and (X2, Y2) in the
 // drawing surface's units. Internal to the library.
-class GraphRegion : public Runtime::Object {
+class GraphRegion : public DravexObject {
  public:
   GraphRegion();
   ~GraphRegion() override;

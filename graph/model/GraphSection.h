@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphText.h"
 #include "graph/model/GraphTypes.h"
 #include "runtime/Variant.h"
@@ -15,7 +16,7 @@ namespace Dravex {
 // caption. Coordinates are X positions (point indices) and values on the
 // section's Y axis; each holds Null (never set), a Single, or "" (not given,
 // so the section spans that whole direction).
-class DRAVEX_API GraphSection : public Runtime::Object {
+class DRAVEX_API GraphSection : public DravexObject {
  public:
   GraphSection();
   ~GraphSection() override;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphTypes.h"
 #include "runtime/Variant.h"
 
@@ -10,7 +11,7 @@ namespace Dravex {
 
 // Line and fill style and colours of a filled area (the graph's shading of X
 // positions without values). Everything starts at 0.
-class DRAVEX_API GraphShapeStyle : public Runtime::Object {
+class DRAVEX_API GraphShapeStyle : public DravexObject {
  public:
   GraphShapeStyle();
   ~GraphShapeStyle() override;

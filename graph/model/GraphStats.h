@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphControlLimit.h"
 #include "graph/model/GraphStdDev.h"
 #include "graph/model/GraphTrend.h"
@@ -17,7 +18,7 @@ namespace Dravex {
 // standard-deviation lines, specification limits and trend line are drawn,
 // and which alarm applies to it. Settings only; the statistics code turns
 // them into sections when the graph is drawn.
-class DRAVEX_API GraphStats : public Runtime::Object {
+class DRAVEX_API GraphStats : public DravexObject {
  public:
   GraphStats();
   ~GraphStats() override;

@@ -3,13 +3,14 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "runtime/Variant.h"
 
 namespace Dravex {
 
 // Whether one statistics line of a series (the mean, or the line that many
 // standard deviations from it) is drawn, and its display name.
-class DRAVEX_API GraphStdDev : public Runtime::Object {
+class DRAVEX_API GraphStdDev : public DravexObject {
  public:
   GraphStdDev();
   ~GraphStdDev() override;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphTypes.h"
 #include "runtime/Variant.h"
 
@@ -11,7 +12,7 @@ namespace Dravex {
 
 // A text of the chart (a title or a caption) with its font and colour, or a
 // picture shown in place of the text.
-class DRAVEX_API GraphText : public Runtime::Object {
+class DRAVEX_API GraphText : public DravexObject {
  public:
   GraphText();
   ~GraphText() override;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphTypes.h"
 #include "runtime/Variant.h"
 
@@ -10,7 +11,7 @@ namespace Dravex {
 
 // The trend line of a series: its kind and its display name. Only
 // TrendLinear is drawn; the other kinds are kept and draw nothing.
-class DRAVEX_API GraphTrend : public Runtime::Object {
+class DRAVEX_API GraphTrend : public DravexObject {
  public:
   GraphTrend();
   ~GraphTrend() override;

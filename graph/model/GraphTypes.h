@@ -99,4 +99,64 @@ enum class ScrollBarDirectionType : int32_t {
   ScrollBarRight = 1,
 };
 
+enum class SeriesStyleType : int32_t {
+  LineGraph = 0,
+  BarGraph = 1,
+  XYGraph = 2,
+};
+
+// The marker drawn at each point of a series.
+enum class PointStyleType : int32_t {
+  PointBox = 0,
+  PointCircle = 1,
+  PointCross = 2,
+  PointX = 3,
+  PointTriangle = 4,
+  PointNone = 5,
+};
+
+// Whether and how a series' values are printed on the chart.
+enum class ShowValueType : int32_t {
+  DontShow = 0,
+  SingleFloating = 1,  // in the value tip under the mouse
+  MultipleFixed = 2,   // at every point that has a value
+};
+
+enum class ShowValueWhereType : int32_t {
+  ValueTop = 0,
+  ValueBottom = 1,
+};
+
+// How a point is stored at a position that a series already has.
+enum class AddType : int32_t {
+  AddOverwrite = 1,
+  AddInsert = 2,  // always appends
+  AddIncrement = 3,
+};
+
+// Bits of a point's ValueMode; a mode is their sum, kept as an int32_t.
+enum class ValueModeType : int32_t {
+  ValueNormal = 0,
+  ValueSlelected = 1,
+  ValueWarning = 2,
+  ValueError = 4,
+};
+
+// The pages of the graph's preferences dialog.
+enum class GraphPreferences : int32_t {
+  GraphMean = 0,
+  GraphStdDev = 1,
+  GraphLimits = 2,
+  GraphTrends = 3,
+  GraphSeries = 4,
+  GraphAlarms = 5,
+};
+
+// How the graph draws its series; a graph stays TwoD.
+enum class GraphType : int32_t {
+  TwoD = 1,
+  ThreeD = 2,
+  Pie = 3,
+};
+
 }  // namespace Dravex

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphTypes.h"
 #include "runtime/Variant.h"
 
@@ -11,7 +12,7 @@ namespace Dravex {
 
 // The number format of a series' values, as its tables and value tips show
 // them. Every setting left at its default takes the regional one.
-class DRAVEX_API GraphValueFormat : public Runtime::Object {
+class DRAVEX_API GraphValueFormat : public DravexObject {
  public:
   GraphValueFormat();
   ~GraphValueFormat() override;

@@ -26,23 +26,10 @@ void GraphXAxis::Width(int16_t value) {
   GraphHost& graph = *parent_;
 
   const int16_t needed = graph.MaxWidth();
-  GraphScrollBar& scroll = graph.XScroll();
   if (value < needed) {
-    // Nothing may draw half-way: the scroll bar's change handler would.
-    graph.LocalDraw(false);
-    scroll.Max(Count16(needed + 1 - value));
-    scroll.Visible(true);
-    bool scrollBarAction = true;
-    graph.RaiseScrollBarSize(SizeEventType::TooFew, scrollBarAction);
-    if (scrollBarAction) {
-      scroll.Value(graph.ScrollBarDirection() == ScrollBarDirectionType::ScrollBarRight
-                       ? scroll.Max()
-                       : scroll.Min());
-    }
-    graph.LocalDraw(true);
-    graph.UserControl_Resize();
+    GrowXScroll(graph, Count16(int32_t{needed} + 1 - value));
   } else {
-    scroll.Visible(false);
+    graph.XScroll().Visible(false);
     Required(graph.XAxis())->First(1);
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphHost.h"
 #include "graph/model/GraphText.h"
 #include "graph/model/GraphTypes.h"
@@ -16,7 +17,7 @@ namespace Dravex {
 // The graph's X axis: a row of numbered positions, one per point index, each
 // with an optional label. A window of Width positions from First is shown; the
 // graph's scroll bar moves it.
-class DRAVEX_API GraphXAxis : public Runtime::Object {
+class DRAVEX_API GraphXAxis : public DravexObject {
  public:
   GraphXAxis();
   ~GraphXAxis() override;

@@ -3,13 +3,14 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "runtime/Variant.h"
 
 namespace Dravex {
 
 // The label of one X position and the value behind it (what a drill-down
 // copies from the selected points). Made only by GraphXAxisLabelCol::Add.
-class DRAVEX_API GraphXAxisLabel : public Runtime::Object {
+class DRAVEX_API GraphXAxisLabel : public DravexObject {
  public:
   GraphXAxisLabel();
   ~GraphXAxisLabel() override;

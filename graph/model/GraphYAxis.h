@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
 #include "graph/model/GraphText.h"
 #include "runtime/Variant.h"
 
@@ -12,7 +13,7 @@ namespace Dravex {
 
 // A Y axis of the graph: its scale, set by hand or worked out from the data
 // when drawing, its ticks, the number format of its tick labels and its title.
-class DRAVEX_API GraphYAxis : public Runtime::Object {
+class DRAVEX_API GraphYAxis : public DravexObject {
  public:
   GraphYAxis();
   ~GraphYAxis() override;

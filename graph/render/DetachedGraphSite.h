@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "graph/DravexApi.h"
+#include "graph/render/GraphSite.h"
+#include "platform/Event.h"
+#include "platform/gui/Surface.h"
+
+namespace Dravex {
+
+// A picture box that is no window: a surface of its own that it sizes with
+// itself. Nobody moves a mouse over it; tests raise its mouse events.
+class DRAVEX_API DetachedPictureBox : public GraphPictureBox {
+ public:
+  // resize makes the surface width x height of the box's units.
+  DetachedPictureBox(std::shared_ptr<Platform::Surface> surface,
+                     std::function<void(double width, double height)> resize);
+  // A box over an off-screen image, one unit a pixel.
+  static std::unique_ptr<DetachedPictureBox> OfImage();
+  ~DetachedPictureBox() override;
+
+  std::shared_ptr<Platform::Surface> Surface() override { return surface_; }
+  double Left() const override { return left_; }
+  double Top() const override { return top_; }
+  double Width() const override { return width_; }
+  double Height() const override { return height_; }
+  void Move(double left, double top, double width, double height) override;
+  int16_t MousePointer() const override { return mousePointer_; }
+  void MousePointer(int16_t value) override { mousePointer_ = value; }
+
+ private:
+  std::shared_ptr<Platform::Surface> surface_;
+  std::function<void(double, double)> resize_;
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int16_t mousePointer_ = 0;
+};
+
+// A scroll bar that only keeps its values: Value stays between Min and Max,
+// and Change follows every change of it. It starts at Min 1, Max 1, Value 1,
+// steps of 1, hidden.
+class DRAVEX_API DetachedScrollBar : public GraphHScrollBar {
+ public:
+  // The height a horizontal scroll bar has on screen, in pixels.
+  static constexpr double DefaultHeight = 17;
+
+  DetachedScrollBar();
+  ~DetachedScrollBar() override;
+
+  int16_t Min() const override { return min_; }
+  void Min(int16_t value) override;
+  int16_t Max() const override { return max_; }
+  void Max(int16_t value) override;
+  int16_t Value() const override { return value_; }
+  void Value(int16_t value) override;
+  bool Visible() const override { return visible_; }
+  void Visible(bool value) override { visible_ = value; }
+  int16_t SmallChange() const override { return smallChange_; }
+  void SmallChange(int16_t value) override { smallChange_ = value; }
+  int16_t LargeChange() const override { return largeChange_; }
+  void LargeChange(int16_t value) override { largeChange_ = value; }
+  double Left() const override { return left_; }
+  double Top() const override { return top_; }
+  double Width() const override { return width_; }
+  double Height() const override { return height_; }
+  void Move(double left, double top, double width, double height) override;
+
+ private:
+  void Clamp();
+
+  int16_t min_ = 1;
+  int16_t max_ = 1;
+  int16_t value_ = 1;
+  bool visible_ = false;
+  int16_t smallChange_ = 1;
+  int16_t largeChange_ = 1;
+  double left_ = 0, top_ = 0, width_ = 0, height_ = DefaultHeight;
+};
+
+// The site of a Graph that is on no form: picture boxes of its own (over
+// off-screen images unless a maker gives others) and a detached scroll bar.
+class DRAVEX_API DetachedGraphSite : public GraphSite {
+ public:
+  using BoxMaker = std::function<std::unique_ptr<DetachedPictureBox>()>;
+
+  // The size a new control has, in pixels.
+  static constexpr double DefaultWidth = 320;
+  static constexpr double DefaultHeight = 240;
+
+  explicit DetachedGraphSite(double width = DefaultWidth, double height = DefaultHeight,
+                             const BoxMaker& maker = &DetachedPictureBox::OfImage);
+  ~DetachedGraphSite() override;
+
+  double ScaleWidth() const override { return width_; }
+  double ScaleHeight() const override { return height_; }
+  DetachedPictureBox& Canvas() override { return *canvas_; }
+  DetachedPictureBox& TempCanvas() override { return *tempCanvas_; }
+  DetachedScrollBar& GXScroll() override { return scroll_; }
+  Platform::Event<int16_t&>* ParentUnload() override { return parentUnload_; }
+
+  // Sizes the control, as its host would, and tells the control.
+  void Resize(double width, double height);
+  // Puts the control on a form, as far as the control can tell: the form's
+  // Unload event (nullptr: on none).
+  void ParentUnload(Platform::Event<int16_t&>* unload) { parentUnload_ = unload; }
+
+ private:
+  double width_;
+  double height_;
+  std::unique_ptr<DetachedPictureBox> canvas_;
+  std::unique_ptr<DetachedPictureBox> tempCanvas_;
+  DetachedScrollBar scroll_;
+  Platform::Event<int16_t&>* parentUnload_ = nullptr;
+};
+
+}  // namespace Dravex

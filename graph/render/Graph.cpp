@@ -1,0 +1,460 @@
+#include "graph/render/Graph.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/CollectionFunctions.h"
+#include "graph/model/GraphRegion.h"
+#include "graph/model/ObjectAccess.h"
+#include "graph/model/TavroGraph.h"
+#include "graph/render/DetachedGraphSite.h"
+#include "graph/render/GraphPreferenceServices.h"
+#include "runtime/Conversions.h"
+#include "runtime/Error.h"
+
+namespace Dravex {
+
+namespace {
+
+std::shared_ptr<GraphText> Text(const std::string& text) {
+  auto made = std::make_shared<GraphText>();
+  made->Text(text);
+  return made;
+}
+
+std::shared_ptr<GraphText> TitleText(const std::string& text, GraphColour colour) {
+  auto made = Text(text);
+  made->Font("Arial Black");
+  made->Colour(colour);
+  made->Size(12);
+  return made;
+}
+
+}  // namespace
+
+Graph::Graph(std::shared_ptr<GraphSite> site) : site_(std::move(site)) {}
+
+Graph::~Graph() {
+  UserControl_Terminate();
+}
+
+std::shared_ptr<Graph> Graph::New(std::shared_ptr<GraphSite> site) {
+  if (!site) site = std::make_shared<DetachedGraphSite>();
+  std::shared_ptr<Graph> graph(new Graph(std::move(site)));
+  graph->UserControl_Initialize();
+
+  GraphSite& parts = *graph->site_;
+  auto& hooks = graph->constituentHooks_;
+  hooks.push_back(graph->Hook(parts.Resized, &Graph::UserControl_Resize));
+  hooks.push_back(graph->Hook(parts.GXScroll().Change, &Graph::GXScroll_Change));
+  hooks.push_back(graph->Hook(parts.GXScroll().Scroll, &Graph::GXScroll_Scroll));
+  hooks.push_back(graph->Hook(parts.Canvas().MouseDown, &Graph::Canvas_MouseDown));
+  hooks.push_back(graph->Hook(parts.Canvas().MouseUp, &Graph::Canvas_MouseUp));
+  hooks.push_back(graph->Hook(parts.Canvas().Click, &Graph::Canvas_Click));
+  return graph;
+}
+
+template <class... Args>
+Platform::ScopedConnection Graph::Hook(Platform::Event<Args...>& event,
+                                       void (Graph::*handler)(Args...)) {
+  // Weak: the constituents belong to the control, and must not keep it alive.
+  return event.Connect([graph = weak_from_this(), handler](Args... args) {
+    if (const auto alive = graph.lock()) ((*alive).*handler)(args...);
+  });
+}
+
+void Graph::UserControl_Initialize() {
+  series_ = std::make_shared<GraphSeriesCol>();
+  series_->Parent(weak_from_this());
+  sections_ = std::make_shared<GraphSectionCol>();
+  regions_ = std::make_shared<GraphRegionCol>();
+  graphType_ = GraphType::TwoD;
+
+  yAxisList_ = std::make_shared<Runtime::Collection>();
+  for (int axis = 1; axis <= 2; ++axis) {
+    yAxisList_->Add(Runtime::Variant(std::make_shared<GraphYAxis>()));
+  }
+
+  scrollBarDirection_ = ScrollBarDirectionType::ScrollBarRight;
+  firstSelected_ = 1;
+  lastSelected_ = 1;
+  preferenceDisplayFlag_ = true;
+
+  const auto y1 = YAxis(1);
+  y1->Name("Y1");
+  y1->Title()->Text("Y1 Axis");
+  const auto y2 = YAxis(2);
+  y2->Enabled(false);
+  y2->Name("Y2");
+  y2->Title()->Text("Y2 Axis");
+
+  nullSpace_ = std::make_shared<GraphShapeStyle>();
+  nullSpace_->FillStyle(1);
+  nullSpace_->LineStyle(5);
+  nullSpace_->FillColour(0x02F0F0F0);
+  nullSpace_->LineColour(0x02F0F0F0);
+
+  xAxis_ = std::make_shared<GraphXAxis>();
+  xAxis_->SetParent(this);
+
+  mainTitle_ = TitleText("Main Title", 0x02800000);
+  legendText_ = Text("Legend");
+  mainPrefix_ = TitleText("Line", 0x028080FF);
+  subTitle_ = Text("Sub Title");
+  subTitle_->Colour(0x02FFFFFF);
+  footNote_ = Text("Foot Note");
+
+  for (const char* key : {"Main", "Graph", "Y1", "Y2", "Legend", "X", "Window"}) {
+    regions_->Add(std::make_shared<GraphRegion>(), key);
+  }
+
+  drawingSurface_ = Canvas().Surface();
+  backGround_ = 0x02F0F0F0;
+  surroundColour_ = 0x02E0E0E0;
+  localDraw_ = true;
+  autoUpdate_ = false;
+  displayFootNote_ = true;
+
+  // Filled by SetUpXBarConstants.
+  xBarA2_ = std::make_shared<Runtime::Collection>();
+  xBarD3_ = std::make_shared<Runtime::Collection>();
+  xBarD4_ = std::make_shared<Runtime::Collection>();
+}
+
+void Graph::ShowPreferences(Dravex::GraphPreferences graphPreference) {
+  const std::shared_ptr<Graph> keepAlive = shared_from_this();
+  GraphPreferenceServices::Current()->ShowPreferences(*this, graphPreference);
+}
+
+void Graph::UserControl_Resize() {
+  GraphHScrollBar& scroll = site_->GXScroll();
+  GraphPictureBox& canvas = site_->Canvas();
+  const double width = site_->ScaleWidth();
+  const double height = site_->ScaleHeight();
+
+  scroll.Move(0, height - scroll.Height(), width, scroll.Height());
+  const double canvasHeight = scroll.Visible() ? std::max(height - scroll.Height(), 0.0) : height;
+  canvas.Move(0, 0, width, canvasHeight);
+  site_->TempCanvas().Move(canvas.Left(), canvas.Top(), canvas.Width(), canvas.Height());
+
+  // A printer or a host's picture box keeps the window it was drawn with.
+  const std::shared_ptr<Platform::Surface> surface = canvas.Surface();
+  if (drawingSurface_ && drawingSurface_ == surface) {
+    const std::shared_ptr<GraphRegion> window = Regions()->Item("Window");
+    window->X1(0);
+    window->Y1(0);
+    window->X2(static_cast<float>(surface->ScaleWidth()));
+    window->Y2(static_cast<float>(surface->ScaleHeight()));
+  }
+  if (autoUpdate_) Draw(false);
+}
+
+void Graph::AddSeries(const std::string& name, SeriesStyleType seriesStyle, YAxisType whichAxis,
+                      int32_t& colour) {
+  const int16_t before = Series()->Count();
+  const auto series = GraphSeries::New();
+  series->SeriesStyle(seriesStyle);
+  series->WhichAxis(whichAxis);
+  const Runtime::Variant axis(static_cast<int32_t>(whichAxis));
+  ObjectFrom<GraphYAxis>(Required(yAxisList_)->Item(axis))->Enabled(true);
+  series->Title(Text(name));
+  if (colour < 0) colour = TavroGraph::DefaultSeriesColour(before + 1);
+  series->Title()->Colour(colour);
+  series->Colour(colour);
+  series->PointStyle(static_cast<PointStyleType>(before % 5));
+  Series()->Add(series, name);
+}
+
+void Graph::AddSeries(const std::string& name, SeriesStyleType seriesStyle, YAxisType whichAxis) {
+  int32_t colour = -1;
+  AddSeries(name, seriesStyle, whichAxis, colour);
+}
+
+void Graph::AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
+                     const Runtime::Variant& value2, const Runtime::Variant& tempValue,
+                     int16_t& addWhere, AddType addHow) {
+  const std::shared_ptr<GraphSeries> target = Series()->Item(series);
+  target->AddValue(value1, value2, tempValue, addWhere, addHow);
+  // Only the series that took the point is measured. The value collection has
+  // mostly done this already; here labels get their position as value too.
+  const int16_t points = target->Values()->Count();
+  AppendMissingLabels(*this, points, true);
+  ExtendXScroll(*this, points);
+}
+
+void Graph::AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
+                     const Runtime::Variant& value2, const Runtime::Variant& tempValue) {
+  int16_t addWhere = -1;
+  AddValue(series, value1, value2, tempValue, addWhere, AddType::AddInsert);
+}
+
+int16_t Graph::MaxWidth() {
+  double width = XAxis()->Labels()->Count();
+  for (const Runtime::Variant& item : *Series()->Col()) {
+    const auto series = ObjectFrom<GraphSeries>(item);
+    const auto values = series->Values();
+    if (series->SeriesStyle() != SeriesStyleType::XYGraph) {
+      width = std::max<double>(width, values->Count());
+      continue;
+    }
+    for (const Runtime::Variant& point : *values->Col()) {
+      const Runtime::Variant& x = ObjectFrom<GraphValue>(point)->X();
+      // A point without an X needs no position.
+      if (x.IsNull()) continue;
+      const double value = Runtime::CDbl(x);
+      width = std::max(width, value == std::floor(value) ? value : std::floor(value + 1));
+    }
+  }
+  if (width > INT16_MAX) Runtime::Raise(Runtime::ErrorNumber::Overflow);
+  return static_cast<int16_t>(width);
+}
+
+void Graph::RemoveValue(const Runtime::Variant& series, int16_t& removeWhere) {
+  if (!Common::InCollection(*Series()->Col(), series).GetBoolean()) return;
+  Series()->Item(series)->RemoveValue(removeWhere);
+
+  int16_t longest = 0;
+  for (const Runtime::Variant& item : *Series()->Col()) {
+    longest = std::max(longest, ObjectFrom<GraphSeries>(item)->Values()->Count());
+  }
+  int16_t labelled = XAxis()->Labels()->Count();
+  if (longest < labelled) {
+    bool labelAction = true;
+    RaiseNumLabels(SizeEventType::TooMany, labelAction);
+    if (labelAction) {
+      const auto labels = XAxis()->Labels();
+      for (int32_t excess = labelled - longest; excess > 0; --excess) labels->Remove(longest + 1);
+      labelled = longest;
+      GraphHScrollBar& scroll = XScroll();
+      if (longest < int32_t{XAxis()->Width()} + scroll.Max() && scroll.Visible()) {
+        bool scrollBarAction = true;
+        RaiseScrollBarSize(SizeEventType::TooMany, scrollBarAction);
+        if (scrollBarAction) {
+          if (scroll.Value() == scroll.Max()) {
+            localDraw_ = false;
+            scroll.Value(Count16(scroll.Value() - 1));
+            localDraw_ = true;
+          }
+          scroll.Max(Count16(scroll.Max() - 1));
+        }
+      }
+    }
+  }
+  if (XAxis()->Width() == std::max(labelled, longest)) {
+    XScroll().Visible(false);
+    UserControl_Resize();
+  }
+}
+
+void Graph::RemoveValue(const Runtime::Variant& series) {
+  int16_t removeWhere = -1;
+  RemoveValue(series, removeWhere);
+}
+
+int16_t Graph::CountValue(const Runtime::Variant& series) {
+  if (!Common::InCollection(*Series()->Col(), series).GetBoolean()) return 0;
+  return Series()->Item(series)->Values()->Count();
+}
+
+LabelOrientaionType Graph::LabelOrientation() const {
+  return XAxis()->LabelOrientation();
+}
+
+void Graph::LabelOrientation(LabelOrientaionType value) {
+  XAxis()->LabelOrientation(value);
+}
+
+void Graph::Draw(bool drawTitleBar) {
+  if (!localDraw_) return;
+  // The statistics, the axis scales and the region layout come first; the
+  // title bar only when drawTitleBar.
+  (void)drawTitleBar;
+  DrawGraph();
+  const std::shared_ptr<Platform::Surface> surface = Frame();
+  // The Canvas keeps the drawing as its picture, so that it survives a repaint.
+  if (surface == Canvas().Surface()) surface->SetPicture(surface->Image());
+}
+
+void Graph::DrawGraph() {
+  const std::shared_ptr<Platform::Surface> surface = Frame();
+  // The printer's page is not cleared: it may hold more than the chart.
+  if (surface->TypeName() != "Printer") surface->Cls();
+}
+
+std::shared_ptr<GraphSeriesCol> Graph::Series() const {
+  return Required(series_);
+}
+
+std::shared_ptr<Platform::Surface> Graph::Frame() const {
+  if (!drawingSurface_) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+  return drawingSurface_;
+}
+
+void Graph::Frame(std::shared_ptr<Platform::Surface> value) {
+  drawingSurface_ = value ? std::move(value) : Canvas().Surface();
+}
+
+void Graph::SetTitles(const Runtime::Variant& mainPrefix, const Runtime::Variant& mainTitle,
+                      const Runtime::Variant& subTitle, const Runtime::Variant& footNote,
+                      const Runtime::Variant& xAxis, const Runtime::Variant& yAxis1,
+                      const Runtime::Variant& yAxis2) {
+  const auto set = [](const Runtime::Variant& text, auto title) {
+    if (!text.IsMissing()) title()->Text(Runtime::CStr(text));
+  };
+  set(mainPrefix, [this] { return MainPrefix(); });
+  set(mainTitle, [this] { return MainTitle(); });
+  set(subTitle, [this] { return SubTitle(); });
+  set(footNote, [this] { return FootNote(); });
+  set(xAxis, [this] { return XAxis()->Title(); });
+  const auto axes = Required(yAxisList_)->Count();
+  if (axes >= 1) set(yAxis1, [this] { return YAxis(1)->Title(); });
+  if (axes >= 2) set(yAxis2, [this] { return YAxis(2)->Title(); });
+}
+
+std::shared_ptr<GraphRegionCol> Graph::Regions() const {
+  return Required(regions_);
+}
+
+std::shared_ptr<GraphSectionCol> Graph::Sections() const {
+  return Required(sections_);
+}
+
+std::shared_ptr<GraphXAxis> Graph::XAxis() const {
+  return Required(xAxis_);
+}
+
+void Graph::XAxis(std::shared_ptr<GraphXAxis> value) {
+  if (xAxis_) xAxis_->SetParent(nullptr);
+  xAxis_ = std::move(value);
+  if (xAxis_) xAxis_->SetParent(this);
+}
+
+void Graph::Clear() {
+  UserControl_Terminate();
+  UserControl_Initialize();
+}
+
+std::shared_ptr<GraphText> Graph::SubTitle() const {
+  return Required(subTitle_);
+}
+
+std::shared_ptr<GraphYAxis> Graph::YAxis(int16_t index) const {
+  return ObjectFrom<GraphYAxis>(Required(yAxisList_)->Item(Runtime::Variant(index)));
+}
+
+void Graph::YAxis(int16_t index, std::shared_ptr<GraphYAxis> value) {
+  if (!value) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+  const Runtime::CollectionRef axes = Required(yAxisList_);
+  const Runtime::Variant position(index);
+  axes->Item(position);  // a bad index raises before anything changes
+  axes->Add(Runtime::Variant(std::move(value)), Runtime::Variant::Missing(), position);
+  axes->Remove(Runtime::Variant(static_cast<int16_t>(index + 1)));
+}
+
+GraphHScrollBar& Graph::XScroll() {
+  return site_->GXScroll();
+}
+
+void Graph::UserControl_Terminate() {
+  yAxisList_.reset();
+  if (xAxis_) xAxis_->SetParent(nullptr);
+  xAxis_.reset();
+  mainTitle_.reset();
+  legendText_.reset();
+  mainPrefix_.reset();
+  subTitle_.reset();
+  footNote_.reset();
+  regions_.reset();
+  drawingSurface_.reset();
+  series_.reset();
+  sections_.reset();
+}
+
+std::shared_ptr<GraphShapeStyle> Graph::NullSpace() const {
+  return Required(nullSpace_);
+}
+
+std::shared_ptr<GraphText> Graph::MainTitle() const {
+  return Required(mainTitle_);
+}
+
+std::shared_ptr<GraphText> Graph::MainPrefix() const {
+  return Required(mainPrefix_);
+}
+
+int16_t Graph::MousePointer() const {
+  return Canvas().MousePointer();
+}
+
+void Graph::MousePointer(int16_t value) {
+  Canvas().MousePointer(value);
+}
+
+void Graph::SavePreferences(const std::string& appname, const std::string& sectionName,
+                            const std::string& chartName) {
+  GraphPreferenceServices::Current()->SavePreferences(*this, appname, sectionName, chartName);
+}
+
+void Graph::LoadPreferences(const std::string& appname, const std::string& sectionName,
+                            const std::string& chartName, const Runtime::Variant& series) {
+  GraphPreferenceServices::Current()->LoadPreferences(*this, appname, sectionName, chartName,
+                                                      series);
+}
+
+std::shared_ptr<GraphText> Graph::FootNote() const {
+  return Required(footNote_);
+}
+
+void Graph::RaiseNumLabels(SizeEventType numLabel, bool& labelAction) {
+  Raise(NumLabels, numLabel, labelAction);
+}
+
+void Graph::RaiseScrollBarSize(SizeEventType scrollBarSize, bool& scrollBarAction) {
+  Raise(ScrollBarSize, scrollBarSize, scrollBarAction);
+}
+
+void Graph::UserControl_ReadProperties() {
+  try {
+    Platform::Event<int16_t&>* unload = site_->ParentUnload();
+    if (unload == nullptr) return;
+    gParentUnload_ = unload->Connect([graph = weak_from_this()](int16_t& cancel) {
+      if (const auto alive = graph.lock()) alive->GParent_Unload(cancel);
+    });
+  } catch (const Runtime::Error&) {
+    // A control whose host is no form simply has no hook.
+  }
+}
+
+void Graph::GParent_Unload(int16_t& cancel) {
+  (void)cancel;
+  if (series_) {
+    // Each series and its points hold each other; the points let go first.
+    for (const Runtime::Variant& item : *series_->Col()) {
+      ObjectFrom<GraphSeries>(item)->Values()->Parent(nullptr);
+    }
+  }
+  UserControl_Terminate();
+}
+
+void Graph::GXScroll_Change() {
+  XAxis()->First(XScroll().Value());
+  if (localDraw_) Draw(false);
+}
+
+void Graph::GXScroll_Scroll() {
+  GXScroll_Change();
+}
+
+void Graph::Canvas_MouseDown(int16_t& button, int16_t& shift, float& x, float& y) {
+  Raise(MouseDown, button, shift, x, y);
+}
+
+void Graph::Canvas_MouseUp(int16_t& button, int16_t& shift, float& x, float& y) {
+  Raise(MouseUp, button, shift, x, y);
+}
+
+void Graph::Canvas_Click() {
+  Raise(Click);
+}
+
+}  // namespace Dravex

@@ -1,0 +1,318 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "graph/DravexApi.h"
+#include "graph/model/DravexObject.h"
+#include "graph/model/GraphHost.h"
+#include "graph/model/GraphRegionCol.h"
+#include "graph/model/GraphSectionCol.h"
+#include "graph/model/GraphSeriesCol.h"
+#include "graph/model/GraphShapeStyle.h"
+#include "graph/model/GraphText.h"
+#include "graph/model/GraphTypes.h"
+#include "graph/model/GraphXAxis.h"
+#include "graph/model/GraphYAxis.h"
+#include "graph/render/GraphSite.h"
+#include "platform/Event.h"
+#include "platform/gui/Surface.h"
+#include "runtime/Collection.h"
+#include "runtime/Variant.h"
+
+namespace Dravex {
+
+// The graph control: a chart of series of points against a row of labelled X
+// positions and two Y axes, with titles, a legend, sections and statistics
+// lines, drawn on its own canvas, a printer or a picture box of the host. It
+// owns its object tree (series, axes, sections, regions, titles); the host
+// fills it through the data-entry members and hears the control's events.
+//
+// Members follow the control's interface in its order. Members that take an
+// argument by reference write back into it (a colour chosen, a position
+// used). After the host form unloads, the tree is released: members that reach
+// the series, the axes, the titles or the regions raise "object not set" (91)
+// until Clear builds a new tree.
+class DRAVEX_API Graph : public DravexObject,
+                         public GraphHost,
+                         public std::enable_shared_from_this<Graph> {
+ public:
+  // A new control with its whole default tree, on the site given: a form's
+  // widgets, or nullptr for a control on no form (detached, off screen).
+  static std::shared_ptr<Graph> New(std::shared_ptr<GraphSite> site = nullptr);
+  ~Graph() override;
+
+  // --- The control's interface ---------------------------------------------
+
+  // Opens the preferences dialog on a page (GraphPreferenceServices).
+  void ShowPreferences(Dravex::GraphPreferences graphPreference);
+  // The foot note takes room and is drawn only while this is True.
+  bool DisplayFootNote() const { return displayFootNote_; }
+  void DisplayFootNote(bool value) { displayFootNote_ = value; }
+  // A value kept for the host: an object by reference, anything else a copy.
+  const Runtime::Variant& TagVariant() const { return tagVariant_; }
+  void TagVariant(Runtime::Variant value) { tagVariant_ = std::move(value); }
+  // Lays the canvas and the scroll bar out in the control; redraws (without
+  // the title bar) only while AutoUpdate is True.
+  void UserControl_Resize() override;
+
+  // A new series named name (its title's text; its key in Series) of the
+  // style given, drawn against whichAxis, which is enabled. A colour below 0
+  // becomes the default colour of its position, written back. The name of a
+  // series already there raises 457 (the axis stays enabled).
+  void AddSeries(const std::string& name, SeriesStyleType seriesStyle, YAxisType whichAxis,
+                 int32_t& colour);
+  void AddSeries(const std::string& name, SeriesStyleType seriesStyle,
+                 YAxisType whichAxis = YAxisType::YAxis1);
+  // Stores a point in the series named by position or name (see
+  // GraphSeries::AddValue), then gives every point of that series an X label
+  // (position as text and value) and grows the scroll bar when the series no
+  // longer fits the X window, asking the host first (NumLabels, ScrollBarSize).
+  // A series that does not exist raises the collection's error.
+  void AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
+                const Runtime::Variant& value2, const Runtime::Variant& tempValue,
+                int16_t& addWhere, AddType addHow);
+  // Appends (AddInsert at position -1).
+  void AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
+                const Runtime::Variant& value2 = Runtime::Variant::Nothing(),
+                const Runtime::Variant& tempValue = Runtime::Variant(int16_t{0}));
+  // The number of X positions the data needs: the labels, the longest series
+  // and the X values of XYGraph points (rounded up).
+  int16_t MaxWidth() override;
+  // Removes a point of a series (see GraphSeries::RemoveValue); then X labels
+  // beyond the longest series go and the scroll bar shrinks (NumLabels and
+  // ScrollBarSize, TooMany), and it hides once the data fits the X window. A
+  // series that does not exist is ignored.
+  void RemoveValue(const Runtime::Variant& series, int16_t& removeWhere);
+  void RemoveValue(const Runtime::Variant& series);
+  // The number of points of a series; 0 for a series that does not exist.
+  int16_t CountValue(const Runtime::Variant& series);
+  // The X axis's label orientation.
+  LabelOrientaionType LabelOrientation() const;
+  void LabelOrientation(LabelOrientaionType value);
+
+  // Draws the whole chart on the drawing surface (Frame), with the title bar
+  // only when drawTitleBar is True; does nothing while LocalDraw is False.
+  void Draw(bool drawTitleBar = false);
+  // SetUpStats: series statistics.
+  // DrawMain, DrawLegend: the title bar and the legend.
+  // Draws the plot area; the regions must be laid out.
+  void DrawGraph();
+
+  std::shared_ptr<GraphSeriesCol> Series() const;
+  // Stores the collection given, unchecked.
+  void Series(std::shared_ptr<GraphSeriesCol> value) { series_ = std::move(value); }
+  // Redraw on resize; False when the control is made.
+  bool AutoUpdate() const { return autoUpdate_; }
+  void AutoUpdate(bool value) { autoUpdate_ = value; }
+
+  // OrderSeries, Pareto: ordering.
+  // AddMean, AddBestFitLinear, AddStdDev, SeriesTotal, SeriesMean,
+  // SeriesStdDev: series statistics.
+  // AddSection: sections.
+
+  // The drawing surface: the Canvas, the printer or a picture box of the host.
+  // nullptr makes the Canvas the surface again. Nothing is drawn.
+  std::shared_ptr<Platform::Surface> Frame() const;
+  void Frame(std::shared_ptr<Platform::Surface> value);
+  // Sets the texts of the titles given (each argument not missing, converted
+  // to text), in this order: main prefix, main title, sub title, foot note, X
+  // axis title, first and second Y axis titles. Nothing is redrawn.
+  void SetTitles(const Runtime::Variant& mainPrefix = Runtime::Variant::Missing(),
+                 const Runtime::Variant& mainTitle = Runtime::Variant::Missing(),
+                 const Runtime::Variant& subTitle = Runtime::Variant::Missing(),
+                 const Runtime::Variant& footNote = Runtime::Variant::Missing(),
+                 const Runtime::Variant& xAxis = Runtime::Variant::Missing(),
+                 const Runtime::Variant& yAxis1 = Runtime::Variant::Missing(),
+                 const Runtime::Variant& yAxis2 = Runtime::Variant::Missing());
+  // The layout rectangles, under the region keys.
+  std::shared_ptr<GraphRegionCol> Regions() const;
+  void Regions(std::shared_ptr<GraphRegionCol> value) { regions_ = std::move(value); }
+  std::shared_ptr<GraphSectionCol> Sections() const;
+  void Sections(std::shared_ptr<GraphSectionCol> value) { sections_ = std::move(value); }
+  std::shared_ptr<GraphXAxis> XAxis() const override;
+  // The new axis becomes this graph's; the axis it replaces no longer is.
+  void XAxis(std::shared_ptr<GraphXAxis> value);
+  // The fill colour of the plot area.
+  GraphColour BackGround() const { return backGround_; }
+  void BackGround(GraphColour value) { backGround_ = value; }
+
+  // Copy, Save: picture output.
+
+  // Releases the object tree and builds the default one again: every field
+  // back to its default, the Canvas the drawing surface again. The constituent
+  // controls, the scroll bar's position and the host form's hook stay.
+  void Clear();
+  std::shared_ptr<GraphText> SubTitle() const;
+  void SubTitle(std::shared_ptr<GraphText> value) { subTitle_ = std::move(value); }
+  // Y axis 1 (left) or 2 (right); another index raises the collection's error.
+  // The setter puts the axis given in that place.
+  std::shared_ptr<GraphYAxis> YAxis(int16_t index) const;
+  void YAxis(int16_t index, std::shared_ptr<GraphYAxis> value);
+
+  // AddMeanRangeLimits, XBarRA2, XBarRd4, XBarRD3: XBar/R control limits.
+
+  // Always nothing.
+  Runtime::ObjectRef Eq() const { return nullptr; }
+  // The X window's scroll bar; its Value is the first X position shown.
+  GraphHScrollBar& XScroll() override;
+  // The redraw switch: while False, Draw does nothing and scrolling does not
+  // redraw.
+  bool LocalDraw() const override { return localDraw_; }
+  void LocalDraw(bool value) override { localDraw_ = value; }
+  // Releases the object tree (not the null-space style and the constant
+  // tables); harmless when it is already released.
+  void UserControl_Terminate();
+
+  // RemoveZeros: ordering.
+
+  // Where the thumb goes when the scroll bar grows: to its maximum
+  // (ScrollBarRight) or its minimum (any other value).
+  ScrollBarDirectionType ScrollBarDirection() const override { return scrollBarDirection_; }
+  void ScrollBarDirection(ScrollBarDirectionType value) { scrollBarDirection_ = value; }
+
+  // Percent: ordering.
+
+  // The shading of X positions without values.
+  std::shared_ptr<GraphShapeStyle> NullSpace() const;
+  void NullSpace(std::shared_ptr<GraphShapeStyle> value) { nullSpace_ = std::move(value); }
+  std::shared_ptr<GraphText> MainTitle() const;
+  void MainTitle(std::shared_ptr<GraphText> value) { mainTitle_ = std::move(value); }
+  std::shared_ptr<GraphText> MainPrefix() const;
+  void MainPrefix(std::shared_ptr<GraphText> value) { mainPrefix_ = std::move(value); }
+  // The Canvas's mouse pointer.
+  int16_t MousePointer() const;
+  void MousePointer(int16_t value);
+
+  // GraphPreferences: the chart menu.
+  // ClearSelection, ClearAlarms, SetSelection, AddSelections, CheckAlarms:
+  // selection and alarms.
+
+  // Every series' preferences into the registry, and back
+  // (GraphPreferenceServices).
+  void SavePreferences(const std::string& appname, const std::string& sectionName,
+                       const std::string& chartName);
+  void LoadPreferences(const std::string& appname, const std::string& sectionName,
+                       const std::string& chartName,
+                       const Runtime::Variant& series = Runtime::Variant::Missing());
+  std::shared_ptr<GraphText> FootNote() const;
+  void FootNote(std::shared_ptr<GraphText> value) { footNote_ = std::move(value); }
+
+  // RemoveExcessXlabels: ordering.
+
+  // --- Events, raised synchronously -----------------------------------------
+  // Arguments passed by reference come back with what the handlers left there.
+
+  // The X labels are too few or too many for the points; labelAction (True)
+  // lets the control add or remove them itself.
+  Platform::Event<SizeEventType, bool&> NumLabels;
+  // The scroll bar grows or shrinks; scrollBarAction (True) lets the control
+  // move the thumb.
+  Platform::Event<SizeEventType, bool&> ScrollBarSize;
+  Platform::Event<> Click;
+  // The X positions labelFrom to labelTo were selected.
+  Platform::Event<int16_t&, int16_t&> SelectPoints;
+  // Button, Shift, X, Y on the Canvas.
+  Platform::Event<int16_t&, int16_t&, float&, float&> MouseUp;
+  Platform::Event<int16_t&, int16_t&, float&, float&> MouseDown;
+  // Alarm checking flagged a point.
+  Platform::Event<> GraphAlarm;
+  // SavePreference, appname, SectionName, ChartName: after the preferences
+  // dialog closed with Ok.
+  Platform::Event<bool&, std::string&, std::string&, std::string&> PreferenceChange;
+  // LoadPreference, appname, SectionName, ChartName: before the front sections
+  // are drawn.
+  Platform::Event<bool&, std::string&, std::string&, std::string&> PreferenceDisplay;
+  Platform::Event<> ShowPreferenceForm;
+  Platform::Event<> HidePreferenceForm;
+
+  // --- Inside the library ---------------------------------------------------
+
+  // ApplyPreferenceForm: preferences dialog.
+
+  void RaiseNumLabels(SizeEventType numLabel, bool& labelAction) override;
+  void RaiseScrollBarSize(SizeEventType scrollBarSize, bool& scrollBarAction) override;
+  // Raises an event of the control. The control stays alive until the raise
+  // is over, as a handler may drop the host's last reference to it (closing
+  // the window that holds it).
+  template <class... Args, class... Given>
+  void Raise(Platform::Event<Args...>& event, Given&&... args) {
+    const std::shared_ptr<Graph> keepAlive = weak_from_this().lock();
+    event.Raise(std::forward<Given>(args)...);
+  }
+
+  // Handlers of the constituent controls and of the host form.
+
+  // The host has made the control: hooks the Unload of the form that hosts
+  // it. A control on no form has no hook; nothing here fails.
+  void UserControl_ReadProperties();
+  // The host form unloads: every series' points let go of their series and
+  // the tree is released. The unload is never cancelled.
+  void GParent_Unload(int16_t& cancel);
+  // The scroll bar moved: the X window follows, redrawn while LocalDraw.
+  void GXScroll_Change();
+  void GXScroll_Scroll();
+  void Canvas_MouseDown(int16_t& button, int16_t& shift, float& x, float& y);
+  void Canvas_MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
+  void Canvas_Click();
+
+  // The constituent controls.
+  GraphSite& Site() const { return *site_; }
+  GraphPictureBox& Canvas() const { return site_->Canvas(); }
+  // The toolbar-and-menu control with the preference tools and the "Graphs"
+  // menu; nothing until the toolbar is given to the control.
+  const Runtime::ObjectRef& ToolBars() const { return toolBars_; }
+  void ToolBars(Runtime::ObjectRef value) { toolBars_ = std::move(value); }
+
+ private:
+  explicit Graph(std::shared_ptr<GraphSite> site);
+
+  // Builds the default object tree (construction, and the second half of
+  // Clear).
+  void UserControl_Initialize();
+  template <class... Args>
+  Platform::ScopedConnection Hook(Platform::Event<Args...>& event, void (Graph::*handler)(Args...));
+
+  std::shared_ptr<GraphSite> site_;
+  std::vector<Platform::ScopedConnection> constituentHooks_;
+  Platform::ScopedConnection gParentUnload_;
+  Runtime::ObjectRef toolBars_;
+
+  // The object tree and the fields, in the order the control sets them up.
+  std::shared_ptr<GraphSeriesCol> series_;
+  std::shared_ptr<GraphSectionCol> sections_;
+  std::shared_ptr<GraphRegionCol> regions_;
+  GraphType graphType_ = GraphType::TwoD;
+  Runtime::CollectionRef yAxisList_;
+  ScrollBarDirectionType scrollBarDirection_ = ScrollBarDirectionType::ScrollBarRight;
+  // The selection cursor: X positions of the first and last selected point.
+  int16_t firstSelected_ = 1;
+  int16_t lastSelected_ = 1;
+  bool preferenceDisplayFlag_ = true;
+  std::shared_ptr<GraphShapeStyle> nullSpace_;
+  std::shared_ptr<GraphXAxis> xAxis_;
+  std::shared_ptr<GraphText> mainTitle_;
+  std::shared_ptr<GraphText> legendText_;
+  std::shared_ptr<GraphText> mainPrefix_;
+  std::shared_ptr<GraphText> subTitle_;
+  std::shared_ptr<GraphText> footNote_;
+  std::shared_ptr<Platform::Surface> drawingSurface_;
+  GraphColour backGround_ = 0x02F0F0F0;
+  GraphColour surroundColour_ = 0x02E0E0E0;
+  bool localDraw_ = true;
+  bool autoUpdate_ = false;
+  bool displayFootNote_ = true;
+  // The layout unit, set by the region layout.
+  float spacingUnit_ = 0;
+  // The XBar/R factors A2, D3 and D4 by subgroup size.
+  Runtime::CollectionRef xBarA2_;
+  Runtime::CollectionRef xBarD3_;
+  Runtime::CollectionRef xBarD4_;
+
+  Runtime::Variant tagVariant_;
+};
+
+}  // namespace Dravex

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/gui/PlatformGuiApi.h"
+
+namespace Platform {
+
+// The window system of the process. A program starts it with its arguments;
+// anything that needs it (a form, a message box) starts it on first use, so
+// tests need no set-up of their own.
+TAVRO_PLATFORM_GUI_API void InitialiseApplication(int& argc, char** argv);
+TAVRO_PLATFORM_GUI_API void EnsureApplication();
+
+// Runs the event loop until the last loaded form is unloaded; returns the exit
+// code.
+TAVRO_PLATFORM_GUI_API int RunApplication();
+
+// Lets the window system handle what is waiting (painting, input, timers) and
+// returns the number of loaded forms.
+TAVRO_PLATFORM_GUI_API int DoEvents();
+
+// The common controls need no initialising on this platform.
+TAVRO_PLATFORM_GUI_API void InitialiseCommonControls();
+
+}  // namespace Platform
