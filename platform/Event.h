@@ -36,7 +36,7 @@ struct State {
 // A handle to one handler of an event. Copyable; disconnecting through any copy
 // disconnects the handler. Harmless once the event is gone.
 class Connection {
-public:
+ public:
   Connection() = default;
 
   void Disconnect() {
@@ -52,7 +52,7 @@ public:
     return false;
   }
 
-private:
+ private:
   template <typename...>
   friend class Event;
   Connection(std::weak_ptr<EventDetail::State> state, uint64_t id)
@@ -65,7 +65,7 @@ private:
 // Disconnects its handler when it goes out of scope: for a listener that may
 // die before the object it listens to.
 class ScopedConnection {
-public:
+ public:
   ScopedConnection() = default;
   ScopedConnection(Connection connection) : connection_(std::move(connection)) {}
   ScopedConnection(const ScopedConnection&) = delete;
@@ -84,7 +84,7 @@ public:
   void Disconnect() { connection_.Disconnect(); }
   bool Connected() const { return connection_.Connected(); }
 
-private:
+ private:
   Connection connection_;
 };
 
@@ -97,7 +97,7 @@ private:
 // disconnected meanwhile.
 template <typename... Args>
 class Event {
-public:
+ public:
   using Handler = std::function<void(Args...)>;
 
   Event() : state_(std::make_shared<EventDetail::State>()) {}
@@ -138,7 +138,7 @@ public:
 
   void operator()(Args... args) { Raise(args...); }
 
-private:
+ private:
   struct Entry {
     std::shared_ptr<EventDetail::State::Slot> slot;
     std::shared_ptr<Handler> handler;

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "graph/render/Graph.h"
 #include "platform/DirListing.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "runtime/CaseFold.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
@@ -150,11 +152,25 @@ class Load {
   void Run();
 
  private:
-  std::string MachineFolder(double day, int16_t machine) const;
+  // The day folders of the line's history as they are now: folded name to the
+  // name on the disk. A day without a folder costs no look-up then.
+  using DayFolders = std::unordered_map<std::string, std::string>;
+  DayFolders ListDays() const;
+  // The machine folder of the day, "" when the day has no folder.
+  std::string MachineFolder(const DayFolders& folders, double day, int16_t machine) const;
   // The days of the range, whole days; none when the range is upside down.
   std::vector<double> Days() const;
-  int64_t SizeOfFiles(const std::vector<double>& days) const;
-  void ReadDay(double day, PRDAggregation& aggregation, Progress& progress);
+  // The summary files of one machine on one day, as listed with their lengths.
+  struct MachineFiles {
+    int16_t Machine = 0;
+    std::string Folder;
+    std::vector<std::pair<std::string, int64_t>> Files;
+  };
+  using DayFiles = std::vector<MachineFiles>;
+  // The first pass: lists the files of every day and gives their byte total.
+  // The second reads what the first listed, so every folder is listed once.
+  int64_t ListFiles(const std::vector<double>& days);
+  void ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress& progress);
   void ReadFile(const std::string& path, const std::string& product, int16_t machine,
                 PRDAggregation& aggregation);
 
@@ -165,7 +181,9 @@ class Load {
   std::shared_ptr<PRDLoadHost> host_;
   std::shared_ptr<const MachineTable> machines_;
   std::vector<std::string> machineNames_;
-  std::string lineFolder_;
+  // The line's history folder, ending in "/", in the case it has on the disk.
+  std::string history_;
+  std::vector<DayFiles> files_;  // per day of the range
   int64_t loaded_ = 0;
   std::string bytes_;
   std::vector<SkippedFile> skipped_;
@@ -179,30 +197,39 @@ std::vector<double> Load::Days() const {
   return days;
 }
 
-std::string Load::MachineFolder(double day, int16_t machine) const {
-  return lineFolder_ + Runtime::Format(Runtime::Variant(Runtime::DateTime{day}), "yyyy_mm_dd") +
-         "/Machine Prd/M" + std::to_string(machine) + "/";
-}
-
-// The file's length, 0 when it is gone.
-int64_t LengthOf(const std::string& path) {
-  try {
-    return Platform::FileLen(path);
-  } catch (const Runtime::Error&) {
-    return 0;
+Load::DayFolders Load::ListDays() const {
+  DayFolders folders;
+  Platform::DirListing listing;
+  for (std::string name = listing.Start(history_ + "*", Platform::FileAttribute::Directory);
+       !name.empty(); name = listing.Next()) {
+    folders.emplace(Runtime::FoldCase(name), name);
   }
+  return folders;
 }
 
-int64_t Load::SizeOfFiles(const std::vector<double>& days) const {
+std::string Load::MachineFolder(const DayFolders& folders, double day, int16_t machine) const {
+  const std::string name = Runtime::Format(Runtime::Variant(Runtime::DateTime{day}), "yyyy_mm_dd");
+  const auto found = folders.find(Runtime::FoldCase(name));
+  if (found == folders.end()) return {};
+  return history_ + found->second + "/Machine Prd/M" + std::to_string(machine) + "/";
+}
+
+int64_t Load::ListFiles(const std::vector<double>& days) {
   int64_t total = 0;
+  const DayFolders folders = days.empty() ? DayFolders() : ListDays();
   Platform::DirListing listing;
   for (const double day : days) {
+    DayFiles& dayFiles = files_.emplace_back();
     for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
-      const std::string folder = MachineFolder(day, m);
-      for (std::string name = listing.Start(folder + std::string(FilePattern)); !name.empty();
-           name = listing.Next()) {
-        total += LengthOf(folder + name);
+      std::string folder = MachineFolder(folders, day, m);
+      if (folder.empty()) break;
+      MachineFiles machine{m, std::move(folder), {}};
+      for (std::string name = listing.Start(machine.Folder + std::string(FilePattern));
+           !name.empty(); name = listing.Next()) {
+        total += listing.Length();
+        machine.Files.emplace_back(std::move(name), listing.Length());
       }
+      if (!machine.Files.empty()) dayFiles.push_back(std::move(machine));
     }
   }
   return total;
@@ -216,20 +243,21 @@ void Load::Run() {
   for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
     machineNames_.push_back(machines_->MachineName(m));
   }
-  lineFolder_ = dataDirectory_ + "Line" + std::to_string(query_.Query.LineNumber) + "/History/";
+  history_ = Platform::SystemPath(Platform::ResolvePath(
+      dataDirectory_ + "Line" + std::to_string(query_.Query.LineNumber) + "/History/"));
 
   PRDChart chart(graph_);
   PRDAggregation aggregation(query_.Query, *machines_, chart);
   aggregation.MakeSeries();
 
   const std::vector<double> days = Days();
-  Progress progress(*host_, showProgress_, SizeOfFiles(days));
-  for (const double day : days) {
+  Progress progress(*host_, showProgress_, ListFiles(days));
+  for (size_t d = 0; d < days.size(); ++d) {
     host_->DoEvents();
     // The chart was closed meanwhile: nobody is waiting for its points.
     if (!chart.Alive()) return;
-    aggregation.StartDay(Runtime::DateTime{day});
-    ReadDay(day, aggregation, progress);
+    aggregation.StartDay(Runtime::DateTime{days[d]});
+    ReadDay(files_[d], aggregation, progress);
     aggregation.EndDay();
   }
   aggregation.EndRange();
@@ -237,24 +265,23 @@ void Load::Run() {
   if (!skipped_.empty()) host_->ShowMessage(SkippedMessage(skipped_), "Data File Error!");
 }
 
-void Load::ReadDay(double day, PRDAggregation& aggregation, Progress& progress) {
-  Platform::DirListing listing;
-  for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
-    const std::string folder = MachineFolder(day, m);
+void Load::ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress& progress) {
+  for (const MachineFiles& machine : files) {
+    const int16_t m = machine.Machine;
     const bool machineWanted = query_.Machines.Passes(machineNames_[static_cast<size_t>(m) - 1]);
-    for (std::string name = listing.Start(folder + std::string(FilePattern)); !name.empty();
-         name = listing.Next()) {
-      const std::string path = folder + name;
+    for (const auto& [name, length] : machine.Files) {
+      const std::string path = machine.Folder + name;
       const std::string product = ProductOfFileName(name);
       if (machineWanted && query_.Products.Passes(product)) {
         if (ReadDataFile(path, bytes_, KvxReader::MaxFileBytes)) {
           loaded_ += static_cast<int64_t>(bytes_.size());
           ReadFile(path, product, m, aggregation);
         } else {
+          loaded_ += length;
           skipped_.push_back({path, "the file could not be opened"});
         }
       } else {
-        loaded_ += LengthOf(path);
+        loaded_ += length;
       }
       progress.Loaded(loaded_);
     }

@@ -157,11 +157,12 @@ class Cell {
         }
       }
     }
-    const Int whole = ClampedWhole<Int>(value);
-    if (std::isnan(value) || static_cast<double>(whole) != Runtime::RoundHalfEven(value)) {
-      Note(fault, NumberTooLarge);
-    }
-    return whole;
+    constexpr double low = std::numeric_limits<Int>::min();
+    constexpr double high = std::numeric_limits<Int>::max();
+    if (value >= low && value <= high && value == std::trunc(value)) return static_cast<Int>(value);
+    const double rounded = Runtime::RoundHalfEven(value);
+    if (!(rounded >= low && rounded <= high)) Note(fault, NumberTooLarge);
+    return ClampedWhole<Int>(value);
   }
   std::string Text() const {
     if (!present_) return {};

@@ -1,0 +1,160 @@
+// Loading a generated line (10 machines, 365 days) into a chart, each measure
+// by each grouping, beside a plain read of the same summary files.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+#include "platform/DirListing.h"
+#include "viewer/data/PRDModule.h"
+
+#include "graph/render/DetachedGraphSite.h"
+#include "graph/render/Graph.h"
+#include "platform/gui/RecordingSurface.h"
+#include "runtime/DateTime.h"
+#include "tools/sampledata/SampleData.h"
+#include "viewer/data/DataFile.h"
+#include "viewer/data/PRDLoader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Line {
+  fs::path Root;
+  std::vector<std::string> Files;
+  uint64_t TotalBytes = 0;
+
+  Line() {
+    Root = fs::temp_directory_path() / ("tavro-bench-load-" + std::to_string(::getpid()));
+    Kordex::SampleData::Options options;
+    options.Lines = 1;
+    options.Machines = 10;
+    options.Days = 365;
+    options.EndDate = std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12),
+                                                  std::chrono::day(8));
+    std::vector<Kordex::SampleData::WrittenFile> written;
+    TotalBytes = Kordex::SampleData::WriteDataDirectory(Root, options, &written).SummaryBytes;
+    for (const auto& file : written) Files.push_back(file.Path.string());
+    // Read once, so that every benchmark finds the files in the cache.
+    std::string bytes;
+    for (const std::string& file : Files) Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
+  }
+  ~Line() {
+    std::error_code ec;
+    fs::remove_all(Root, ec);
+  }
+};
+
+const Line& TheLine() {
+  static const Line line;
+  return line;
+}
+
+void Rates(benchmark::State& state) {
+  const Line& line = TheLine();
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.TotalBytes));
+  state.counters["files"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * line.Files.size()), benchmark::Counter::kIsRate);
+}
+
+void PlainRead(benchmark::State& state) {
+  std::string bytes;
+  for (auto _ : state) {
+    for (const std::string& file : TheLine().Files) {
+      Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
+      benchmark::DoNotOptimize(bytes.data());
+    }
+  }
+  Rates(state);
+}
+
+void ListOnly(benchmark::State& state) {
+  std::set<std::string> folders;
+  for (const std::string& file : TheLine().Files)
+    folders.insert(fs::path(file).parent_path().string() + "/");
+  Platform::DirListing listing;
+  for (auto _ : state) {
+    for (const std::string& folder : folders) {
+      for (std::string name = listing.Start(folder + "?????_????_MachinePRDSummary_*.KVX");
+           !name.empty(); name = listing.Next()) {
+        benchmark::DoNotOptimize(name.data());
+      }
+    }
+  }
+  Rates(state);
+}
+
+void ParseOnly(benchmark::State& state) {
+  std::vector<std::string> all;
+  for (const std::string& file : TheLine().Files) {
+    std::string b;
+    Kordex::ReadDataFile(file, b, size_t{1} << 26);
+    all.push_back(b);
+  }
+  Runtime::Collection none;
+  for (auto _ : state) {
+    for (const std::string& b : all) {
+      auto s = Kordex::ReadMachinePrdSummaryBytes(b, none, none, none, "X");
+      benchmark::DoNotOptimize(s.Runs.data());
+    }
+  }
+  Rates(state);
+}
+
+std::unique_ptr<Dravex::DetachedPictureBox> RecordingBox() {
+  auto surface = std::make_shared<Platform::RecordingSurface>(0, 0);
+  auto resize = [recording = surface.get()](double width, double height) {
+    recording->Resize(width, height);
+  };
+  return std::make_unique<Dravex::DetachedPictureBox>(std::move(surface), std::move(resize));
+}
+
+void Load(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
+  const Line& line = TheLine();
+  Kordex::PRDQuery query;
+  query.Measure = measure;
+  query.Grouping = grouping;
+  query.FromDate = Runtime::DateSerial(2025, 12, 9);
+  query.ToDate = Runtime::DateSerial(2026, 12, 8);
+  const std::string folder = line.Root.string() + "/";
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto graph = Dravex::Graph::New(std::make_shared<Dravex::DetachedGraphSite>(
+        Dravex::DetachedGraphSite::DefaultWidth, Dravex::DetachedGraphSite::DefaultHeight,
+        &RecordingBox));
+    state.ResumeTiming();
+    Kordex::LoadPRDSummaryData(query, graph, folder, true);
+    benchmark::DoNotOptimize(graph.get());
+  }
+  Rates(state);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("PlainRead", PlainRead)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("ListOnly", ListOnly)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("ParseOnly", ParseOnly)->Unit(benchmark::kMillisecond);
+  static const char* const measures[] = {"Wastage", "Efficiency", "Productivity", "BoardCount",
+                                         "ComponentsPerHour"};
+  static const char* const groupings[] = {"Date",  "Product", "PartNumber",
+                                          "Error", "Head",    "Machine"};
+  for (int m = 0; m < 5; ++m) {
+    for (int g = 0; g < 6; ++g) {
+      const std::string name = std::string("Load/") + measures[m] + "/" + groupings[g];
+      benchmark::RegisterBenchmark(name.c_str(), Load, static_cast<Kordex::PRDMeasure>(m),
+                                   static_cast<Kordex::PRDGrouping>(g))
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  TheLine();
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
