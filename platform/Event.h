@@ -18,13 +18,13 @@ struct State {
     bool connected;
   };
   uint64_t nextId = 1;
-  std::vector<std::shared_ptr<Slot>> slots;
+  std::vector<std::shared_ptr<Slot>> live;
 
   void Drop(uint64_t id) {
-    for (auto it = slots.begin(); it != slots.end(); ++it) {
+    for (auto it = live.begin(); it != live.end(); ++it) {
       if ((*it)->id == id) {
         (*it)->connected = false;
-        slots.erase(it);
+        live.erase(it);
         return;
       }
     }
@@ -47,7 +47,7 @@ class Connection {
   bool Connected() const {
     auto state = state_.lock();
     if (!state) return false;
-    for (const auto& slot : state->slots)
+    for (const auto& slot : state->live)
       if (slot->id == id_) return slot->connected;
     return false;
   }
@@ -110,7 +110,7 @@ class Event {
   Connection Connect(Handler handler) {
     const uint64_t id = state_->nextId++;
     auto slot = std::make_shared<EventDetail::State::Slot>(EventDetail::State::Slot{id, true});
-    state_->slots.push_back(slot);
+    state_->live.push_back(slot);
     handlers_.push_back(Entry{std::move(slot), std::make_shared<Handler>(std::move(handler))});
     return Connection(state_, id);
   }
@@ -118,8 +118,8 @@ class Event {
   void Disconnect(Connection& connection) { connection.Disconnect(); }
 
   void DisconnectAll() {
-    for (auto& slot : state_->slots) slot->connected = false;
-    state_->slots.clear();
+    for (auto& slot : state_->live) slot->connected = false;
+    state_->live.clear();
     handlers_.clear();
   }
 

@@ -21,15 +21,11 @@ std::unique_ptr<DetachedPictureBox> DetachedPictureBox::OfImage() {
   return std::make_unique<DetachedPictureBox>(std::move(image), std::move(resize));
 }
 
-void DetachedPictureBox::Move(double left, double top, double width, double height) {
-  left_ = left;
-  top_ = top;
-  width_ = std::max(width, 0.0);
-  height_ = std::max(height, 0.0);
-  if (resize_) resize_(width_, height_);
+void DetachedPictureBox::Moved() {
+  if (resize_) resize_(Width(), Height());
 }
 
-DetachedScrollBar::DetachedScrollBar() = default;
+DetachedScrollBar::DetachedScrollBar() : DetachedPlacement(DefaultHeight) {}
 DetachedScrollBar::~DetachedScrollBar() = default;
 
 void DetachedScrollBar::Min(int16_t value) {
@@ -52,13 +48,6 @@ void DetachedScrollBar::Value(int16_t value) {
 
 void DetachedScrollBar::Clamp() {
   Value(value_);
-}
-
-void DetachedScrollBar::Move(double left, double top, double width, double height) {
-  left_ = left;
-  top_ = top;
-  width_ = std::max(width, 0.0);
-  height_ = std::max(height, 0.0);
 }
 
 DetachedGraphSite::DetachedGraphSite(double width, double height, const BoxMaker& maker)

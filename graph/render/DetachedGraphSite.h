@@ -11,9 +11,33 @@
 
 namespace Dravex {
 
+// A constituent that is no window: it only keeps its place.
+template <class Interface>
+class DetachedPlacement : public Interface {
+ public:
+  double Left() const override { return left_; }
+  double Top() const override { return top_; }
+  double Width() const override { return width_; }
+  double Height() const override { return height_; }
+  void Move(double left, double top, double width, double height) override {
+    left_ = left;
+    top_ = top;
+    width_ = width > 0 ? width : 0;
+    height_ = height > 0 ? height : 0;
+    Moved();
+  }
+
+ protected:
+  explicit DetachedPlacement(double height = 0) : height_(height) {}
+  virtual void Moved() {}
+
+ private:
+  double left_ = 0, top_ = 0, width_ = 0, height_;
+};
+
 // A picture box that is no window: a surface of its own that it sizes with
 // itself. Nobody moves a mouse over it; tests raise its mouse events.
-class DRAVEX_API DetachedPictureBox : public GraphPictureBox {
+class DRAVEX_API DetachedPictureBox : public DetachedPlacement<GraphPictureBox> {
  public:
   // resize makes the surface width x height of the box's units.
   DetachedPictureBox(std::shared_ptr<Platform::Surface> surface,
@@ -23,25 +47,22 @@ class DRAVEX_API DetachedPictureBox : public GraphPictureBox {
   ~DetachedPictureBox() override;
 
   std::shared_ptr<Platform::Surface> Surface() override { return surface_; }
-  double Left() const override { return left_; }
-  double Top() const override { return top_; }
-  double Width() const override { return width_; }
-  double Height() const override { return height_; }
-  void Move(double left, double top, double width, double height) override;
   int16_t MousePointer() const override { return mousePointer_; }
   void MousePointer(int16_t value) override { mousePointer_ = value; }
+
+ protected:
+  void Moved() override;
 
  private:
   std::shared_ptr<Platform::Surface> surface_;
   std::function<void(double, double)> resize_;
-  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int16_t mousePointer_ = 0;
 };
 
 // A scroll bar that only keeps its values: Value stays between Min and Max,
 // and Change follows every change of it. It starts at Min 1, Max 1, Value 1,
 // steps of 1, hidden.
-class DRAVEX_API DetachedScrollBar : public GraphHScrollBar {
+class DRAVEX_API DetachedScrollBar : public DetachedPlacement<GraphHScrollBar> {
  public:
   // The height a horizontal scroll bar has on screen, in pixels.
   static constexpr double DefaultHeight = 17;
@@ -61,11 +82,6 @@ class DRAVEX_API DetachedScrollBar : public GraphHScrollBar {
   void SmallChange(int16_t value) override { smallChange_ = value; }
   int16_t LargeChange() const override { return largeChange_; }
   void LargeChange(int16_t value) override { largeChange_ = value; }
-  double Left() const override { return left_; }
-  double Top() const override { return top_; }
-  double Width() const override { return width_; }
-  double Height() const override { return height_; }
-  void Move(double left, double top, double width, double height) override;
 
  private:
   void Clamp();
@@ -76,7 +92,6 @@ class DRAVEX_API DetachedScrollBar : public GraphHScrollBar {
   bool visible_ = false;
   int16_t smallChange_ = 1;
   int16_t largeChange_ = 1;
-  double left_ = 0, top_ = 0, width_ = 0, height_ = DefaultHeight;
 };
 
 // The site of a Graph that is on no form: picture boxes of its own (over

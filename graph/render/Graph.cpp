@@ -32,26 +32,34 @@ std::shared_ptr<GraphText> TitleText(const std::string& text, GraphColour colour
 
 }  // namespace
 
-Graph::Graph(std::shared_ptr<GraphSite> site) : site_(std::move(site)) {}
+Graph::Graph() = default;
 
 Graph::~Graph() {
   UserControl_Terminate();
 }
 
 std::shared_ptr<Graph> Graph::New(std::shared_ptr<GraphSite> site) {
-  if (!site) site = std::make_shared<DetachedGraphSite>();
-  std::shared_ptr<Graph> graph(new Graph(std::move(site)));
+  std::shared_ptr<Graph> graph(new Graph());
+  graph->Site(std::move(site));
   graph->UserControl_Initialize();
-
-  GraphSite& parts = *graph->site_;
-  auto& hooks = graph->constituentHooks_;
-  hooks.push_back(graph->Hook(parts.Resized, &Graph::UserControl_Resize));
-  hooks.push_back(graph->Hook(parts.GXScroll().Change, &Graph::GXScroll_Change));
-  hooks.push_back(graph->Hook(parts.GXScroll().Scroll, &Graph::GXScroll_Scroll));
-  hooks.push_back(graph->Hook(parts.Canvas().MouseDown, &Graph::Canvas_MouseDown));
-  hooks.push_back(graph->Hook(parts.Canvas().MouseUp, &Graph::Canvas_MouseUp));
-  hooks.push_back(graph->Hook(parts.Canvas().Click, &Graph::Canvas_Click));
   return graph;
+}
+
+void Graph::Site(std::shared_ptr<GraphSite> site) {
+  if (!site) site = std::make_shared<DetachedGraphSite>();
+  const bool onCanvas = site_ && drawingSurface_ && drawingSurface_ == Canvas().Surface();
+  constituentHooks_.clear();
+  gParentUnload_.Disconnect();
+  site_ = std::move(site);
+  if (onCanvas) drawingSurface_ = Canvas().Surface();
+
+  GraphSite& parts = *site_;
+  constituentHooks_.push_back(Hook(parts.Resized, &Graph::UserControl_Resize));
+  constituentHooks_.push_back(Hook(parts.GXScroll().Change, &Graph::GXScroll_Change));
+  constituentHooks_.push_back(Hook(parts.GXScroll().Scroll, &Graph::GXScroll_Scroll));
+  constituentHooks_.push_back(Hook(parts.Canvas().MouseDown, &Graph::Canvas_MouseDown));
+  constituentHooks_.push_back(Hook(parts.Canvas().MouseUp, &Graph::Canvas_MouseUp));
+  constituentHooks_.push_back(Hook(parts.Canvas().Click, &Graph::Canvas_Click));
 }
 
 template <class... Args>

@@ -261,6 +261,10 @@ class DRAVEX_API Graph : public DravexObject,
 
   // The constituent controls.
   GraphSite& Site() const { return *site_; }
+  // Puts the control on another site (nullptr: a detached one): it draws on
+  // the new Canvas when it drew on the old one, and hears the new constituents
+  // and host form (after UserControl_ReadProperties) only.
+  void Site(std::shared_ptr<GraphSite> site);
   GraphPictureBox& Canvas() const { return site_->Canvas(); }
   // The toolbar-and-menu control with the preference tools and the "Graphs"
   // menu; nothing until the toolbar is given to the control.
@@ -268,7 +272,7 @@ class DRAVEX_API Graph : public DravexObject,
   void ToolBars(Runtime::ObjectRef value) { toolBars_ = std::move(value); }
 
  private:
-  explicit Graph(std::shared_ptr<GraphSite> site);
+  Graph();
 
   // Builds the default object tree (construction, and the second half of
   // Clear).

@@ -2,8 +2,7 @@
 
 namespace Dravex {
 
-GraphPictureBox::~GraphPictureBox() = default;
-GraphHScrollBar::~GraphHScrollBar() = default;
+GraphPlacement::~GraphPlacement() = default;
 GraphSite::~GraphSite() = default;
 
 }  // namespace Dravex

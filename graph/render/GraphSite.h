@@ -16,20 +16,25 @@
 
 namespace Dravex {
 
-// A picture box of the control: the Canvas it draws on, and the spare one that
-// keeps the Canvas's place. The window system raises its mouse events (button,
-// shift, x, y in the box's units).
-class DRAVEX_API GraphPictureBox {
+// Where a constituent control lies in the control.
+class DRAVEX_API GraphPlacement {
  public:
-  virtual ~GraphPictureBox();
+  virtual ~GraphPlacement();
 
-  // The surface drawn on; it follows the box's size.
-  virtual std::shared_ptr<Platform::Surface> Surface() = 0;
   virtual double Left() const = 0;
   virtual double Top() const = 0;
   virtual double Width() const = 0;
   virtual double Height() const = 0;
   virtual void Move(double left, double top, double width, double height) = 0;
+};
+
+// A picture box of the control: the Canvas it draws on, and the spare one that
+// keeps the Canvas's place. The window system raises its mouse events (button,
+// shift, x, y in the box's units).
+class DRAVEX_API GraphPictureBox : public GraphPlacement {
+ public:
+  // The surface drawn on; it follows the box's size.
+  virtual std::shared_ptr<Platform::Surface> Surface() = 0;
   virtual int16_t MousePointer() const = 0;
   virtual void MousePointer(int16_t value) = 0;
 
@@ -42,21 +47,14 @@ class DRAVEX_API GraphPictureBox {
 // The horizontal scroll bar below the Canvas. Change follows every change of
 // Value (by the person or by code, a Value clamped by a new Min or Max
 // included); Scroll follows the thumb while it is dragged.
-class DRAVEX_API GraphHScrollBar : public GraphScrollBar {
+class DRAVEX_API GraphHScrollBar : public GraphScrollBar, public GraphPlacement {
  public:
-  virtual ~GraphHScrollBar();
-
   using GraphScrollBar::Min;
   virtual void Min(int16_t value) = 0;
   virtual int16_t SmallChange() const = 0;
   virtual void SmallChange(int16_t value) = 0;
   virtual int16_t LargeChange() const = 0;
   virtual void LargeChange(int16_t value) = 0;
-  virtual double Left() const = 0;
-  virtual double Top() const = 0;
-  virtual double Width() const = 0;
-  virtual double Height() const = 0;
-  virtual void Move(double left, double top, double width, double height) = 0;
 
   Platform::Event<> Change;
   Platform::Event<> Scroll;

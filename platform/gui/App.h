@@ -9,7 +9,7 @@ namespace Platform {
 // What the program knows of itself: its folder, its executable name, its title
 // and its version data. The program sets its version data at start-up.
 class TAVRO_PLATFORM_GUI_API App {
-public:
+ public:
   // The folder of the executable, without a separator at the end.
   static std::string Path();
   // The executable's name without its folder and extension.

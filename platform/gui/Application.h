@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/gui/PlatformGuiApi.h"
 
 namespace Platform {
@@ -17,6 +19,11 @@ TAVRO_PLATFORM_GUI_API int RunApplication();
 // Lets the window system handle what is waiting (painting, input, timers) and
 // returns the number of loaded forms.
 TAVRO_PLATFORM_GUI_API int DoEvents();
+
+// Sends keys to the control with the focus, as if typed, after the handler
+// running now: "{TAB}", "{ENTER}", "{ESC}", "{BACKSPACE}", "{F1}".."{F12}" and
+// plain characters; "+" before a key holds Shift, "^" Ctrl, "%" Alt.
+TAVRO_PLATFORM_GUI_API void SendKeys(const std::string& keys);
 
 // The common controls need no initialising on this platform.
 TAVRO_PLATFORM_GUI_API void InitialiseCommonControls();

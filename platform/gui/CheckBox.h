@@ -11,7 +11,7 @@ namespace Platform {
 // Value changes, by the person or by the program. The person toggles between 0
 // and 1.
 class TAVRO_PLATFORM_GUI_API CheckBox : public VisualControl {
-public:
+ public:
   CheckBox(Container& container, std::string name, int index = -1);
   ~CheckBox() override;
 
@@ -25,8 +25,8 @@ public:
   // The window system's notice that the person toggled the box.
   void NoticeToggled();
 
-private:
-  void Show();
+ private:
+  void ShowValue();
 
   std::string caption_;
   int value_ = 0;

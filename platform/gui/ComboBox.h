@@ -16,7 +16,7 @@ inline constexpr int DropDownList = 2;   // only the items can be chosen
 // A drop-down list, with a text box to type into unless its style is
 // DropDownList. Change runs when the typed text changes.
 class TAVRO_PLATFORM_GUI_API ComboBox : public ListControl {
-public:
+ public:
   ComboBox(Container& container, std::string name, int index = -1);
   ~ComboBox() override;
 
@@ -35,12 +35,12 @@ public:
   // The window system's notice that the person typed.
   void NoticeEdited(const std::string& text);
 
-protected:
+ protected:
   void ShowItems() override;
   void ShowSelection() override;
   void SelectionChanged() override;
 
-private:
+ private:
   int style_ = ComboStyles::DropDownCombo;
   std::string text_;
 };

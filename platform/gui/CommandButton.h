@@ -11,7 +11,7 @@ namespace Platform {
 // A push button. Click runs when the person presses it, or when the program sets
 // Value.
 class TAVRO_PLATFORM_GUI_API CommandButton : public VisualControl {
-public:
+ public:
   CommandButton(Container& container, std::string name, int index = -1);
   ~CommandButton() override;
 
@@ -19,21 +19,14 @@ public:
   void SetCaption(const std::string& caption);
   const Picture& GetPicture() const { return picture_; }
   void SetPicture(const Picture& picture);
-  // Enter anywhere on the form presses the default button; Esc the cancel button.
-  bool Default() const { return default_; }
-  void SetDefault(bool on);
-  bool Cancel() const { return cancel_; }
-  void SetCancel(bool on) { cancel_ = on; }
   // Setting it True presses the button.
   void SetValue(bool pressed);
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   std::string caption_;
   Picture picture_;
-  bool default_ = false;
-  bool cancel_ = false;
 };
 
 }  // namespace Platform

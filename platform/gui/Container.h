@@ -15,7 +15,7 @@ struct ContainerInternal;
 // (twips on a form and a frame, the scale of a picture box or user control),
 // measured from its inner top-left corner.
 class TAVRO_PLATFORM_GUI_API Container {
-public:
+ public:
   virtual ~Container();
   Container(const Container&) = delete;
   Container& operator=(const Container&) = delete;
@@ -25,23 +25,25 @@ public:
   // The scope whose names the controls inside take (a form or a user control).
   virtual ControlScope& Scope() = 0;
 
-  // Conversions between the container's units and pixels of its inner area.
+  // Positions in the container's units to pixels of its widget, and back
+  // (twips unless the container has a scale of its own).
   virtual double UnitsToPixelsX(double x) const;
   virtual double UnitsToPixelsY(double y) const;
   virtual double PixelsToUnitsX(double x) const;
   virtual double PixelsToUnitsY(double y) const;
-  virtual double WidthToPixels(double width) const;
-  virtual double HeightToPixels(double height) const;
-  virtual double PixelsToWidth(double pixels) const;
-  virtual double PixelsToHeight(double pixels) const;
+  // Sizes, in the same scale.
+  double WidthToPixels(double width) const { return UnitsToPixelsX(width) - UnitsToPixelsX(0); }
+  double HeightToPixels(double height) const { return UnitsToPixelsY(height) - UnitsToPixelsY(0); }
+  double PixelsToWidth(double pixels) const { return PixelsToUnitsX(pixels) - PixelsToUnitsX(0); }
+  double PixelsToHeight(double pixels) const { return PixelsToUnitsY(pixels) - PixelsToUnitsY(0); }
 
   // For the Qt layer.
-  ContainerInternal& Internal() const { return *internal_; }
+  ContainerInternal& Site() const { return *internal_; }
 
-protected:
+ protected:
   Container();
 
-private:
+ private:
   std::unique_ptr<ContainerInternal> internal_;
 };
 

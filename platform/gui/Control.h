@@ -14,7 +14,7 @@ class Form;
 // the form it lies on. Controls are members of their form's class (or of a
 // control array) and live as long as it.
 class TAVRO_PLATFORM_GUI_API Control {
-public:
+ public:
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -34,10 +34,10 @@ public:
   // For control arrays: how this element is unloaded.
   void SetUnloader(std::function<void()> unloader) { unloader_ = std::move(unloader); }
 
-protected:
+ protected:
   Control(ControlScope& scope, Form& form, std::string name, int index);
 
-private:
+ private:
   ControlScope& scope_;
   Form& form_;
   std::string name_;

@@ -15,7 +15,7 @@ class Control;
 // the Controls collection. Names are unique within a scope, except among the
 // elements of one control array.
 class TAVRO_PLATFORM_GUI_API ControlScope {
-public:
+ public:
   virtual ~ControlScope();
   ControlScope(const ControlScope&) = delete;
   ControlScope& operator=(const ControlScope&) = delete;
@@ -36,12 +36,12 @@ public:
   // Removes a control made by AddControl; others raise error 5.
   void RemoveControl(const std::string& name);
 
-protected:
+ protected:
   ControlScope() = default;
   // The container AddControl uses when none is given.
   virtual Container& DefaultContainer() = 0;
 
-private:
+ private:
   friend class Control;
   void Register(Control& control);
   void Unregister(Control& control);

@@ -11,7 +11,7 @@ namespace Platform {
 // Remembers the reports of one source of events (a timer), so that an error it
 // raises again and again is reported once and not on every tick.
 class TAVRO_PLATFORM_GUI_API ReportThrottle {
-public:
+ public:
   // The same report again within this time is not shown again.
   static constexpr std::chrono::seconds Quiet{60};
 
@@ -20,7 +20,7 @@ public:
   void Showing(bool on) { showing_ = on; }
   int Suppressed() const { return suppressed_; }
 
-private:
+ private:
   std::string last_;
   std::chrono::steady_clock::time_point lastTime_{};
   bool showing_ = false;

@@ -37,7 +37,7 @@ struct FormInternal;
 class TAVRO_PLATFORM_GUI_API Form : public Container,
                                     public ControlScope,
                                     public std::enable_shared_from_this<Form> {
-public:
+ public:
   enum class Kind { Window, MdiChild };
 
   explicit Form(std::string name, Kind kind = Kind::Window);
@@ -126,8 +126,11 @@ public:
                  std::optional<double> y = {});
 
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
-  // off-screen picture and shown behind the controls.
-  Surface& Canvas();
+  // off-screen picture and shown behind the controls. Sized to the inner area.
+  Surface& Drawing();
+  // Tests put a recording surface here (fixed text metrics, every call logged);
+  // it takes the twips scale and follows the inner area's size.
+  void SetDrawing(std::unique_ptr<Surface> drawing);
 
   // --- Events --------------------------------------------------------------
   // The form's own handlers; each runs before the matching event below.
@@ -136,7 +139,6 @@ public:
   virtual void Form_Activate() {}
   virtual void Form_Deactivate() {}
   virtual void Form_Resize() {}
-  virtual void Form_Paint() {}
   // Cancel (not 0) keeps the form loaded; UnloadMode tells why (UnloadModes).
   virtual void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
   virtual void Form_Unload(int16_t& Cancel);
@@ -168,24 +170,28 @@ public:
   // The window system's notices, entered through the event wrapper.
   void NoticeActivated(bool active);
   void NoticeResized();
-  void NoticeCloseRequest(bool& accept);
-
-protected:
-  Container& DefaultContainer() override { return *this; }
-  // MDIForm builds its own window.
-  struct MainWindowTag {};
-  Form(std::string name, MainWindowTag);
-  // Lays out aligned controls; the MDI main window also places its child area.
+  void NoticeCloseRequest();
+  // Docks the aligned controls to the edges; the MDI main window also places
+  // its child area.
   virtual void LayoutInner();
 
-private:
+ protected:
+  Container& DefaultContainer() override { return *this; }
+  struct MainWindowTag {};
+  // The MDI main window's own window.
+  Form(std::string name, MainWindowTag);
+  // The two halves of unloading: asking QueryUnload, and the unload itself.
+  bool Query(int16_t unloadMode);
+  bool Finish();
+
+ private:
   friend class MDIForm;
-  friend struct FormInternal;
   void BuildWindow();
-  void RaiseLoad();
+  void ApplyWindowFlags();
   void RaiseResize(bool always);
   void ApplyStartPosition(Form* owner);
   void EndModal();
+  void FitDrawing();
 
   std::string name_;
   Kind kind_;
@@ -201,6 +207,9 @@ private:
   Colour backColor_;
   int borderStyle_ = BorderStyles::Sizable;
   int startUpPosition_ = StartUpPositions::WindowsDefault;
+  bool controlBox_ = true;
+  bool minButton_ = true;
+  bool maxButton_ = true;
   bool shownOnce_ = false;
   int modalDepth_ = 0;
   double reportedWidth_ = -1, reportedHeight_ = -1;

@@ -12,7 +12,7 @@ class Form;
 // The loaded forms, in the order they were loaded, hidden ones included. Index 0
 // is the first loaded.
 class TAVRO_PLATFORM_GUI_API Forms {
-public:
+ public:
   static int Count();
   static Form& Item(int index);  // error 9 outside 0..Count-1
   // A copy of the list: safe to walk while forms are unloaded.

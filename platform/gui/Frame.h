@@ -11,7 +11,7 @@ namespace Platform {
 // A captioned border that groups controls; the controls inside are placed in
 // twips from its top-left corner.
 class TAVRO_PLATFORM_GUI_API Frame : public VisualControl, public Container {
-public:
+ public:
   Frame(Container& container, std::string name, int index = -1);
   ~Frame() override;
 
@@ -23,7 +23,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   std::string caption_;
 };
 

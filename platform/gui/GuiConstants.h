@@ -121,7 +121,7 @@ inline constexpr int Center = 2;
 namespace BorderStyles {
 inline constexpr int None = 0;
 inline constexpr int FixedSingle = 1;
-inline constexpr int Sizable = 2;  // forms only
+inline constexpr int Sizable = 2;      // forms only
 inline constexpr int FixedDialog = 3;  // forms only
 }  // namespace BorderStyles
 

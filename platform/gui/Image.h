@@ -11,7 +11,7 @@ namespace Platform {
 // A picture on a form. Without Stretch it takes the picture's size; with it
 // the picture fills the control.
 class TAVRO_PLATFORM_GUI_API Image : public VisualControl {
-public:
+ public:
   Image(Container& container, std::string name, int index = -1);
   ~Image() override;
 
@@ -22,7 +22,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   void ShowPicture();
 
   Picture picture_;

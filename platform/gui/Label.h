@@ -9,7 +9,7 @@ namespace Platform {
 
 // Text the person reads. Raises Click, DblClick and the mouse events.
 class TAVRO_PLATFORM_GUI_API Label : public VisualControl {
-public:
+ public:
   Label(Container& container, std::string name, int index = -1);
   ~Label() override;
 
@@ -30,7 +30,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   void Fit();
 
   std::string caption_;

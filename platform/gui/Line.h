@@ -11,7 +11,7 @@ namespace Platform {
 // A straight line drawn on its container from (X1, Y1) to (X2, Y2), in the
 // container's units.
 class TAVRO_PLATFORM_GUI_API Line : public VisualControl {
-public:
+ public:
   Line(Container& container, std::string name, int index = -1);
   ~Line() override;
 
@@ -33,9 +33,10 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
-  void PlaceLine();
+ protected:
+  void Place() override;
 
+ private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
   Colour borderColor_;
   int borderWidth_ = 1;

@@ -9,7 +9,7 @@ namespace Platform {
 
 // A list of items the person picks one from.
 class TAVRO_PLATFORM_GUI_API ListBox : public ListControl {
-public:
+ public:
   ListBox(Container& container, std::string name, int index = -1);
   ~ListBox() override;
 
@@ -21,7 +21,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-protected:
+ protected:
   void ShowItems() override;
   void ShowSelection() override;
 };

@@ -13,7 +13,7 @@ namespace Platform {
 // most one selected. Click runs when the selection changes, also when the
 // program sets ListIndex. Positions count from 0; ListIndex -1 is no selection.
 class TAVRO_PLATFORM_GUI_API ListControl : public VisualControl {
-public:
+ public:
   ~ListControl() override;
 
   // Adds at the position (the end when -1); error 5 for a position beyond the end.
@@ -38,14 +38,14 @@ public:
   // The window system's notice that the person selected an item.
   void NoticeSelected(int index);
 
-protected:
+ protected:
   ListControl(Container& container, std::string name, int index);
   // Puts the items and the selection into the widget.
   virtual void ShowItems() = 0;
   virtual void ShowSelection() = 0;
   virtual void SelectionChanged() {}
 
-private:
+ private:
   struct Item {
     std::string text;
     int32_t data;

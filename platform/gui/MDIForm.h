@@ -12,7 +12,7 @@ namespace Platform {
 // which takes the rest. There is one at a time; child forms open inside the
 // one loaded.
 class TAVRO_PLATFORM_GUI_API MDIForm : public Form {
-public:
+ public:
   explicit MDIForm(std::string name);
   ~MDIForm() override;
 
@@ -34,8 +34,15 @@ public:
   // the main window.
   bool UnloadFor(int16_t unloadMode) override;
 
-protected:
   void LayoutInner() override;
+
+ private:
+  friend class Form;
+  // The child the person or the program made active last.
+  void ChildActivated(Form* child);
+  void ChildGone(Form* child);
+
+  Form* activeChild_ = nullptr;
 };
 
 }  // namespace Platform

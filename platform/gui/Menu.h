@@ -18,7 +18,7 @@ struct MenuInternal;
 // makes a separator line; "&" marks the access key. Click runs when the item is
 // chosen (a top-level menu: when it is opened).
 class TAVRO_PLATFORM_GUI_API Menu : public Control {
-public:
+ public:
   // A top-level menu of the form.
   Menu(Form& form, std::string name, int index = -1);
   // An item of another menu, after the items it has.
@@ -47,7 +47,7 @@ public:
   // For the Qt layer.
   MenuInternal& Internal() const { return *internal_; }
 
-private:
+ private:
   void Build();
   void Refresh();
 

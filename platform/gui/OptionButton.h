@@ -10,7 +10,7 @@ namespace Platform {
 // One of a group of choices: the option buttons of one container exclude each
 // other. Click runs when it becomes chosen, by the person or by the program.
 class TAVRO_PLATFORM_GUI_API OptionButton : public VisualControl {
-public:
+ public:
   OptionButton(Container& container, std::string name, int index = -1);
   ~OptionButton() override;
 
@@ -24,7 +24,7 @@ public:
   // The window system's notice that the button was chosen or left.
   void NoticeToggled(bool chosen);
 
-private:
+ private:
   std::string caption_;
   bool value_ = false;
 };

@@ -9,7 +9,7 @@ namespace Platform {
 
 // A bar that shows how far a long piece of work has come: Value from Min to Max.
 class TAVRO_PLATFORM_GUI_API ProgressBar : public VisualControl {
-public:
+ public:
   ProgressBar(Container& container, std::string name, int index = -1);
   ~ProgressBar() override;
 
@@ -23,7 +23,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   void ShowValue();
 
   double min_ = 0;

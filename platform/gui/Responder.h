@@ -39,7 +39,7 @@ struct PrinterRequest {
 // desktop's open. The program runs with the desktop responder, which shows the real
 // dialogs; tests install one that answers.
 class TAVRO_PLATFORM_GUI_API Responder {
-public:
+ public:
   virtual ~Responder();
 
   // The button that closes the message box (MsgBoxResults).
@@ -63,12 +63,13 @@ public:
 TAVRO_PLATFORM_GUI_API Responder& CurrentResponder();
 // Installs a responder; nullptr puts the desktop responder back. Returns the one
 // installed before.
-TAVRO_PLATFORM_GUI_API std::shared_ptr<Responder> SetResponder(std::shared_ptr<Responder> responder);
+TAVRO_PLATFORM_GUI_API std::shared_ptr<Responder> SetResponder(
+    std::shared_ptr<Responder> responder);
 
 // The responder that shows the real dialogs and runs a nested event loop for a
 // modal form.
 class TAVRO_PLATFORM_GUI_API DesktopResponder : public Responder {
-public:
+ public:
   int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
   void RunModal(Form& form) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;

@@ -8,7 +8,7 @@ class Form;
 
 // The screen: its size, the pointer over the whole program and the active form.
 class TAVRO_PLATFORM_GUI_API Screen {
-public:
+ public:
   // Size of the primary screen in twips.
   static double Width();
   static double Height();

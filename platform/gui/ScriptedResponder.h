@@ -14,7 +14,7 @@ namespace Platform {
 // test fills, or with a default when a queue is empty (OK or the box's first
 // button, cancel for dialogs, nothing chosen from a menu).
 class TAVRO_PLATFORM_GUI_API ScriptedResponder : public Responder {
-public:
+ public:
   struct MessageRecord {
     std::string Prompt;
     int Buttons;

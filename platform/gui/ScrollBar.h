@@ -14,7 +14,7 @@ namespace Platform {
 // drag of the thumb, or the program setting Value (or Min or Max moving Value).
 // Scroll runs while the thumb is dragged.
 class TAVRO_PLATFORM_GUI_API ScrollBar : public VisualControl {
-public:
+ public:
   ~ScrollBar() override;
 
   int Min() const { return min_; }
@@ -37,13 +37,11 @@ public:
   // the widget; dragging tells a drag of the thumb from a finished move.
   void NoticeMoved(int widgetValue, bool dragging);
 
-protected:
+ protected:
   ScrollBar(Container& container, std::string name, int index, bool horizontal);
 
-private:
+ private:
   void ShowRange();
-  int ToWidget(int value) const;
-  int FromWidget(int value) const;
   void SetValueFrom(int value, bool raise);
 
   int min_ = 0;
@@ -51,15 +49,17 @@ private:
   int value_ = 0;
   int smallChange_ = 1;
   int largeChange_ = 1;
+  // The thumb was dragged since the last Change.
+  bool dragged_ = false;
 };
 
 class TAVRO_PLATFORM_GUI_API HScrollBar : public ScrollBar {
-public:
+ public:
   HScrollBar(Container& container, std::string name, int index = -1);
 };
 
 class TAVRO_PLATFORM_GUI_API VScrollBar : public ScrollBar {
-public:
+ public:
   VScrollBar(Container& container, std::string name, int index = -1);
 };
 

@@ -21,7 +21,7 @@ inline constexpr int RoundedSquare = 5;
 // BorderColor, its inside filled by FillStyle and FillColor over BackColor when
 // BackStyle is 1. It takes no mouse input.
 class TAVRO_PLATFORM_GUI_API Shape : public VisualControl {
-public:
+ public:
   Shape(Container& container, std::string name, int index = -1);
   ~Shape() override;
 
@@ -42,7 +42,7 @@ public:
 
   void CopyFrom(const VisualControl& model) override;
 
-private:
+ private:
   int shape_ = Shapes::Rectangle;
   Colour borderColor_;
   int borderWidth_ = 1;

@@ -13,7 +13,7 @@ namespace Platform {
 // KeyPress sees each typed character first and may change or swallow it.
 // Positions count characters from 0; line breaks in the text are CR LF.
 class TAVRO_PLATFORM_GUI_API TextBox : public VisualControl {
-public:
+ public:
   TextBox(Container& container, std::string name, int index = -1);
   ~TextBox() override;
 
@@ -44,7 +44,7 @@ public:
   // The window system's notice that the person changed the text.
   void NoticeEdited();
 
-private:
+ private:
   void BuildEditor(const std::string& text);
   void RaiseChangeIfNew(const std::string& text);
 

@@ -13,7 +13,7 @@ class Timer;
 // What drives the timers: the window system's timers in the program, a clock
 // the test moves in tests. Install one before the timers it should drive start.
 class TAVRO_PLATFORM_GUI_API TickSource {
-public:
+ public:
   virtual ~TickSource();
   // Starts (or restarts) ticking the timer every interval milliseconds.
   virtual void Start(Timer& timer, int intervalMs) = 0;
@@ -22,6 +22,7 @@ public:
 
 // The tick source in use; the window system's until another is installed.
 TAVRO_PLATFORM_GUI_API TickSource& CurrentTickSource();
+TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> CurrentTickSourceShared();
 // nullptr puts the window system's back. Returns the one installed before.
 TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> SetTickSource(
     std::shared_ptr<TickSource> source);
@@ -29,7 +30,7 @@ TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> SetTickSource(
 // A tick source for tests: time stands still until Advance moves it, and every
 // timer due on the way ticks, in the order of its due times.
 class TAVRO_PLATFORM_GUI_API ManualTickSource : public TickSource {
-public:
+ public:
   void Start(Timer& timer, int intervalMs) override;
   void Stop(Timer& timer) override;
   // Moves the time on by milliseconds, ticking the timers due on the way.
@@ -37,7 +38,7 @@ public:
   int64_t Now() const { return now_; }
   bool Running(const Timer& timer) const;
 
-private:
+ private:
   struct Entry {
     int interval;
     int64_t due;

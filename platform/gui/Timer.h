@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/Event.h"
@@ -9,14 +10,15 @@
 
 namespace Platform {
 
-class Form;
+class Container;
+class TickSource;
 
 // A timer on a form: while Enabled and with an Interval above 0 it raises Tick
 // (the timer's Timer event) every Interval milliseconds. Errors a Tick handler
 // lets escape are reported, but the same one not on every tick.
 class TAVRO_PLATFORM_GUI_API Timer : public Control {
-public:
-  Timer(Form& form, std::string name, int index = -1);
+ public:
+  Timer(Container& container, std::string name, int index = -1);
   ~Timer() override;
 
   int Interval() const { return interval_; }
@@ -28,13 +30,19 @@ public:
 
   // Called by the tick source.
   void RaiseTick();
+  // Called by the form: a timer ticks only while its form is loaded.
+  void FormLoaded(bool loaded);
+  // A new control array element starts as the model does.
+  void CopyFrom(const Timer& model);
 
-private:
+ private:
   void Restart();
+  void Restart(bool formLoaded);
 
   int interval_ = 0;
   bool enabled_ = true;
-  bool running_ = false;
+  // The source it ticks on while running.
+  std::shared_ptr<TickSource> source_;
   ReportThrottle throttle_;
 };
 

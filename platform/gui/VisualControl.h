@@ -28,7 +28,7 @@ struct VisualControlInternal;
 // characters (printable ones, Enter 13, Backspace 8, Tab 9, Esc 27, Ctrl with a
 // letter 1 to 26). A handler swallows the key by setting it to 0, or changes it.
 class TAVRO_PLATFORM_GUI_API VisualControl : public Control {
-public:
+ public:
   ~VisualControl() override;
 
   Container& GetContainer() const { return container_; }
@@ -105,29 +105,31 @@ public:
   Event<bool&> Validate;
 
   // Mouse positions: pixels from the control's top-left corner to the units of
-  // its events, and back. Twips unless the kind has a scale of its own.
-  virtual double PixelsToEventX(double x) const;
-  virtual double PixelsToEventY(double y) const;
-  virtual double EventXToPixels(double x) const;
-  virtual double EventYToPixels(double y) const;
+  // its events: the scale of a control that holds others (a picture box, a user
+  // control), twips otherwise.
+  double PixelsToEventX(double x) const;
+  double PixelsToEventY(double y) const;
 
   // For the Qt layer.
   VisualControlInternal& Internal() const { return *internal_; }
+  // For the Qt layer: where the form's layout docked an aligned control.
+  void Docked(double left, double top, double width, double height);
   // Takes over position, size, visibility aside, the look and the tag of another
   // control of the same kind: a new control array element starts this way.
   virtual void CopyFrom(const VisualControl& model);
 
-protected:
+ protected:
   VisualControl(Container& container, std::string name, int index);
   // Called by each kind once its widget exists.
   void Attach();
   // The container's units changed or the control moved: put the widget in place.
-  void Place();
+  virtual void Place();
   // Called after the size changed.
   virtual void Resized() {}
 
-private:
-  friend class AlignLayout;
+ private:
+  template <class T>
+  void SetFontPart(T SurfaceFont::*part, T value);
   void ApplyFont();
   void ApplyColours();
 

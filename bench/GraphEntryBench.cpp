@@ -1,0 +1,52 @@
+// Filling a graph the way the data loader does: series of many X positions,
+// then every record adds to the point at its position.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+#include "graph/render/Graph.h"
+
+namespace {
+
+using Dravex::AddType;
+using Dravex::Graph;
+using Runtime::Variant;
+
+// Appends positions points to each of three series.
+void Append(benchmark::State& state) {
+  const auto positions = static_cast<int32_t>(state.range(0));
+  for (auto _ : state) {
+    const auto graph = Graph::New();
+    for (const char* name : {"Wastage", "Placed", "Picked"}) {
+      graph->AddSeries(name, Dravex::SeriesStyleType::LineGraph);
+      for (int32_t i = 1; i <= positions; ++i) graph->AddValue(name, i);
+    }
+    benchmark::DoNotOptimize(graph->MaxWidth());
+  }
+  state.SetItemsProcessed(state.iterations() * positions * 3);
+}
+BENCHMARK(Append)->Arg(1000)->Arg(10000)->Arg(30000);
+
+// Adds to existing points by name and position, with a base, as the loader
+// accumulates a measure.
+void Increment(benchmark::State& state) {
+  const auto graph = Graph::New();
+  const int16_t positions = 30000;
+  graph->AddSeries("Wastage", Dravex::SeriesStyleType::LineGraph);
+  int16_t last = positions;
+  graph->AddValue("Wastage", int32_t{0}, Variant::Nothing(), int32_t{0}, last, AddType::AddInsert);
+  uint32_t seed = 1;
+  for (auto _ : state) {
+    seed = seed * 1103515245u + 12345u;
+    int16_t where = static_cast<int16_t>(1 + (seed >> 8) % positions);
+    graph->AddValue("Wastage", int32_t{3}, Variant::Nothing(), int32_t{250}, where,
+                    AddType::AddIncrement);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(Increment);
+
+}  // namespace
+
+BENCHMARK_MAIN();

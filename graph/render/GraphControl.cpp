@@ -1,0 +1,163 @@
+#include "graph/render/GraphControl.h"
+
+#include <functional>
+#include <vector>
+
+#include "graph/render/DetachedGraphSite.h"
+#include "platform/gui/Form.h"
+
+namespace Dravex {
+
+namespace {
+
+using MouseEvent = Platform::Event<int16_t&, int16_t&, float&, float&>;
+
+// A mouse event of the window system passed on to the control's. Positions
+// come as doubles and go as singles; what the handlers leave goes back.
+std::function<void(int16_t&, int16_t&, double&, double&)> Forward(MouseEvent& event) {
+  return [&event](int16_t& button, int16_t& shift, double& x, double& y) {
+    float singleX = static_cast<float>(x);
+    float singleY = static_cast<float>(y);
+    event.Raise(button, shift, singleX, singleY);
+    x = singleX;
+    y = singleY;
+  };
+}
+
+// A widget of the form in its place, as the Graph moves it.
+template <class Interface>
+class Placed : public Interface {
+ public:
+  double Left() const override { return widget_.Left(); }
+  double Top() const override { return widget_.Top(); }
+  double Width() const override { return widget_.Width(); }
+  double Height() const override { return widget_.Height(); }
+  void Move(double left, double top, double width, double height) override {
+    widget_.Move(left, top, width, height);
+  }
+
+ protected:
+  explicit Placed(Platform::VisualControl& widget) : widget_(widget) {}
+
+  std::vector<Platform::ScopedConnection> hooks_;
+
+ private:
+  Platform::VisualControl& widget_;
+};
+
+// A picture box of the form as the Graph uses it.
+class WidgetPictureBox : public Placed<GraphPictureBox> {
+ public:
+  explicit WidgetPictureBox(Platform::PictureBox& box)
+      // The box owns its drawing; the Graph lets go of it (Site) before the box
+      // goes.
+      : Placed(box), box_(box), surface_(std::shared_ptr<void>(), &box.Drawing()) {
+    hooks_.emplace_back(box.MouseDown.Connect(Forward(MouseDown)));
+    hooks_.emplace_back(box.MouseMove.Connect(Forward(MouseMove)));
+    hooks_.emplace_back(box.MouseUp.Connect(Forward(MouseUp)));
+    hooks_.emplace_back(box.Click.Connect([this] { Click.Raise(); }));
+  }
+
+  std::shared_ptr<Platform::Surface> Surface() override { return surface_; }
+  int16_t MousePointer() const override { return static_cast<int16_t>(box_.MousePointer()); }
+  void MousePointer(int16_t value) override { box_.SetMousePointer(value); }
+
+ private:
+  Platform::PictureBox& box_;
+  std::shared_ptr<Platform::Surface> surface_;
+};
+
+// The form's horizontal scroll bar as the Graph uses it.
+class WidgetScrollBar : public Placed<GraphHScrollBar> {
+ public:
+  explicit WidgetScrollBar(Platform::HScrollBar& bar) : Placed(bar), bar_(bar) {
+    hooks_.emplace_back(bar.Change.Connect([this] { Change.Raise(); }));
+    hooks_.emplace_back(bar.Scroll.Connect([this] { Scroll.Raise(); }));
+  }
+
+  int16_t Min() const override { return static_cast<int16_t>(bar_.Min()); }
+  void Min(int16_t value) override { bar_.SetMin(value); }
+  int16_t Max() const override { return static_cast<int16_t>(bar_.Max()); }
+  void Max(int16_t value) override { bar_.SetMax(value); }
+  int16_t Value() const override { return static_cast<int16_t>(bar_.Value()); }
+  void Value(int16_t value) override { bar_.SetValue(value); }
+  bool Visible() const override { return bar_.Visible(); }
+  void Visible(bool value) override { bar_.SetVisible(value); }
+  int16_t SmallChange() const override { return static_cast<int16_t>(bar_.SmallChange()); }
+  void SmallChange(int16_t value) override { bar_.SetSmallChange(value); }
+  int16_t LargeChange() const override { return static_cast<int16_t>(bar_.LargeChange()); }
+  void LargeChange(int16_t value) override { bar_.SetLargeChange(value); }
+
+ private:
+  Platform::HScrollBar& bar_;
+};
+
+}  // namespace
+
+class GraphControl::Site : public GraphSite {
+ public:
+  explicit Site(GraphControl& control)
+      : control_(control),
+        canvas_(control.Canvas),
+        tempCanvas_(control.TempCanvas),
+        scroll_(control.GXScroll) {}
+
+  double ScaleWidth() const override { return control_.ScaleWidth(); }
+  double ScaleHeight() const override { return control_.ScaleHeight(); }
+  GraphPictureBox& Canvas() override { return canvas_; }
+  GraphPictureBox& TempCanvas() override { return tempCanvas_; }
+  GraphHScrollBar& GXScroll() override { return scroll_; }
+  Platform::Event<int16_t&>* ParentUnload() override { return &control_.ParentForm().UnloadEvent; }
+
+ private:
+  GraphControl& control_;
+  WidgetPictureBox canvas_;
+  WidgetPictureBox tempCanvas_;
+  WidgetScrollBar scroll_;
+};
+
+GraphControl::GraphControl(Platform::Container& host, std::string name, int index)
+    : UserControl(host, std::move(name), index) {
+  SetScaleMode(Platform::ScaleModes::Pixels);
+  // The chart draws its own borders.
+  Canvas.SetBorderStyle(0);
+  for (Platform::PictureBox* spare : {&TempCanvas, &picText, &Logo, &SP}) {
+    spare->SetVisible(false);
+  }
+  SelectBox.SetVisible(false);
+  ValueData.SetCaption("Label1");
+  ValueData.SetBackColor(0x0080FFFF);
+  ValueData.SetVisible(false);
+  DblClickClock.SetEnabled(false);
+  DblClickClock.SetInterval(500);
+  GXScroll.SetMin(1);
+  GXScroll.SetMax(1);
+  GXScroll.SetValue(1);
+  GXScroll.SetSmallChange(1);
+  GXScroll.SetVisible(false);
+  GXScroll.Move(0, 0, ScaleWidth(), DetachedScrollBar::DefaultHeight);
+
+  site_ = std::make_shared<Site>(*this);
+  graph_ = Graph::New(site_);
+  graph_->UserControl_Resize();
+}
+
+GraphControl::~GraphControl() {
+  graph_->Site(nullptr);
+}
+
+void GraphControl::UserControl_InitProperties() {
+  graph_->UserControl_ReadProperties();
+}
+
+void GraphControl::UserControl_ReadProperties(Platform::PropertyBag& PropBag) {
+  (void)PropBag;
+  graph_->UserControl_ReadProperties();
+}
+
+void GraphControl::UserControl_Resize() {
+  // The notice also comes while the base is made, before the Graph exists.
+  if (site_) site_->Resized.Raise();
+}
+
+}  // namespace Dravex

@@ -1,0 +1,45 @@
+#include "platform/gui/CommonDialog.h"
+
+#include "platform/gui/Responder.h"
+#include "runtime/Error.h"
+
+namespace Platform {
+
+namespace {
+
+[[noreturn]] void Cancelled() {
+  Runtime::Raise(CommonDialogErrors::Cancel, "CommonDialog", "Cancel was selected.");
+}
+
+}  // namespace
+
+std::string CommonDialog::FileTitle() const {
+  const size_t slash = FileName.find_last_of("/\\");
+  return slash == std::string::npos ? FileName : FileName.substr(slash + 1);
+}
+
+void CommonDialog::ShowSave() {
+  FileDialogRequest request{DialogTitle, Filter, FilterIndex, Flags, FileName, InitDir, DefaultExt};
+  const auto chosen = CurrentResponder().SaveFile(request);
+  if (!chosen) {
+    if (CancelError) Cancelled();
+    FileName.clear();
+    return;
+  }
+  FileName = *chosen;
+}
+
+void CommonDialog::ShowPrinter() {
+  PrinterRequest request{PrinterName, Copies, Orientation, FromPage, ToPage, Flags};
+  if (!CurrentResponder().PrinterSetup(request)) {
+    if (CancelError) Cancelled();
+    return;
+  }
+  PrinterName = request.PrinterName;
+  Copies = request.Copies;
+  Orientation = request.Orientation;
+  FromPage = request.FromPage;
+  ToPage = request.ToPage;
+}
+
+}  // namespace Platform

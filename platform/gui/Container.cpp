@@ -1,0 +1,27 @@
+#include "platform/gui/Container.h"
+
+#include "platform/gui/GuiInternal.h"
+
+namespace Platform {
+
+Container::Container() : internal_(std::make_unique<ContainerInternal>()) {}
+
+Container::~Container() = default;
+
+double Container::UnitsToPixelsX(double x) const {
+  return Gui::TwipsToPixels(x);
+}
+
+double Container::UnitsToPixelsY(double y) const {
+  return Gui::TwipsToPixels(y);
+}
+
+double Container::PixelsToUnitsX(double x) const {
+  return Gui::PixelsToTwips(x);
+}
+
+double Container::PixelsToUnitsY(double y) const {
+  return Gui::PixelsToTwips(y);
+}
+
+}  // namespace Platform

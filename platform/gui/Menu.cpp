@@ -1,0 +1,101 @@
+#include "platform/gui/Menu.h"
+
+#include <QVariant>
+#include <algorithm>
+
+#include "platform/gui/EventEntry.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/GuiInternal.h"
+#include "platform/gui/MenuInternal.h"
+
+namespace Platform {
+
+Menu::Menu(Form& form, std::string name, int index)
+    : Control(form, form, std::move(name), index), internal_(std::make_unique<MenuInternal>()) {
+  Build();
+  if (QMenuBar* bar = Gui::MenuBarOf(form)) bar->addAction(internal_->action);
+}
+
+Menu::Menu(Menu& parent, std::string name, int index)
+    : Control(parent.Scope(), parent.Parent(), std::move(name), index),
+      parent_(&parent),
+      internal_(std::make_unique<MenuInternal>()) {
+  Build();
+  MenuInternal& up = parent.Internal();
+  if (!up.popup) {
+    up.popup = new QMenu();
+    up.action->setMenu(up.popup);
+  }
+  up.popup->addAction(internal_->action);
+  parent.items_.push_back(this);
+}
+
+Menu::~Menu() {
+  if (parent_ != nullptr) std::erase(parent_->items_, this);
+  for (Menu* item : items_) item->parent_ = nullptr;
+  delete internal_->popup.data();
+  delete internal_->action.data();
+}
+
+void Menu::Build() {
+  auto* action = new QAction();
+  action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+  QObject::connect(action, &QAction::triggered, action,
+                   [this] { EnterEventHandler([this] { Click.Raise(); }); });
+  internal_->action = action;
+  if (parent_ == nullptr) {
+    internal_->popup = new QMenu();
+    action->setMenu(internal_->popup);
+  }
+}
+
+void Menu::Refresh() {
+  QAction* action = internal_->action;
+  action->setSeparator(IsSeparator());
+  action->setText(ToQString(caption_));
+  action->setCheckable(checked_);
+  action->setChecked(checked_);
+  action->setEnabled(enabled_);
+  action->setVisible(visible_);
+  if (internal_->popup) internal_->popup->setTitle(ToQString(caption_));
+}
+
+void Menu::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  Refresh();
+}
+
+void Menu::SetChecked(bool on) {
+  checked_ = on;
+  Refresh();
+}
+
+void Menu::SetEnabled(bool on) {
+  enabled_ = on;
+  Refresh();
+}
+
+void Menu::SetVisible(bool on) {
+  visible_ = on;
+  Refresh();
+}
+
+void Menu::CopyFrom(const Menu& model) {
+  caption_ = model.caption_;
+  checked_ = model.checked_;
+  enabled_ = model.enabled_;
+  visible_ = model.visible_;
+  SetTag(model.Tag());
+  Refresh();
+}
+
+namespace Gui {
+
+Menu* MenuOf(QAction* action) {
+  const QVariant value = action->data();
+  return value.isValid() ? reinterpret_cast<Menu*>(value.value<quintptr>()) : nullptr;
+}
+
+}  // namespace Gui
+
+}  // namespace Platform

@@ -1,0 +1,192 @@
+#include "platform/gui/Responder.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/CommonDialog.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/FormInternal.h"
+#include "platform/gui/GuiInternal.h"
+#include "platform/gui/Menu.h"
+#include "platform/gui/MenuInternal.h"
+#include "platform/gui/MsgBox.h"
+
+namespace Platform {
+
+namespace {
+
+std::shared_ptr<Responder>& Installed() {
+  static std::shared_ptr<Responder> responder;
+  return responder;
+}
+
+QMessageBox::Icon IconOf(int buttons) {
+  switch (buttons & MsgBoxStyles::IconMask) {
+    case MsgBoxStyles::Critical: return QMessageBox::Critical;
+    case MsgBoxStyles::Question: return QMessageBox::Question;
+    case MsgBoxStyles::Exclamation: return QMessageBox::Warning;
+    case MsgBoxStyles::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+struct ButtonChoice {
+  QMessageBox::StandardButton button;
+  int result;
+};
+
+std::vector<ButtonChoice> ButtonsOf(int buttons) {
+  using B = QMessageBox;
+  switch (buttons & MsgBoxStyles::ButtonsMask) {
+    case MsgBoxStyles::OKCancel:
+      return {{B::Ok, MsgBoxResults::OK}, {B::Cancel, MsgBoxResults::Cancel}};
+    case MsgBoxStyles::AbortRetryIgnore:
+      return {{B::Abort, MsgBoxResults::Abort},
+              {B::Retry, MsgBoxResults::Retry},
+              {B::Ignore, MsgBoxResults::Ignore}};
+    case MsgBoxStyles::YesNoCancel:
+      return {{B::Yes, MsgBoxResults::Yes},
+              {B::No, MsgBoxResults::No},
+              {B::Cancel, MsgBoxResults::Cancel}};
+    case MsgBoxStyles::YesNo: return {{B::Yes, MsgBoxResults::Yes}, {B::No, MsgBoxResults::No}};
+    case MsgBoxStyles::RetryCancel:
+      return {{B::Retry, MsgBoxResults::Retry}, {B::Cancel, MsgBoxResults::Cancel}};
+    default: return {{B::Ok, MsgBoxResults::OK}};
+  }
+}
+
+// "Text (*.txt)|*.txt|All|*.*" as Qt's list of name filters.
+QStringList NameFilters(const std::string& filter) {
+  QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+  QStringList result;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    const QString patterns = parts[i + 1].trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')))
+      result << description;
+    else
+      result << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return result;
+}
+
+QWidget* DialogParent() {
+  return QApplication::activeWindow();
+}
+
+}  // namespace
+
+Responder::~Responder() = default;
+
+Responder& CurrentResponder() {
+  static DesktopResponder desktop;
+  return Installed() ? *Installed() : desktop;
+}
+
+std::shared_ptr<Responder> SetResponder(std::shared_ptr<Responder> responder) {
+  auto previous = std::move(Installed());
+  Installed() = std::move(responder);
+  return previous;
+}
+
+int DesktopResponder::MessageBox(const std::string& prompt, int buttons, const std::string& title) {
+  EnsureApplication();
+  QMessageBox box(IconOf(buttons), ToQString(title), ToQString(prompt), QMessageBox::NoButton,
+                  DialogParent());
+  const auto choices = ButtonsOf(buttons);
+  for (const auto& choice : choices) box.addButton(choice.button);
+  const size_t preferred = static_cast<size_t>((buttons & MsgBoxStyles::DefaultMask) / 256);
+  box.setDefaultButton(choices[preferred < choices.size() ? preferred : 0].button);
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  for (const auto& choice : choices)
+    if (choice.button == clicked) return choice.result;
+  // Closed without a button: the cancel of the box, or its only button.
+  for (const auto& choice : choices)
+    if (choice.result == MsgBoxResults::Cancel) return choice.result;
+  return choices.back().result;
+}
+
+void DesktopResponder::RunModal(Form& form) {
+  if (!form.IsLoaded() || !form.Visible()) return;
+  QEventLoop loop;
+  form.Window().modalLoop = &loop;
+  loop.exec();
+  form.Window().modalLoop = nullptr;
+}
+
+std::optional<std::string> DesktopResponder::SaveFile(const FileDialogRequest& request) {
+  EnsureApplication();
+  QFileDialog dialog(DialogParent(), ToQString(request.Title), ToQString(request.InitDir));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if ((request.Flags & FileFlags::OverwritePrompt) == 0)
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  const QStringList filters = NameFilters(request.Filter);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    const int index = request.FilterIndex >= 1 && request.FilterIndex <= filters.size()
+                          ? request.FilterIndex - 1
+                          : 0;
+    dialog.selectNameFilter(filters[index]);
+  }
+  if (!request.DefaultExt.empty()) dialog.setDefaultSuffix(ToQString(request.DefaultExt));
+  if (!request.FileName.empty()) dialog.selectFile(ToQString(request.FileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FromQString(dialog.selectedFiles().first());
+}
+
+bool DesktopResponder::PrinterSetup(PrinterRequest& request) {
+  EnsureApplication();
+  QPrinter printer;
+  if (!request.PrinterName.empty()) printer.setPrinterName(ToQString(request.PrinterName));
+  printer.setCopyCount(request.Copies);
+  printer.setPageOrientation(request.Orientation == PrinterOrientations::Landscape
+                                 ? QPageLayout::Landscape
+                                 : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  request.PrinterName = FromQString(printer.printerName());
+  request.Copies = printer.copyCount();
+  request.Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+                            ? PrinterOrientations::Landscape
+                            : PrinterOrientations::Portrait;
+  request.FromPage = printer.fromPage();
+  request.ToPage = printer.toPage();
+  return true;
+}
+
+std::string DesktopResponder::BrowseForFolder(const std::string& title) {
+  EnsureApplication();
+  QString folder = QFileDialog::getExistingDirectory(DialogParent(), ToQString(title));
+  while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+  return FromQString(folder);
+}
+
+bool DesktopResponder::OpenDocument(const std::string& target) {
+  EnsureApplication();
+  const QString text = ToQString(target);
+  const QUrl url =
+      text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"))
+          ? QUrl(text)
+          : QUrl::fromLocalFile(text);
+  return QDesktopServices::openUrl(url);
+}
+
+Menu* DesktopResponder::PopupMenu(Menu& menu, int screenX, int screenY) {
+  QMenu* popup = menu.Internal().popup;
+  if (popup == nullptr) return nullptr;
+  QAction* chosen = popup->exec(QPoint(screenX, screenY));
+  return chosen ? Gui::MenuOf(chosen) : nullptr;
+}
+
+}  // namespace Platform

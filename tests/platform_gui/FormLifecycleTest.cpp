@@ -1,0 +1,285 @@
+// Forms: loading, showing, the MDI main window and its children, unloading and
+// modal dialogs.
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/gui/CommandButton.h"
+#include "platform/gui/FormInternal.h"
+#include "platform/gui/MDIForm.h"
+#include "platform/gui/PictureBox.h"
+#include "platform/gui/TextBox.h"
+#include "tests/platform_gui/FormsFixture.h"
+#include "tests/platform_gui/RaisedError.h"
+
+using namespace Platform;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class ChildWindow : public Form {
+ public:
+  ChildWindow(Log& log, std::string tag) : Form("ChildWindow", Kind::MdiChild), log_(log) {
+    SetTag(std::move(tag));
+    SetClientSize(3000, 2000);
+  }
+  void Form_Load() override { log_.push_back(Tag() + " Load"); }
+  void Form_Resize() override { log_.push_back(Tag() + " Resize"); }
+  void Form_Activate() override { log_.push_back(Tag() + " Activate"); }
+  void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override {
+    log_.push_back(Tag() + " QueryUnload " + std::to_string(UnloadMode));
+    if (refuse) Cancel = 1;
+  }
+  void Form_Unload(int16_t&) override {
+    log_.push_back(Tag() + " Unload");
+    activeInUnload = MDIForm::Current()->ActiveForm();
+  }
+
+  bool refuse = false;
+  Form* activeInUnload = this;
+
+ private:
+  Log& log_;
+};
+
+class MainWindow : public MDIForm {
+ public:
+  explicit MainWindow(Log& log) : MDIForm("MainForm"), log_(log) {}
+  void Form_Load() override { log_.push_back("Main Load"); }
+  void Form_QueryUnload(int16_t&, int16_t UnloadMode) override {
+    log_.push_back("Main QueryUnload " + std::to_string(UnloadMode));
+  }
+  void Form_Unload(int16_t&) override { log_.push_back("Main Unload"); }
+
+ private:
+  Log& log_;
+};
+
+class Dialog : public Form {
+ public:
+  Dialog() : Form("Dialog") {
+    cmdOK.SetCaption("Ok");
+    cmdOK.Move(120, 120, 1215, 375);
+    cmdOK.Click.Connect([this] {
+      SetTag("Ok");
+      Hide();
+    });
+    cmdCancel.Move(1440, 120, 1215, 375);
+    cmdCancel.Click.Connect([this] {
+      SetTag("");
+      Hide();
+    });
+  }
+  CommandButton cmdOK{*this, "cmdOK"};
+  CommandButton cmdCancel{*this, "cmdCancel"};
+};
+
+std::vector<std::string> Names(const std::vector<Form*>& forms) {
+  std::vector<std::string> names;
+  for (Form* form : forms) names.push_back(form->Tag().empty() ? form->Name() : form->Tag());
+  return names;
+}
+
+}  // namespace
+
+TEST_F(FormsTest, MdiChildrenOpenArrangeAndClose) {
+  auto main = std::make_shared<MainWindow>(log);
+  main->Show();
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  auto b = std::make_shared<ChildWindow>(log, "B");
+  a->Show();
+  b->Show();
+  EXPECT_EQ(log, (Log{"Main Load", "A Load", "A Resize", "A Activate", "B Load", "B Resize",
+                      "B Activate"}));
+  EXPECT_EQ(Names(Forms::All()), (std::vector<std::string>{"MainForm", "A", "B"}));
+  EXPECT_EQ(main->ActiveForm(), b.get());
+
+  main->Arrange(ArrangeModes::TileVertical);
+  EXPECT_EQ(a->Left(), 0);
+  EXPECT_EQ(b->Left(), a->Width());
+  EXPECT_EQ(a->Height(), main->ChildAreaHeight());
+  main->Arrange(ArrangeModes::TileHorizontal);
+  EXPECT_EQ(a->Top(), 0);
+  EXPECT_EQ(b->Top(), a->Height());
+  EXPECT_EQ(b->Width(), main->ChildAreaWidth());
+  main->Arrange(ArrangeModes::Cascade);
+  EXPECT_LT(a->Left(), b->Left());
+  EXPECT_LT(a->Top(), b->Top());
+
+  // The close box of the active child.
+  log.clear();
+  b->Window().sub->close();
+  EXPECT_EQ(log, (Log{"B QueryUnload 0", "B Unload", "A Activate"}));
+  EXPECT_NE(b->activeInUnload, b.get());
+  EXPECT_FALSE(b->IsLoaded());
+  EXPECT_EQ(Names(Forms::All()), (std::vector<std::string>{"MainForm", "A"}));
+  EXPECT_EQ(main->ActiveForm(), a.get());
+
+  // Closing the main window asks it, then its children, then unloads them.
+  log.clear();
+  EXPECT_TRUE(main->Unload());
+  EXPECT_EQ(log, (Log{"Main QueryUnload 1", "A QueryUnload 4", "A Unload", "Main Unload"}));
+  EXPECT_EQ(Forms::Count(), 0);
+}
+
+TEST_F(FormsTest, QueryUnloadCancelKeepsTheFormLoaded) {
+  auto main = std::make_shared<MainWindow>(log);
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  a->Show();
+  a->refuse = true;
+  EXPECT_FALSE(a->Unload());
+  EXPECT_TRUE(a->IsLoaded());
+  // A child that refuses stops the main window from closing too.
+  EXPECT_FALSE(main->Unload());
+  EXPECT_TRUE(main->IsLoaded());
+  EXPECT_EQ(Forms::Count(), 2);
+  a->refuse = false;
+}
+
+TEST_F(FormsTest, HiddenFormsStayInTheCollectionInLoadOrder) {
+  auto first = std::make_shared<Form>("First");
+  auto second = std::make_shared<Form>("Second");
+  second->Load();
+  first->Hide();
+  EXPECT_EQ(Forms::Count(), 2);
+  EXPECT_EQ(&Forms::Item(0), second.get());
+  EXPECT_EQ(&Forms::Item(1), first.get());
+  EXPECT_FALSE(first->Visible());
+  EXPECT_EQ(Forms::IndexOf(*first), 1);
+  second->Unload();
+  EXPECT_EQ(Forms::IndexOf(*first), 0);
+  EXPECT_EQ(Forms::IndexOf(*second), -1);
+}
+
+TEST_F(FormsTest, ModalDialogReportsThroughItsTag) {
+  auto dialog = std::make_shared<Dialog>();
+  responder->OnModal = [](Form& form) { static_cast<Dialog&>(form).cmdOK.SetValue(true); };
+  dialog->SetTag("");
+  dialog->Show(ShowModes::Modal);
+  EXPECT_EQ(dialog->Tag(), "Ok");
+  EXPECT_TRUE(dialog->IsLoaded());
+  EXPECT_FALSE(dialog->Visible());
+  ASSERT_EQ(responder->ModalForms.size(), 1u);
+
+  responder->OnModal = [](Form& form) { static_cast<Dialog&>(form).cmdCancel.SetValue(true); };
+  dialog->Show(ShowModes::Modal);
+  EXPECT_EQ(dialog->Tag(), "");
+}
+
+TEST_F(FormsTest, ModalShowRunsANestedLoopThatHideEnds) {
+  Platform::SetResponder(nullptr);  // the real nested event loop
+  auto dialog = std::make_shared<Dialog>();
+  bool pressed = false;
+  QTimer::singleShot(0, [&] {
+    pressed = true;
+    static_cast<QPushButton*>(WidgetOf(dialog->cmdOK))->click();
+  });
+  dialog->Show(ShowModes::Modal);
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(dialog->Tag(), "Ok");
+  EXPECT_FALSE(dialog->IsModal());
+}
+
+TEST_F(FormsTest, ShowingAModalFormTwiceIsAnError) {
+  auto dialog = std::make_shared<Dialog>();
+  dialog->Show();
+  EXPECT_EQ(RaisedError([&] { dialog->Show(ShowModes::Modal); }), 400);
+}
+
+TEST_F(FormsTest, TwipsPositionsAndClientSize) {
+  auto form = std::make_shared<Form>("Sized");
+  form->SetClientSize(6750, 2640);
+  EXPECT_EQ(form->ScaleWidth(), 6750);
+  EXPECT_EQ(form->ScaleHeight(), 2640);
+  form->Show();
+  EXPECT_EQ(form->ScaleWidth(), 6750);
+  EXPECT_EQ(form->ScaleHeight(), 2640);
+  // The outer height grows by the frame: setting it keeps the frame's share.
+  const double frame = form->Height() - form->ScaleHeight();
+  form->SetHeight(3000 + frame);
+  EXPECT_EQ(form->ScaleHeight(), 3000);
+  form->Move(1500, 1200);
+  EXPECT_EQ(form->Left(), 1500);
+  EXPECT_EQ(form->Top(), 1200);
+}
+
+TEST_F(FormsTest, DockedControlsShareTheMainWindowWithTheChildren) {
+  auto main = std::make_shared<MainWindow>(log);
+  PictureBox bar(*main, "ReportBar");
+  bar.Move(0, 0, 1500, 600);
+  bar.SetAlign(Aligns::Left);
+  main->SetClientSize(9000, 6000);
+  main->Show();
+  EXPECT_EQ(bar.Height(), 6000);
+  EXPECT_EQ(main->ChildAreaWidth(), 7500);
+  bar.SetWidth(3000);
+  EXPECT_EQ(main->ChildAreaWidth(), 6000);
+  bar.SetVisible(false);
+  EXPECT_EQ(main->ChildAreaWidth(), 9000);
+}
+
+TEST_F(FormsTest, MinimisedChildrenAreArrangedAlongTheBottom) {
+  auto main = std::make_shared<MainWindow>(log);
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  auto b = std::make_shared<ChildWindow>(log, "B");
+  a->Show();
+  b->Show();
+  a->SetWindowState(WindowStates::Minimised);
+  b->SetWindowState(WindowStates::Minimised);
+  main->Arrange(ArrangeModes::ArrangeIcons);
+  EXPECT_EQ(a->Left(), 0);
+  EXPECT_EQ(b->Left(), a->Width());
+  EXPECT_EQ(a->Top() + a->Height(), main->ChildAreaHeight());
+  EXPECT_EQ(b->Top(), a->Top());
+}
+
+TEST_F(FormsTest, WindowStatesOfAChild) {
+  auto main = std::make_shared<MainWindow>(log);
+  auto a = std::make_shared<ChildWindow>(log, "A");
+  a->Show();
+  log.clear();
+  a->SetWindowState(WindowStates::Minimised);
+  EXPECT_EQ(a->WindowState(), WindowStates::Minimised);
+  // A minimised window has no room to draw in.
+  EXPECT_EQ(a->ScaleHeight(), 0);
+  EXPECT_EQ(log, (Log{"A Resize"}));
+  a->SetWindowState(WindowStates::Maximised);
+  EXPECT_EQ(a->WindowState(), WindowStates::Maximised);
+  a->SetWindowState(WindowStates::Normal);
+  EXPECT_EQ(a->WindowState(), WindowStates::Normal);
+}
+
+namespace {
+
+class ClosingWindow : public Form {
+public:
+  ClosingWindow() : Form("TableForm") { SetKeyPreview(true); }
+  void Form_KeyPress(int16_t& KeyAscii) override {
+    if (KeyAscii != 27) return;
+    Unload();
+    DoEvents();
+    closedBy = KeyAscii;
+  }
+  TextBox TableText{*this, "TableText"};
+  int closedBy = 0;
+};
+
+}  // namespace
+
+TEST_F(FormsTest, AFormMayUnloadItselfInItsOwnHandler) {
+  std::weak_ptr<ClosingWindow> watch;
+  {
+    auto form = std::make_shared<ClosingWindow>();
+    form->Show();
+    form->TableText.SetFocus();
+    watch = form;
+  }
+  ASSERT_FALSE(watch.expired()) << "the loaded forms keep it";
+  Press(Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+  EXPECT_EQ(Forms::Count(), 0);
+  ASSERT_FALSE(watch.expired());
+  EXPECT_EQ(watch.lock()->closedBy, 27);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watch.expired());
+}
