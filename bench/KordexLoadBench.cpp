@@ -2,56 +2,31 @@
 // by each grouping, beside a plain read of the same summary files and the two
 // other parts of a load: listing the folders and reading the summaries.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-#include "platform/DirListing.h"
-#include "viewer/data/PRDModule.h"
 
+#include "bench/GeneratedLine.h"
 #include "graph/render/DetachedGraphSite.h"
 #include "graph/render/Graph.h"
+#include "platform/DirListing.h"
 #include "platform/gui/RecordingSurface.h"
 #include "runtime/DateTime.h"
-#include "tools/sampledata/SampleData.h"
 #include "viewer/data/DataFile.h"
 #include "viewer/data/PRDLoader.h"
+#include "viewer/data/PRDModule.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Line {
-  fs::path Root;
-  std::vector<std::string> Files;
-  uint64_t TotalBytes = 0;
-
-  Line() {
-    Root = fs::temp_directory_path() / ("tavro-bench-load-" + std::to_string(::getpid()));
-    Kordex::SampleData::Options options;
-    options.Lines = 1;
-    options.Machines = 10;
-    options.Days = 365;
-    options.EndDate = std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12),
-                                                  std::chrono::day(8));
-    std::vector<Kordex::SampleData::WrittenFile> written;
-    TotalBytes = Kordex::SampleData::WriteDataDirectory(Root, options, &written).SummaryBytes;
-    for (const auto& file : written) Files.push_back(file.Path.string());
-    // Read once, so that every benchmark finds the files in the cache.
-    std::string bytes;
-    for (const std::string& file : Files) Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
-  }
-  ~Line() {
-    std::error_code ec;
-    fs::remove_all(Root, ec);
-  }
-};
+using Line = Bench::GeneratedLine;
 
 const Line& TheLine() {
-  static const Line line;
+  static const Line line("tavro-bench-load");
   return line;
 }
 
