@@ -317,3 +317,14 @@ TEST(Loader, FolderAndFileNamesInOtherLetterCasesGiveTheSamePoints) {
     EXPECT_GT(PointCount(chart), 0u);
   }
 }
+
+TEST(Loader, AFilterOfEntriesWithoutKeysLetsNothingThrough) {
+  auto keyless = std::make_shared<Runtime::Collection>();
+  keyless->Add(Runtime::Variant("1-1"));
+  PRDQuery byHead = Query(MeasureWastage, GroupByHead);
+  byHead.HeadFilter = keyless;
+  EXPECT_TRUE(Load(byHead).Labels.empty());
+  PRDQuery byProduct = Query(MeasureWastage, GroupByProduct);
+  byProduct.ProductFilter = keyless;
+  EXPECT_TRUE(Load(byProduct).Labels.empty());
+}

@@ -37,8 +37,11 @@ class NameFilter {
       : copy_(std::make_shared<Runtime::Collection>()) {
     if (!filter) return;
     for (int32_t i = 1; i <= filter->Count(); ++i) {
+      // An entry without a key lets nothing through, but the filter is not empty.
       const std::string& key = filter->KeyAt(i);
-      if (!key.empty() && keys_.insert(Runtime::FoldCase(key)).second) {
+      if (key.empty()) {
+        copy_->Add(filter->Item(Runtime::Variant(i)));
+      } else if (keys_.insert(Runtime::FoldCase(key)).second) {
         copy_->Add(filter->Item(Runtime::Variant(i)), Runtime::Variant(key));
       }
     }
@@ -84,11 +87,16 @@ class Progress {
     if (!show || total <= 0) return;
     while (total / unit_ > std::numeric_limits<int32_t>::max()) unit_ *= Kbyte;
     form_ = host.NewLoadForm();
-    form_->SetLoadBarMax(static_cast<double>(total / unit_));
-    form_->SetLoadBarValue(0);
-    form_->SetLoadLabel("0 of " + std::to_string(total / Kbyte) + " Kbytes loaded.");
-    form_->Show();
-    form_->Refresh();
+    try {
+      form_->SetLoadBarMax(static_cast<double>(total / unit_));
+      form_->SetLoadBarValue(0);
+      form_->SetLoadLabel("0 of " + std::to_string(total / Kbyte) + " Kbytes loaded.");
+      form_->Show();
+      form_->Refresh();
+    } catch (...) {
+      Close();
+      throw;
+    }
   }
   ~Progress() { Close(); }
   Progress(const Progress&) = delete;
