@@ -3,48 +3,24 @@
 // the reader over bytes already in memory.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/GeneratedLine.h"
 #include "runtime/Collection.h"
-#include "tools/sampledata/SampleData.h"
 #include "viewer/data/DataFile.h"
 #include "viewer/data/PRDModule.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-struct Line {
-  fs::path Root;
-  std::vector<std::string> Files;
+// The line, with every file's bytes in memory besides.
+struct Line : Bench::GeneratedLine {
   std::vector<std::string> Bytes;
-  uint64_t TotalBytes = 0;
 
-  Line() {
-    Root = fs::temp_directory_path() / ("tavro-bench-data-" + std::to_string(::getpid()));
-    Kordex::SampleData::Options options;
-    options.Lines = 1;
-    options.Machines = 10;
-    options.Days = 365;
-    options.EndDate = std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12),
-                                                  std::chrono::day(8));
-    std::vector<Kordex::SampleData::WrittenFile> written;
-    Kordex::SampleData::WriteDataDirectory(Root, options, &written);
-    for (const auto& file : written) {
-      Files.push_back(file.Path.string());
-      std::string bytes;
-      Kordex::ReadDataFile(Files.back(), bytes, size_t{1} << 26);
-      TotalBytes += bytes.size();
-      Bytes.push_back(std::move(bytes));
+  Line() : GeneratedLine("tavro-bench-data") {
+    for (const std::string& file : Files) {
+      Kordex::ReadDataFile(file, Bytes.emplace_back(), MaxBytes);
     }
-  }
-  ~Line() {
-    std::error_code ec;
-    fs::remove_all(Root, ec);
   }
 };
 

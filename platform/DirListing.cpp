@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -33,6 +34,7 @@ bool HasWildcard(std::string_view s) {
 
 std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   names_.clear();
+  lengths_.clear();
   next_ = 0;
   started_ = true;
   if (pattern.find('\0') != std::string_view::npos)
@@ -43,35 +45,55 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   std::string_view name = slash == std::string_view::npos ? pattern : pattern.substr(slash + 1);
   if (HasWildcard(folder)) Runtime::Raise(Runtime::ErrorNumber::BadFileNameOrNumber, "Dir");
   if (name.empty()) name = "*";
-  const std::string nativeFolder = folder.empty() ? std::string() : ResolvePath(folder);
-
   if (!HasWildcard(name)) {
+    const std::string nativeFolder = folder.empty() ? std::string() : ResolvePath(folder);
     // One entry: found directly, without reading the folder.
     const std::string resolved = ResolvePath(std::string(folder) + std::string(name));
     const std::string onDisk =
         resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
-    if (Wanted(EntryAttributes(nativeFolder, onDisk), attributes))
+    int64_t length = 0;
+    if (Wanted(EntryAttributes(nativeFolder, onDisk, &length), attributes)) {
       names_.push_back(SystemPath(onDisk));
+      lengths_.push_back(length);
+    }
     return Next();
   }
 
-  DIR* dir = opendir(nativeFolder.empty() ? "." : nativeFolder.c_str());
+  // The folder as written first: only a folder copied with its names in
+  // another case pays for looking them up level by level.
+  DIR* dir = opendir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir == nullptr && (errno == ENOENT || errno == ENOTDIR)) {
+    dir = opendir(ResolvePath(folder).c_str());
+  }
   if (dir == nullptr) return {};
-  std::vector<std::pair<std::string, std::string>> found;  // folded, name
+  struct Found {
+    std::string folded;
+    std::string name;
+    int64_t length;
+    bool operator<(const Found& other) const {
+      return folded != other.folded ? folded < other.folded : name < other.name;
+    }
+  };
+  std::vector<Found> found;
   while (const dirent* entry = readdir(dir)) {
     const std::string nativeName = entry->d_name;
     const std::string systemName = SystemPath(nativeName);
     if (!MatchesPattern(systemName, name)) continue;
     const bool dots = nativeName == "." || nativeName == "..";
+    int64_t length = 0;
     const int32_t entryAttributes =
-        dots ? FileAttribute::Directory : EntryAttributes(nativeFolder, nativeName);
+        dots ? FileAttribute::Directory : EntryAttributesAt(dirfd(dir), nativeName, &length);
     if (Wanted(entryAttributes, attributes))
-      found.emplace_back(Runtime::FoldCase(systemName), systemName);
+      found.push_back({Runtime::FoldCase(systemName), systemName, length});
   }
   closedir(dir);
   std::sort(found.begin(), found.end());
   names_.reserve(found.size());
-  for (auto& f : found) names_.push_back(std::move(f.second));
+  lengths_.reserve(found.size());
+  for (auto& f : found) {
+    names_.push_back(std::move(f.name));
+    lengths_.push_back(f.length);
+  }
   return Next();
 }
 

@@ -29,9 +29,13 @@ class TAVRO_PLATFORM_API DirListing {
   std::string Next();
   bool Started() const { return started_; }
   const std::vector<std::string>& Names() const { return names_; }
+  // The length in bytes of the entry handed out last, as it was when the
+  // listing started (0 for a folder, or before the first name).
+  int64_t Length() const { return next_ == 0 ? 0 : lengths_[next_ - 1]; }
 
  private:
   std::vector<std::string> names_;
+  std::vector<int64_t> lengths_;
   size_t next_ = 0;
   bool started_ = false;
 };

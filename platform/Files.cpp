@@ -65,16 +65,32 @@ bool Glob(std::string_view name, std::string_view pattern) {
 
 }  // namespace
 
-int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName) {
-  struct stat st {};
-  if (stat(Join(nativeFolder, nativeName).c_str(), &st) != 0) return -1;
+namespace {
+
+int32_t AttributesOf(const struct stat& st, const std::string& nativeName, int64_t* length) {
   if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) return -1;
+  if (length != nullptr) *length = S_ISREG(st.st_mode) ? static_cast<int64_t>(st.st_size) : 0;
   int32_t attributes = FileAttribute::Normal;
   if (S_ISDIR(st.st_mode)) attributes |= FileAttribute::Directory;
   if ((st.st_mode & 0222) == 0) attributes |= FileAttribute::ReadOnly;
   if (nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..")
     attributes |= FileAttribute::Hidden;
   return attributes;
+}
+
+}  // namespace
+
+int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName,
+                        int64_t* length) {
+  struct stat st {};
+  if (stat(Join(nativeFolder, nativeName).c_str(), &st) != 0) return -1;
+  return AttributesOf(st, nativeName, length);
+}
+
+int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length) {
+  struct stat st {};
+  if (fstatat(folder, nativeName.c_str(), &st, 0) != 0) return -1;
+  return AttributesOf(st, nativeName, length);
 }
 
 std::string ResolvePath(std::string_view path) {

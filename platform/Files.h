@@ -52,7 +52,10 @@ TAVRO_PLATFORM_API bool MatchesPattern(std::string_view name, std::string_view p
 
 // Inside the platform library: the attributes of an entry of a native folder
 // ("" for the current folder); -1 when it is missing or neither a file nor a
-// folder.
-int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName);
+// folder. With length, also its length in bytes (0 for a folder).
+int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName,
+                        int64_t* length = nullptr);
+// The same for an entry of a folder open as the descriptor given.
+int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length = nullptr);
 
 }  // namespace Platform

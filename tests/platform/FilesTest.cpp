@@ -132,3 +132,23 @@ TEST(Files, FoldersAreMadeOneLevelAtATime) {
   }
   EXPECT_THROW(MakeFolder(dir.Folder() + "new"), Runtime::Error);
 }
+
+TEST(Files, ListingsGiveEachEntrysLengthAsListed) {
+  TestSupport::TempDir dir;
+  std::filesystem::create_directories(dir.Path() / "Day" / "Sub");
+  Touch(dir.Path() / "Day" / "b.kvx", "12345");
+  Touch(dir.Path() / "Day" / "A.KVX", "");
+  const std::string folder = dir.Folder() + "DAY/";
+  DirListing listing;
+  EXPECT_EQ(listing.Length(), 0);
+  EXPECT_EQ(listing.Start(folder + "*", FileAttribute::Directory), ".");
+  std::vector<std::pair<std::string, int64_t>> seen{{".", listing.Length()}};
+  for (std::string name = listing.Next(); !name.empty(); name = listing.Next()) {
+    seen.emplace_back(name, listing.Length());
+  }
+  Touch(dir.Path() / "Day" / "b.kvx", "1234567890");  // later changes are not seen
+  EXPECT_EQ(seen, (std::vector<std::pair<std::string, int64_t>>{
+                      {".", 0}, {"..", 0}, {"A.KVX", 0}, {"b.kvx", 5}, {"Sub", 0}}));
+  EXPECT_EQ(listing.Start(folder + "b.kvx"), "b.kvx");
+  EXPECT_EQ(listing.Length(), 10);
+}

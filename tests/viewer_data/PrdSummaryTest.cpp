@@ -163,6 +163,40 @@ TEST(MachinePrdSummary, DamagedNumbersAreClampedOrZero) {
   EXPECT_EQ(run.HeadTotal, 2147483647);
   EXPECT_EQ(run.FeederTotal, 2147483647);
   EXPECT_EQ(run.BoardCount, -2147483647 - 1);
+  EXPECT_EQ(s.Fault, "a number too large");
+}
+
+TEST(MachinePrdSummary, FaultNamesTheFirstUnsoundFigure) {
+  auto heads = [](const char* line) {
+    return CrLf({"[Totals]", "[Errors]", "@DEFINE,Errors,$Name", "1,\"Pick\"", "[END Errors]",
+                 "[END Totals]", "[Head Data]",
+                 "@DEFINE,Head,#Head Number,#Spindle Number,#Total,#Errors()", line,
+                 "[END Head Data]"});
+  };
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,1,2,\"300\",4", ""},  // numeric text is a number
+      {"1,1,2,300,0.4", ""},
+      {"1,1,2,-0,&H10", ""},
+      {"1,1,2,12abc,1", ""},  // the leading number
+      {"1,1,2,,1", ""},       // nothing is 0
+      {"1,1,2,\"many\",1", "a text where a number belongs"},
+      {"1,1,2,twelve,1", "a text where a number belongs"},
+      {"1,1,2,\"\",1", "a text where a number belongs"},
+      {"1,1,2,5,-", "a text where a number belongs"},
+      {"1,1,70000,5,1", "a number too large"},
+      {"1,1,2,2147483648,1", "a number too large"},
+      {"1,1,2,1E400,1", "a number too large"},
+      {"1,1,2,5,1E400", "a number too large"},
+      {"1,1,2,twelve,1E400", "a text where a number belongs"},  // the first one
+  };
+  for (const auto& [line, fault] : cases) {
+    EXPECT_EQ(Read(heads(line)).Fault, fault) << line;
+  }
+  // Sums beyond 32 bits are unsound too.
+  EXPECT_EQ(Read(CrLf({"[Head Data]", "@DEFINE,Head,#Head Number,#Spindle Number,#Total",
+                       "1,1,1,2000000000", "1,1,2,2000000000", "[END Head Data]"}))
+                .Fault,
+            "a number too large");
 }
 
 TEST(MachinePrdSummary, UnreadableFileGivesTheEmptyRun) {
@@ -230,6 +264,7 @@ TEST(MachinePrdSummary, GeneratedFilesReadBackAsWritten) {
     const PrdSummary s =
         ReadMachinePrdSummary(file.Path.string(), NoFilter, NoFilter, NoFilter, file.Product);
     EXPECT_EQ(s.ErrorNames, c.ErrorNames);
+    EXPECT_EQ(s.Fault, "");
     const PrdRun& run = s.Runs[0];
     EXPECT_EQ(run.Name, file.Product);
     ASSERT_EQ(run.HeadCount(), static_cast<int16_t>(c.Heads.size()));

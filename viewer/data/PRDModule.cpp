@@ -1,5 +1,6 @@
 #include "viewer/data/PRDModule.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -41,10 +42,6 @@ int32_t Clamped32(int64_t sum) noexcept {
   if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(sum);
-}
-
-int32_t AddClamped(int32_t a, int32_t b) noexcept {
-  return Clamped32(int64_t{a} + b);
 }
 
 std::string DecimalText(int32_t value) {
@@ -94,16 +91,78 @@ class KeyFilter {
   std::vector<std::string> keys_;
 };
 
+// Figures that are not sound, as the summary names them.
+constexpr std::string_view NumberTooLarge = "a number too large";
+constexpr std::string_view TextForNumber = "a text where a number belongs";
+
+// Whether an unquoted field starts with something the leading-number rule
+// reads: a sign, then digits, a decimal point and a digit, or "&H"/"&O".
+bool BeginsWithNumber(std::string_view field) noexcept {
+  size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
+  };
+  auto digitAt = [&](size_t at) {
+    return at < field.size() && field[at] >= '0' && field[at] <= '9';
+  };
+  skipBlanks();
+  if (i < field.size() && (field[i] == '-' || field[i] == '+')) {
+    ++i;
+    skipBlanks();
+  }
+  if (digitAt(i)) return true;
+  if (i < field.size() && field[i] == '.') return digitAt(i + 1);
+  if (i + 2 < field.size() && field[i] == '&') {
+    const char radix = static_cast<char>(field[i + 1] | 0x20);
+    const auto digit = static_cast<unsigned char>(field[i + 2]);
+    return (radix == 'h' && std::isxdigit(digit) != 0) || (radix == 'o' && digitAt(i + 2));
+  }
+  return false;
+}
+
 // The value of one column on the current data line. A column the table lacks
 // reads as Empty: 0 as a number, "" as a text.
 class Cell {
  public:
   Cell(const std::vector<std::string_view>& fields, int16_t column)
       : present_(column > 0), field_(FieldAt(fields, static_cast<size_t>(column) + 1)) {}
+  explicit Cell(std::string_view field) : present_(true), field_(field) {}
 
-  double Number() const noexcept {
-    if (!present_) return 0.0;
-    return KvxNumber(IsKvxText(field_) ? KvxText(field_) : field_);
+  // The figure as a whole number of Int, clamped to its range. What makes the
+  // figure unsound goes into fault when fault is still empty: a quoted text
+  // that is not a number, an unquoted field that does not begin with one, or a
+  // number beyond the range.
+  template <class Int>
+  Int Whole(std::string& fault) const {
+    if (!present_ || field_.empty()) return 0;
+    double value = 0.0;
+    if (IsKvxText(field_)) {
+      if (!Runtime::ParseNumber(KvxText(field_), value)) {
+        Note(fault, TextForNumber);
+        return 0;
+      }
+    } else {
+      value = KvxNumber(field_);
+      if (value == 0.0) {
+        if (!BeginsWithNumber(field_)) {
+          Note(fault, TextForNumber);
+          return 0;
+        }
+        // The leading-number rule gives 0 for a number beyond the double range.
+        try {
+          value = Runtime::Val(field_);
+        } catch (const Runtime::Error&) {
+          Note(fault, NumberTooLarge);
+          return 0;
+        }
+      }
+    }
+    constexpr double low = std::numeric_limits<Int>::min();
+    constexpr double high = std::numeric_limits<Int>::max();
+    if (value >= low && value <= high && value == std::trunc(value)) return static_cast<Int>(value);
+    const double rounded = Runtime::RoundHalfEven(value);
+    if (!(rounded >= low && rounded <= high)) Note(fault, NumberTooLarge);
+    return ClampedWhole<Int>(value);
   }
   std::string Text() const {
     if (!present_) return {};
@@ -111,6 +170,10 @@ class Cell {
     return Runtime::NumberText(KvxNumber(field_));
   }
   std::string UpperText() const { return Runtime::UCase(Text()); }
+
+  static void Note(std::string& fault, std::string_view what) {
+    if (fault.empty()) fault = what;
+  }
 
  private:
   bool present_;
@@ -126,6 +189,16 @@ class SummaryReader {
   void Read(PrdSummary& summary);
 
  private:
+  template <class Int>
+  Int Whole(const Cell& cell) {
+    return cell.Whole<Int>(*fault_);
+  }
+  // a + b, clamped; a sum beyond 32 bits is a figure too large.
+  int32_t Sum(int32_t a, int64_t b) {
+    const int64_t sum = int64_t{a} + b;
+    if (sum != Clamped32(sum)) Cell::Note(*fault_, NumberTooLarge);
+    return Clamped32(sum);
+  }
   // Calls visit() for every data line of the table just found that is not
   // blank: the lines up to the next section, end or definition line.
   template <class Visit>
@@ -153,9 +226,11 @@ class SummaryReader {
   KeyFilter heads_;
   KeyFilter partNumbers_;
   std::vector<std::string_view> fields_;
+  std::string* fault_ = nullptr;
 };
 
 void SummaryReader::Read(PrdSummary& summary) {
+  fault_ = &summary.Fault;
   PrdRun& run = summary.Runs.front();
   if (Find("\\Totals\\Errors", "Errors")) ReadErrors(summary, run);
   const size_t errorCount = summary.ErrorNames.size();
@@ -196,8 +271,8 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   std::string key;
   EachDataLine([&] {
     if (heads) {
-      const int16_t head = ClampedWhole<int16_t>(Cell(fields_, headColumn).Number());
-      const int16_t spindle = ClampedWhole<int16_t>(Cell(fields_, spindleColumn).Number());
+      const int16_t head = Whole<int16_t>(Cell(fields_, headColumn));
+      const int16_t spindle = Whole<int16_t>(Cell(fields_, spindleColumn));
       key = head >= 1 ? DecimalText(head) + "-" + DecimalText(spindle) : DecimalText(spindle);
     } else {
       key = Cell(fields_, partColumn).Text();
@@ -205,7 +280,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
     if (items.size() >= MaxCount16 || !filter.Passes(key)) return;
     PrdItem item;
     item.Key = std::move(key);
-    item.Total = ClampedWhole<int32_t>(Cell(fields_, totalColumn).Number());
+    item.Total = Whole<int32_t>(Cell(fields_, totalColumn));
     // Error e is the e-th field of the array, which ends at the first empty
     // field; kinds the line does not reach count 0, extra values are ignored.
     item.Errors.assign(errorCount, 0);
@@ -215,14 +290,13 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
       for (size_t e = 0; e < errorCount && first + e <= available; ++e) {
         const std::string_view field = fields_[first + e - 1];
         if (field.empty()) break;
-        const double value = KvxNumber(IsKvxText(field) ? KvxText(field) : field);
-        item.Errors[e] = ClampedWhole<int32_t>(value);
+        item.Errors[e] = Whole<int32_t>(Cell(field));
       }
     }
     for (size_t e = 0; e < errorCount; ++e) {
-      errorTotals[e] = AddClamped(errorTotals[e], item.Errors[e]);
+      errorTotals[e] = Sum(errorTotals[e], item.Errors[e]);
     }
-    total = AddClamped(total, item.Total);
+    total = Sum(total, item.Total);
     items.push_back(std::move(item));
   });
 }
@@ -233,10 +307,10 @@ void SummaryReader::ReadBoards(PrdRun& run) {
   EachDataLine([&] {
     const std::string name = Cell(fields_, attribute).UpperText();
     if (name == "TOTAL") {
-      run.BoardCount = ClampedWhole<int32_t>(Cell(fields_, value).Number());
+      run.BoardCount = Whole<int32_t>(Cell(fields_, value));
     } else if (name == "BAD") {
-      const int32_t bad = ClampedWhole<int32_t>(Cell(fields_, value).Number());
-      run.BoardCount = Clamped32(int64_t{run.BoardCount} - bad);
+      const int32_t bad = Whole<int32_t>(Cell(fields_, value));
+      run.BoardCount = Sum(run.BoardCount, -int64_t{bad});
     }
   });
 }
@@ -268,7 +342,7 @@ void SummaryReader::ReadTimes(PrdRunTime& times) {
                       : name == "WAITING" ? &times.WaitingSeconds
                       : name == "STOPPED" ? &times.StoppedSeconds
                                           : nullptr;
-    if (target != nullptr) *target = ClampedWhole<int32_t>(Cell(fields_, seconds).Number());
+    if (target != nullptr) *target = Whole<int32_t>(Cell(fields_, seconds));
   });
 }
 

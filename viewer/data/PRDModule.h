@@ -108,6 +108,11 @@ struct PrdRun {
 struct PrdSummary {
   std::vector<std::string> ErrorNames;
   std::vector<PrdRun> Runs;
+  // What is wrong with the file's figures, "" when nothing is: a figure the
+  // reader had to clamp ("a number too large") or could not read as a number
+  // ("a text where a number belongs"). The record holds what was read all the
+  // same; a caller that must not count a damaged file skips it.
+  std::string Fault;
 
   int16_t ErrorCount() const noexcept { return static_cast<int16_t>(ErrorNames.size()); }
   int16_t RunCount() const noexcept { return static_cast<int16_t>(Runs.size()); }
@@ -118,7 +123,8 @@ struct PrdSummary {
 // key (without regard to case); every error kind is read, ErrorFilter is not
 // consulted. A file that cannot be opened gives the empty run; a damaged file
 // gives what could be read: a missing table leaves the later ones readable,
-// blank lines are no items, numbers beyond their integer range are clamped.
+// blank lines are no items, numbers beyond their integer range are clamped
+// (and named in Fault, as is a word where a number belongs).
 PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Collection& HeadFilter,
                                  const Runtime::Collection& PartNumberFilter,
                                  const Runtime::Collection& ErrorFilter,

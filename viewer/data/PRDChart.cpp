@@ -1,0 +1,144 @@
+#include "viewer/data/PRDChart.h"
+
+#include <limits>
+
+#include "common/CollectionFunctions.h"
+#include "graph/model/GraphSeries.h"
+#include "graph/model/GraphSeriesCol.h"
+#include "graph/model/GraphValue.h"
+#include "graph/model/GraphValueCol.h"
+#include "graph/model/GraphXAxis.h"
+#include "graph/model/GraphXAxisLabelCol.h"
+#include "graph/render/Graph.h"
+#include "runtime/CaseFold.h"
+#include "runtime/Error.h"
+
+namespace Kordex {
+
+namespace {
+
+// The machines write their files on a system whose names cannot hold a TAB,
+// and the summary reader takes every TAB out of a line: no name from the data
+// starts with one.
+const std::string EmptyNameKey = "\t(no name)";
+
+bool Fits32(int64_t value) {
+  return value >= std::numeric_limits<int32_t>::min() &&
+         value <= std::numeric_limits<int32_t>::max();
+}
+
+}  // namespace
+
+PRDChart::PRDChart(std::shared_ptr<Dravex::Graph> Graph)
+    : graph_(std::move(Graph)), series_(graph_->Series()), labels_(graph_->XAxis()->Labels()) {
+  const Runtime::CollectionRef labels = labels_->Col();
+  for (int32_t i = 1; i <= labels->Count(); ++i) {
+    const std::string& key = labels->KeyAt(i);
+    if (!key.empty()) positionByKey_.emplace(Runtime::FoldCase(key), static_cast<int16_t>(i));
+  }
+}
+
+PRDChart::~PRDChart() = default;
+
+bool PRDChart::Alive() const {
+  try {
+    return graph_->Series() == series_ && graph_->XAxis()->Labels() == labels_;
+  } catch (const Runtime::Error&) {
+    return false;
+  }
+}
+
+std::string PRDChart::LabelKey(const std::string& Name) {
+  return Name.empty() ? EmptyNameKey : Name;
+}
+
+bool PRDChart::HasSeries(const std::string& Name) const {
+  return Runtime::IsTrue(Common::InCollection(*graph_->Series()->Col(), Runtime::Variant(Name)));
+}
+
+PRDChart::SeriesSlot PRDChart::EnsureSeries(const std::string& Name,
+                                            Dravex::SeriesStyleType Style) {
+  const std::string folded = Runtime::FoldCase(Name);
+  if (const auto found = slotByName_.find(folded); found != slotByName_.end()) {
+    return found->second;
+  }
+  if (!HasSeries(Name)) graph_->AddSeries(Name, Style);
+  slots_.push_back({Runtime::Variant(Name), {}});
+  slotByName_.emplace(folded, slots_.size() - 1);
+  return slots_.size() - 1;
+}
+
+int16_t PRDChart::Position(std::string_view Name) const {
+  const std::string key = Name.empty() ? EmptyNameKey : std::string(Name);
+  const auto found = positionByKey_.find(Runtime::FoldCase(key));
+  return found == positionByKey_.end() ? int16_t{0} : found->second;
+}
+
+int16_t PRDChart::EnsureLabel(const std::string& Name) {
+  return EnsureLabel(Name, Name, Runtime::Variant::Missing());
+}
+
+int16_t PRDChart::EnsureLabel(const std::string& Name, const std::string& Label,
+                              const Runtime::Variant& Value) {
+  const std::string key = LabelKey(Name);
+  std::string folded = Runtime::FoldCase(key);
+  if (const auto found = positionByKey_.find(folded); found != positionByKey_.end()) {
+    return found->second;
+  }
+  labels_->Add(Label, Value, key);
+  const int16_t position = labels_->Count();
+  positionByKey_.emplace(std::move(folded), position);
+  return position;
+}
+
+void PRDChart::AddValue(const Runtime::Variant& Series, const Runtime::Variant& y,
+                        const Runtime::Variant& t, int16_t Position) {
+  int16_t where = Position;
+  graph_->AddValue(Series, y, Runtime::Variant::Nothing(), t, where, Dravex::AddType::AddIncrement);
+}
+
+Runtime::Variant PRDChart::Whole(int64_t value, int64_t& sum) {
+  sum += value;
+  return Fits32(value) && Fits32(sum) ? Runtime::Variant(static_cast<int32_t>(value))
+                                      : Runtime::Variant(static_cast<double>(value));
+}
+
+std::pair<int64_t, int64_t>& PRDChart::SumsAt(Slot& Series, int16_t Position) {
+  if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  const auto index = static_cast<size_t>(Position) - 1;
+  if (Series.Sums.size() <= index) Series.Sums.resize(index + 1, {0, 0});
+  return Series.Sums[index];
+}
+
+void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
+  Slot& slot = slots_.at(Series);
+  auto& [sumY, sumT] = SumsAt(slot, Position);
+  AddValue(slot.Name, Whole(y, sumY), Whole(t, sumT), Position);
+}
+
+void PRDChart::Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int16_t Position) {
+  Slot& slot = slots_.at(Series);
+  AddValue(slot.Name, Whole(y, SumsAt(slot, Position).first), t, Position);
+}
+
+void PRDChart::Add(SeriesSlot Series, const Runtime::Variant& y, const Runtime::Variant& t,
+                   int16_t Position) {
+  if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  AddValue(slots_.at(Series).Name, y, t, Position);
+}
+
+std::vector<std::pair<Runtime::Variant, Runtime::Variant>> PRDChart::PointsAt(
+    int16_t Position, std::string_view Except) const {
+  std::vector<std::pair<Runtime::Variant, Runtime::Variant>> points;
+  const Runtime::CollectionRef series = graph_->Series()->Col();
+  for (int32_t i = 1; i <= series->Count(); ++i) {
+    if (Runtime::EqualsNoCase(series->KeyAt(i), Except)) continue;
+    const auto values = series->Item(Runtime::Variant(i)).ObjectAs<Dravex::GraphSeries>()->Values();
+    if (values->Count() < Position) continue;
+    const auto point = values->Item(Runtime::Variant(Position));
+    points.emplace_back(point->Y(), point->TempValue());
+  }
+  return points;
+}
+
+}  // namespace Kordex

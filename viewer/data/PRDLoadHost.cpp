@@ -1,0 +1,32 @@
+#include "viewer/data/PRDLoadHost.h"
+
+namespace Kordex {
+
+namespace {
+
+std::shared_ptr<PRDLoadHost>& HostSlot() {
+  static std::shared_ptr<PRDLoadHost> host = std::make_shared<PRDLoadHost>();
+  return host;
+}
+
+}  // namespace
+
+PRDLoadHost::~PRDLoadHost() = default;
+
+std::unique_ptr<LoadForm> PRDLoadHost::NewLoadForm() {
+  return std::make_unique<WindowlessLoadForm>();
+}
+
+void PRDLoadHost::DoEvents() {}
+
+void PRDLoadHost::ShowMessage(const std::string& /*Prompt*/, const std::string& /*Title*/) {}
+
+std::shared_ptr<PRDLoadHost> LoadHost() {
+  return HostSlot();
+}
+
+void SetLoadHost(std::shared_ptr<PRDLoadHost> Host) {
+  HostSlot() = Host ? std::move(Host) : std::make_shared<PRDLoadHost>();
+}
+
+}  // namespace Kordex
