@@ -1,46 +1,22 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string>
-
+#include "common/KeyedCollection.h"
 #include "constraints/MorveltApi.h"
 #include "constraints/MorveltObject.h"
 #include "graph/model/ObjectAccess.h"
-#include "runtime/Collection.h"
-#include "runtime/Variant.h"
 
 namespace Morvelt {
 
 // The keyed collection wrapper the library's collections of objects are made
-// of: an ordered, 1-based runtime Collection of T, looked up by position or by
-// key (keys without regard to case), with a 16-bit Count and the collection
-// itself as Col. The classes built on it add their own Add.
+// of (Common::KeyedCollection), counted among the library's objects, with the
+// collection itself as Col.
 template <class T>
-class MORVELT_API MorveltCollection : public MorveltObject {
+class MORVELT_API MorveltCollection : public Common::KeyedCollection<T, MorveltObject> {
  public:
-  // By position or key; a bad position or key raises the collection's error.
-  std::shared_ptr<T> Item(const Runtime::Variant& index) const {
-    return Dravex::ObjectFrom<T>(col_->Item(index));
-  }
-  int16_t Count() const { return Dravex::Count16(col_->Count()); }
-  void Remove(const Runtime::Variant& index) { col_->Remove(index); }
-  // The underlying collection.
-  Runtime::CollectionRef Col() const { return col_; }
+  using Common::KeyedCollection<T, MorveltObject>::Col;
 
  protected:
-  MorveltCollection() : col_(std::make_shared<Runtime::Collection>()) {}
-
-  // Appends under key when the key is not "". Nothing is refused with 91, so
-  // that Item never has to hand out a null item.
-  void Append(std::shared_ptr<T> item, const std::string& key) {
-    if (!item) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-    col_->Add(Runtime::Variant(std::move(item)),
-              key.empty() ? Runtime::Variant::Missing() : Runtime::Variant(key));
-  }
-
- private:
-  Runtime::CollectionRef col_;
+  MorveltCollection() = default;
 };
 
 }  // namespace Morvelt

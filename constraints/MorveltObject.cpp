@@ -1,29 +1,3 @@
 #include "constraints/MorveltObject.h"
 
-#include <atomic>
-
-namespace Morvelt {
-
-namespace {
-
-std::atomic<int32_t> alive{0};
-
-}  // namespace
-
-MorveltObject::MorveltObject() {
-  ++alive;
-}
-
-MorveltObject::MorveltObject(const MorveltObject&) : Runtime::Object() {
-  ++alive;
-}
-
-MorveltObject::~MorveltObject() {
-  --alive;
-}
-
-int32_t MorveltObject::Alive() {
-  return alive.load();
-}
-
-}  // namespace Morvelt
+template class Common::CountedObject<Morvelt::MorveltObjects>;

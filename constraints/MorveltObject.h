@@ -1,26 +1,17 @@
 #pragma once
 
-#include <cstdint>
-
+#include "common/CountedObject.h"
 #include "constraints/MorveltApi.h"
-#include "runtime/Variant.h"
 
 namespace Morvelt {
 
-// Base of every object of the constraint library. It counts the objects
-// alive, so that the library can answer whether it may be unloaded: its code
-// must stay loaded while a host still holds any of its objects.
-class MORVELT_API MorveltObject : public Runtime::Object {
- public:
-  ~MorveltObject() override;
+// Names the constraint library's own count of objects.
+struct MORVELT_API MorveltObjects {};
 
-  // The number of objects of the library alive now.
-  static int32_t Alive();
-
- protected:
-  MorveltObject();
-  MorveltObject(const MorveltObject&);
-  MorveltObject& operator=(const MorveltObject&) = default;
-};
+// Base of every object of the constraint library, counted for
+// DllCanUnloadNow.
+using MorveltObject = Common::CountedObject<MorveltObjects>;
 
 }  // namespace Morvelt
+
+extern template class MORVELT_API Common::CountedObject<Morvelt::MorveltObjects>;

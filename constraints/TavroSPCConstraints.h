@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "constraints/MorveltApi.h"
 #include "constraints/MorveltObject.h"
@@ -31,7 +32,15 @@ class clsConstraints;
 // the window that hosts it: the set refers to it, and hooks its SelectPoints,
 // without keeping it alive. Parent refers to the owning collection without
 // keeping it alive.
-class MORVELT_API TavroSPCConstraints : public MorveltObject {
+//
+// Drill-down: a selection of points on the graph offers the set's menu (or
+// runs its only available tool at once). The set reacts to a tool click only
+// while its own selection is being handled and only for tools below its own
+// menu tool, since every set hooks the same toolbar; the pick builds a new set
+// constrained to the selected labels, which the Parent announces to the host
+// through MenuSelection, without graph and without parent.
+class MORVELT_API TavroSPCConstraints : public MorveltObject,
+                                        public std::enable_shared_from_this<TavroSPCConstraints> {
  public:
   TavroSPCConstraints();
   ~TavroSPCConstraints() override;
@@ -91,8 +100,32 @@ class MORVELT_API TavroSPCConstraints : public MorveltObject {
   // the subject, prerequisites constrained or charted, no restriction
   // constrained or charted. Tools of other menus stay as they are.
   void UpdateMenuItems();
+  // Positions out of the labels are left out; a selection holding no label
+  // starts nothing.
   void objSPCGraph_SelectPoints(int16_t& labelFrom, int16_t& labelTo);
+  // A pick below the menu ends the selection at once, so a click during the
+  // host's handling of the new set (which may run the message loop) cannot
+  // start a second drill-down from the same selection. A tool of no category
+  // starts none.
   void objMenuObject_ToolClick(const std::shared_ptr<Platform::Tool>& tool);
+
+  using Path = std::vector<std::shared_ptr<Platform::Tool>>;
+  // The menu tool to pop up when tool (a menu) offers two or more available
+  // tools, the one tool to run at once (descending through menus offering a
+  // single one), or nullptr when it offers none or is no menu.
+  static std::shared_ptr<Platform::Tool> FindSingleVisibleTool(
+      const std::shared_ptr<Platform::Tool>& tool);
+  // The first category whose menu items hold the tool; nullptr when none.
+  std::shared_ptr<TavroConstraintCategory> CategoryOfTool(
+      const std::shared_ptr<Platform::Tool>& tool) const;
+  // The tools from menu down to tool, both included; empty when tool is not
+  // below menu. A menu tool never ends a path.
+  static Path ToolPath(const std::shared_ptr<Platform::Tool>& menu,
+                       const std::shared_ptr<Platform::Tool>& tool);
+  // The new set for a pick reached along path (from the menu tool down to the
+  // pick), charting subject.
+  std::shared_ptr<TavroSPCConstraints> DrillDownSet(
+      const Path& path, const std::shared_ptr<TavroConstraintCategory>& subject) const;
 
   std::shared_ptr<TavroConstraintCategory> subject_;
   std::shared_ptr<clsConstraintCategories> categories_;

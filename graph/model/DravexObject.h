@@ -1,26 +1,16 @@
 #pragma once
 
-#include <cstdint>
-
+#include "common/CountedObject.h"
 #include "graph/DravexApi.h"
-#include "runtime/Variant.h"
 
 namespace Dravex {
 
-// Base of every object of the graph library. It counts the objects alive, so
-// that the library can answer whether it may be unloaded: code of the library
-// must stay loaded while a host still holds any of its objects.
-class DRAVEX_API DravexObject : public Runtime::Object {
- public:
-  ~DravexObject() override;
+// Names the graph library's own count of objects.
+struct DRAVEX_API DravexObjects {};
 
-  // The number of objects of the library alive now.
-  static int32_t Alive();
-
- protected:
-  DravexObject();
-  DravexObject(const DravexObject&);
-  DravexObject& operator=(const DravexObject&) = default;
-};
+// Base of every object of the graph library, counted for DllCanUnloadNow.
+using DravexObject = Common::CountedObject<DravexObjects>;
 
 }  // namespace Dravex
+
+extern template class DRAVEX_API Common::CountedObject<Dravex::DravexObjects>;
