@@ -296,23 +296,6 @@ void Graph::LabelOrientation(LabelOrientaionType value) {
   XAxis()->LabelOrientation(value);
 }
 
-void Graph::Draw(bool drawTitleBar) {
-  if (!localDraw_) return;
-  // The statistics, the axis scales and the region layout come first; the
-  // title bar only when drawTitleBar.
-  (void)drawTitleBar;
-  DrawGraph();
-  const std::shared_ptr<Platform::Surface> surface = Frame();
-  // The Canvas keeps the drawing as its picture, so that it survives a repaint.
-  if (surface == Canvas().Surface()) surface->SetPicture(surface->Image());
-}
-
-void Graph::DrawGraph() {
-  const std::shared_ptr<Platform::Surface> surface = Frame();
-  // The printer's page is not cleared: it may hold more than the chart.
-  if (surface->TypeName() != "Printer") surface->Cls();
-}
-
 void Graph::SetUpStats() {
   SetUpStats(GraphStatistics::CurrentPlotWindow(*this));
 }
@@ -468,6 +451,8 @@ GraphHScrollBar& Graph::XScroll() {
 }
 
 void Graph::UserControl_Terminate() {
+  // A band or a pending click has nothing left to report on.
+  EndInteraction();
   yAxisList_.reset();
   if (xAxis_) xAxis_->SetParent(nullptr);
   xAxis_.reset();
@@ -524,8 +509,9 @@ void Graph::SetSelection(SeletionType whichSelection, int16_t offset) {
 
 void Graph::AddSelections(int16_t firstSelected, int16_t lastSelected) {
   GraphSelection::AddSelections(*this, firstSelected, lastSelected);
-  // The series drawing (with its bar fills skipped) goes over the current
-  // picture here, so that the selection shows at once.
+  // Over the current picture, without the bar fills, so that the selection
+  // shows at once.
+  DrawSeries(true);
 }
 
 void Graph::CheckAlarms() {

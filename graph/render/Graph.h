@@ -22,6 +22,7 @@
 #include "graph/model/GraphTypes.h"
 #include "graph/model/GraphXAxis.h"
 #include "graph/model/GraphYAxis.h"
+#include "graph/render/GraphCoordinates.h"
 #include "graph/render/GraphSite.h"
 #include "platform/Event.h"
 #include "platform/gui/Surface.h"
@@ -30,6 +31,12 @@
 #include "runtime/Variant.h"
 
 namespace Dravex {
+
+// Which way RoundAxisLimit rounds.
+enum class Rounding : int16_t {
+  RoundDown = -1,
+  RoundUp = 1,
+};
 
 // The graph control: a chart of series of points against a row of labelled X
 // positions and two Y axes, with titles, a legend, sections and statistics
@@ -109,7 +116,9 @@ class DRAVEX_API Graph : public DravexObject,
   // out instead.
   void SetUpStats();
   void SetUpStats(const GraphStatistics::PlotWindow& window);
-  // DrawMain, DrawLegend: the title bar and the legend.
+  // The title bar and the legend; the regions must be laid out.
+  void DrawMain();
+  void DrawLegend();
   // Draws the plot area; the regions must be laid out.
   void DrawGraph();
 
@@ -364,6 +373,62 @@ class DRAVEX_API Graph : public DravexObject,
   const std::shared_ptr<Platform::ToolBarControl>& ToolBars() const { return toolBars_; }
   void ToolBars(std::shared_ptr<Platform::ToolBarControl> value);
 
+  // --- Drawing routines ------------------------------------------------------
+  // What the drawing of a chart is made of; the interaction code uses the
+  // layout and the coordinates. u below is SpacingUnit.
+
+  // The layout unit, one 150th of the window's width, set by SetUpRegions.
+  float SpacingUnit() const { return spacingUnit_; }
+  // The colour of everything round the plot area.
+  GraphColour SurroundColour() const { return surroundColour_; }
+  // Lays out the seven regions from the texts' sizes and sets SpacingUnit.
+  void SetUpRegions(bool drawTitleBar);
+  // Shades runs of X positions where no series has a value.
+  void DrawNullSpace();
+  // The text's font and colour onto the drawing surface; a font name the
+  // surface does not know keeps the old one.
+  void SetDrawFont(const GraphText& text);
+  // Covers everything outside the plot area with the surround colour.
+  void DrawBorders();
+
+  // Scales both Y axes from the values plotted against them (automatic
+  // limits only) and has each work out its tick-label format.
+  void SetUpAxes();
+  // The round axis limit above (RoundUp) or below (RoundDown) a value: the
+  // next multiple of its decade, or 10 for magnitudes up to 10 (1 for 0).
+  static float RoundAxisLimit(float value, Rounding direction);
+  // The scale SetUpAxes gives axis (1 or 2) as the data stands.
+  GraphStatistics::PlotWindow::Scale AxisScale(int16_t axis) const;
+  void DrawYAxes();
+  void DrawXAxis();
+
+  // Plots the visible series; skipBars leaves the bar bodies out (for marks
+  // drawn over the current picture).
+  void DrawSeries(bool skipBars);
+  // Kinds of graph the control never takes; they draw nothing.
+  void DrawThreeD() {}
+  void DrawPie() {}
+  // The fill style, line style and colour of a series or a section onto the
+  // drawing surface.
+  void SetShapeStyle(const GraphSeries& style);
+  void SetShapeStyle(const GraphSection& style);
+  // The mappings of the regions and Y axes as they stand (GraphCoordinates):
+  // a value on axis (any axis but 2 is axis 1) to a vertical position, an X
+  // position to a horizontal one, and a horizontal position to the nearest
+  // visible X position (0 when region "X" has no width).
+  GraphCoordinates Coordinates() const;
+  float YCoordinate(float value, int16_t axis) const;
+  float XCoordinate(float index) const;
+  int16_t XIndex(float x) const;
+  // The marker of a point centred on (x, y), one unit wide, in the surface's
+  // foreground colour and styles.
+  void DrawPoint(PointStyleType style, float x, float y);
+  // Draws the visible sections of one layer; the front pass also prints
+  // every visible section's caption.
+  void DrawSections(SectionFloatType layer);
+  // The logo at the foot of the legend, on the Canvas only.
+  void DrawLogo();
+
  private:
   Graph();
 
@@ -390,6 +455,14 @@ class DRAVEX_API Graph : public DravexObject,
   // hands the picture to put, the surface's earlier picture shown again
   // afterwards.
   void OutputPicture(const std::function<void(const Platform::Picture&)>& put);
+
+  // The drawing surface (Frame) without a new reference to it.
+  Platform::Surface& DrawingSurface() const;
+  // A series' line in the legend: its title, followed by its axis' name in
+  // brackets when both Y axes are enabled.
+  std::string LegendEntry(const GraphSeries& series, bool bothAxes) const;
+  // A section's caption, in the front pass; r is the section's rectangle.
+  void DrawSectionCaption(const GraphSection& section, const GraphRegion& r);
   template <class... Args>
   Platform::ScopedConnection Hook(Platform::Event<Args...>& event, void (Graph::*handler)(Args...));
 
