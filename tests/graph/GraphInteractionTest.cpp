@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,20 @@ class PagesAsked : public GraphPreferenceServices {
   void LoadPreferences(Graph&, const std::string&, const std::string&, const std::string&,
                        const Variant&) override {}
   std::vector<int> pages;
+};
+
+// A canvas whose lines fail while failing is set.
+class FailingSurface : public Platform::RecordingSurface {
+ public:
+  using RecordingSurface::RecordingSurface;
+  bool failing = false;
+
+ protected:
+  void DoLine(double x1, double y1, double x2, double y2, std::optional<Platform::Colour> colour,
+              Platform::LineShape shape) override {
+    if (failing) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+    RecordingSurface::DoLine(x1, y1, x2, y2, colour, shape);
+  }
 };
 
 // A line chart of 12 points in a window of 10 positions from the first, drawn
@@ -432,4 +447,23 @@ TEST_F(Interaction, AHostClosingTheChartInItsHandlerEndsTheHandlerQuietly) {
   ticks->Advance(500);
   EXPECT_TRUE(responder->Messages.empty());
   EXPECT_TRUE(Idle());
+}
+
+TEST_F(Interaction, AFailedDrawingLeavesTheControlIdleAndAlive) {
+  auto surface = std::make_shared<FailingSurface>(600, 400);
+  graph.Frame(surface);
+  graph.Draw();
+  Down(At(3), Middle());
+  surface->failing = true;
+  EXPECT_EQ(Raised([&] { Move(At(5), Middle()); }), 5);
+  EXPECT_TRUE(Idle());
+  EXPECT_EQ(Raised([&] { host.site->GXScroll().Value(2); }), 5);
+  EXPECT_EQ(graph.XAxis()->First(), 2);
+
+  surface->failing = false;
+  Down(At(4), Middle());
+  Move(At(5), Middle());
+  Up(At(5), Middle());
+  ticks->Advance(500);
+  EXPECT_EQ(log.back(), "SelectPoints 4-5");
 }
