@@ -153,9 +153,8 @@ class GraphControl::Site : public GraphSite {
         selectBox_(control.SelectBox),
         valueData_(control.ValueData),
         dblClickClock_(control.DblClickClock) {
-    keys_ = control.KeyDown.Connect([this](int16_t& keyCode, int16_t& shift) {
-      KeyDown.Raise(keyCode, shift);
-    });
+    keys_ = control.KeyDown.Connect(
+        [this](int16_t& keyCode, int16_t& shift) { KeyDown.Raise(keyCode, shift); });
   }
 
   double ScaleWidth() const override { return control_.ScaleWidth(); }

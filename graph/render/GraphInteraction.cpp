@@ -283,8 +283,7 @@ void Graph::UserControl_KeyDown(int16_t& keyCode, int16_t& shift) {
         }
         if (lastSelected_ < scroll.Value()) scroll.Value(lastSelected_);
         break;
-      default:
-        return;
+      default: return;
     }
     AddSelections(firstSelected_, lastSelected_);
   });

@@ -79,8 +79,8 @@ class GraphFormInteraction : public testing::Test {
     const GraphRegion& plot = *graph->Regions()->Item("Graph");
     return (plot.Y1() + plot.Y2()) / 2;
   }
-  void Mouse(Platform::Event<int16_t&, int16_t&, double&, double&>& event, int16_t button,
-             double x, double y) {
+  void Mouse(Platform::Event<int16_t&, int16_t&, double&, double&>& event, int16_t button, double x,
+             double y) {
     int16_t shift = 0;
     event.Raise(button, shift, x, y);
   }

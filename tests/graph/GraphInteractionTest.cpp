@@ -263,9 +263,8 @@ TEST_F(Interaction, TheRightButtonPopsUpTheGraphsMenuUnlessTheHostTakesThePress)
   EXPECT_EQ(log, (Strings{"MouseDown 2", "MouseUp 2"}));
 
   // A host that turns the button to 0 keeps both the menu and the band away.
-  auto taking = graph.MouseDown.Connect([](int16_t& button, int16_t&, float&, float&) {
-    button = 0;
-  });
+  auto taking =
+      graph.MouseDown.Connect([](int16_t& button, int16_t&, float&, float&) { button = 0; });
   Down(At(4), Middle(), 2);
   Down(At(4), Middle(), 1);
   EXPECT_EQ(menus->Popups.size(), 1u);

@@ -145,8 +145,8 @@ TEST_F(PictureOutput, FailuresReachTheCallerAndLeaveTheChartAsItWas) {
   EXPECT_EQ(TitlePixels(Canvas().Image()), 0);
 
   // The printer keeps no picture.
-  graph->Frame(std::make_shared<Platform::RecordingSurface>(
-      1000, 1000, Platform::SurfaceKind::Printer));
+  graph->Frame(
+      std::make_shared<Platform::RecordingSurface>(1000, 1000, Platform::SurfaceKind::Printer));
   EXPECT_EQ(Raised([&] { graph->Save((folder.Path() / "Printed.bmp").string()); }), 438);
   EXPECT_EQ(Raised([&] { graph->Copy(); }), 438);
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Printed.bmp"));
