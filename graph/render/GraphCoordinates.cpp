@@ -55,18 +55,24 @@ int16_t Graph::XIndex(float x) const {
   return Coordinates().Index(x);
 }
 
-void Graph::SetShapeStyle(const GraphSeries& style) {
-  Platform::Surface& surface = *Frame();
+namespace {
+
+// Series and sections carry the same three style properties.
+template <class Style>
+void ApplyShapeStyle(Platform::Surface& surface, const Style& style) {
   surface.SetFillStyle(style.FillStyle());
   surface.SetDrawStyle(style.LineStyle());
   surface.SetForeColor(style.Colour());
 }
 
+}  // namespace
+
+void Graph::SetShapeStyle(const GraphSeries& style) {
+  ApplyShapeStyle(DrawingSurface(), style);
+}
+
 void Graph::SetShapeStyle(const GraphSection& style) {
-  Platform::Surface& surface = *Frame();
-  surface.SetFillStyle(style.FillStyle());
-  surface.SetDrawStyle(style.LineStyle());
-  surface.SetForeColor(style.Colour());
+  ApplyShapeStyle(DrawingSurface(), style);
 }
 
 }  // namespace Dravex

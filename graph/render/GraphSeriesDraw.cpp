@@ -45,14 +45,16 @@ struct Stacks {
   float& operator[](int axis) { return sum[axis == 2 ? 1 : 0]; }
 };
 
-void DrawMarks(Platform::Surface& surface, int32_t mode, float left, float top, float right,
-               float bottom, bool diagonals) {
+// The warning (yellow) and then the error (red) marks of a value: the box
+// from (x1, y1) to (x2, y2), crossed by its diagonals when asked.
+void DrawMarks(Platform::Surface& surface, int32_t mode, float x1, float y1, float x2, float y2,
+               bool diagonals) {
   for (const auto& [bit, colour] : {std::pair{2, Yellow}, std::pair{4, Red}}) {
     if ((mode & bit) == 0) continue;
-    surface.Line(left, bottom, right, top, colour, Platform::LineShape::Box);
+    surface.Line(x1, y1, x2, y2, colour, Platform::LineShape::Box);
     if (diagonals) {
-      surface.Line(left, bottom, right, top, colour);
-      surface.Line(left, top, right, bottom, colour);
+      surface.Line(x1, y1, x2, y2, colour);
+      surface.Line(x1, y2, x2, y1, colour);
     }
   }
 }
@@ -129,7 +131,7 @@ void Graph::DrawSeries(bool skipBars) {
       if (!skipBars) surface.Line(left, bottom, right, top, Platform::LineShape::FilledBox);
       surface.SetFillStyle(Platform::FillStyles::Transparent);
       const int32_t mode = GraphPoints::At(p.points, i)->ValueMode();
-      if (mode > 0) DrawMarks(surface, mode, left, top, right, bottom, true);
+      if (mode > 0) DrawMarks(surface, mode, left, bottom, right, top, true);
     }
   }
 

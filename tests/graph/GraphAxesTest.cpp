@@ -7,16 +7,13 @@
 #include "tests/graph/GraphDrawFixture.h"
 
 using namespace Dravex;
+using GraphTest::Args;
 using GraphTest::Drawing;
 using Runtime::Variant;
 
 namespace {
 
 using Axes = Drawing;
-
-std::vector<double> Args(std::initializer_list<double> args) {
-  return args;
-}
 
 }  // namespace
 

@@ -12,6 +12,11 @@
 
 namespace GraphTest {
 
+// The coordinates of a record, as a literal.
+inline std::vector<double> Args(std::initializer_list<double> args) {
+  return args;
+}
+
 // A graph on a 600 x 400 recording canvas, so SpacingUnit is 4 and every text
 // is 6 units a character wide and 10 high.
 class Drawing : public testing::Test {

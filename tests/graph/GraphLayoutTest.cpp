@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "graph/render/RotatedText.h"
 #include "platform/gui/RecordingSurface.h"
 #include "tests/graph/GraphDrawFixture.h"
 
@@ -246,4 +247,45 @@ TEST_F(Layout, AnEmptyWindowOrAFlatAxisDividesByNothing) {
   graph.YAxis(1)->AutomaticMax(false);
   graph.YAxis(1)->Max(0);
   EXPECT_NO_THROW(DrawChart());
+}
+
+TEST_F(Layout, AHostsPictureTakesTheDrawingAndNothingGivesItBack) {
+  const auto picture = std::make_shared<Platform::RecordingSurface>(300, 200);
+  graph.Frame(picture);
+  Canvas().ClearRecords();
+  graph.Draw();
+  EXPECT_TRUE(Canvas().Records().empty());
+  EXPECT_EQ(picture->RecordsOf("Cls").size(), 1u);
+  // Laid out on the picture; no logo, and the picture keeps no copy.
+  EXPECT_EQ(Region("Window").X2(), 300);
+  EXPECT_TRUE(picture->RecordsOf("PaintPicture").empty());
+  EXPECT_TRUE(picture->RecordsOf("SetPicture").empty());
+
+  graph.Frame(nullptr);
+  graph.Draw();
+  EXPECT_EQ(Canvas().RecordsOf("SetPicture").size(), 1u);
+}
+
+TEST_F(Layout, AnUnknownFontKeepsTheOldNameButTakesTheRest) {
+  graph.MainTitle()->Font("No Such Font");
+  graph.MainTitle()->Size(20);
+  graph.MainTitle()->Italic(true);
+  DrawChart(true);
+  const auto* title = Printed("Main Title");
+  ASSERT_NE(title, nullptr);
+  // The prefix's font stays; size, style and colour are the title's.
+  EXPECT_EQ(title->Font.Name, "Arial Black");
+  EXPECT_EQ(title->Font.Size, 20);
+  EXPECT_TRUE(title->Font.Italic);
+  EXPECT_EQ(title->ForeColor, 0x02800000);
+}
+
+TEST(RotatedText, TheAngleIsCutToWholeTenthsAndARectangleTakesTheTextUnturned) {
+  Platform::RecordingSurface surface(100, 100);
+  DrawRotatedText(surface, "Tilted", Variant(22.55), 10, 20);
+  DrawRotatedText(surface, "Boxed", Variant(int16_t{90}), 10, 20, Variant(60.0), Variant(40.0),
+                  true);
+  EXPECT_EQ(surface.Log(),
+            "RotatedText(225 10 20) \"Tilted\" fore=&H80000012 font=MS Sans Serif,8.25\n"
+            "DrawText(10 20 60 40 16) \"Boxed\" fore=&H80000012 font=MS Sans Serif,8.25\n");
 }

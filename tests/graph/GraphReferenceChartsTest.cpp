@@ -112,7 +112,7 @@ TEST_F(ReferenceChart, LinesWithDeviationBandsAndATrend) {
                    "Efficiency (%)");
   graph->AddSeries("Efficiency", SeriesStyleType::LineGraph);
   for (int day = 1; day <= 30; ++day) {
-    const float value = 78.0f + 0.25f * day + static_cast<float>((day * 37) % 11) - 5.0f;
+    const float value = 72.0f + 0.6f * day + static_cast<float>((day * 37) % 11) - 5.0f;
     Label("Efficiency", std::to_string(day), value);
   }
   graph->XAxis()->Width(30);
@@ -132,7 +132,7 @@ TEST_F(ReferenceChart, LinesWithDeviationBandsAndATrend) {
   // Mean, four deviation lines and the trend, fitted to this drawing's axis.
   EXPECT_EQ(graph->Sections()->Count(), 6);
   EXPECT_EQ(graph->YAxis(1)->Max(), 100);
-  EXPECT_EQ(graph->YAxis(1)->Min(), 70);
+  EXPECT_EQ(graph->YAxis(1)->Min(), 60);
 }
 
 TEST_F(ReferenceChart, ParetoWithItsCumulativeLine) {
