@@ -19,41 +19,19 @@
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/ToolMenuResponder.h"
+#include "tests/graph/ScriptedPerson.h"
 
 using namespace Dravex;
 using Runtime::Variant;
 
 namespace {
 
-class ChartForm : public Platform::Form {
- public:
-  ChartForm() : Form("frmChart") {
-    SetClientSize(9000, 6000);
-    PRDGraph.Move(0, 0, 9000, 6000);
-  }
-  GraphControl PRDGraph{*this, "PRDGraph"};
-};
-
-class PagesAsked : public GraphPreferenceServices {
- public:
-  void ShowPreferences(Graph&, Dravex::GraphPreferences page) override {
-    pages.push_back(static_cast<int>(page));
-  }
-  void SavePreferences(Graph&, const std::string&, const std::string&,
-                       const std::string&) override {}
-  void LoadPreferences(Graph&, const std::string&, const std::string&, const std::string&,
-                       const Variant&) override {}
-  std::vector<int> pages;
-};
+using GraphTest::ChartForm;
 
 class GraphFormInteraction : public testing::Test {
  protected:
   void SetUp() override {
     Platform::EnsureApplication();
-    Platform::SetTickSource(ticks);
-    Platform::SetResponder(responder);
-    Platform::SetToolMenuResponder(menus);
-    GraphPreferenceServices::Install(preferences);
     form = std::make_shared<ChartForm>();
     form->Show();
     graph = form->PRDGraph.Object();
@@ -67,10 +45,6 @@ class GraphFormInteraction : public testing::Test {
   }
   void TearDown() override {
     for (Platform::Form* open : Platform::Forms::All()) open->Unload();
-    GraphPreferenceServices::Install(nullptr);
-    Platform::SetToolMenuResponder(nullptr);
-    Platform::SetResponder(nullptr);
-    Platform::SetTickSource(nullptr);
   }
 
   GraphControl& Control() const { return form->PRDGraph; }
@@ -88,13 +62,10 @@ class GraphFormInteraction : public testing::Test {
     return (graph->Series()->Item("Wastage")->Values()->Item(position)->ValueMode() & 1) != 0;
   }
 
-  std::shared_ptr<Platform::ManualTickSource> ticks =
-      std::make_shared<Platform::ManualTickSource>();
-  std::shared_ptr<Platform::ScriptedResponder> responder =
-      std::make_shared<Platform::ScriptedResponder>();
-  std::shared_ptr<Platform::ScriptedToolMenuResponder> menus =
-      std::make_shared<Platform::ScriptedToolMenuResponder>();
-  std::shared_ptr<PagesAsked> preferences = std::make_shared<PagesAsked>();
+  GraphTest::ScriptedPerson person;
+  std::shared_ptr<Platform::ManualTickSource>& ticks = person.ticks;
+  std::shared_ptr<Platform::ScriptedToolMenuResponder>& menus = person.menus;
+  std::shared_ptr<GraphTest::PagesAsked>& preferences = person.preferences;
   std::shared_ptr<ChartForm> form;
   std::shared_ptr<Graph> graph;
   Platform::ScopedConnection heard;

@@ -18,6 +18,7 @@
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/ToolMenuResponder.h"
 #include "tests/graph/GraphDrawFixture.h"
+#include "tests/graph/ScriptedPerson.h"
 #include "tests/support/Raised.h"
 
 using namespace Dravex;
@@ -25,19 +26,6 @@ using Runtime::Variant;
 using TestSupport::Raised;
 
 namespace {
-
-// Preferences that only note the pages asked for.
-class PagesAsked : public GraphPreferenceServices {
- public:
-  void ShowPreferences(Graph&, Dravex::GraphPreferences page) override {
-    pages.push_back(static_cast<int>(page));
-  }
-  void SavePreferences(Graph&, const std::string&, const std::string&,
-                       const std::string&) override {}
-  void LoadPreferences(Graph&, const std::string&, const std::string&, const std::string&,
-                       const Variant&) override {}
-  std::vector<int> pages;
-};
 
 // A canvas whose lines fail while failing is set.
 class FailingSurface : public Platform::RecordingSurface {
@@ -58,11 +46,6 @@ class FailingSurface : public Platform::RecordingSurface {
 class Interaction : public GraphTest::Drawing {
  protected:
   void SetUp() override {
-    Platform::SetTickSource(ticks);
-    Platform::SetResponder(responder);
-    Platform::SetToolMenuResponder(menus);
-    GraphPreferenceServices::Install(preferences);
-
     graph.ScrollBarDirection(ScrollBarDirectionType::ScrollBarLeft);
     graph.XAxis()->Title()->Text("Day");
     graph.AddSeries("Wastage", SeriesStyleType::LineGraph);
@@ -81,13 +64,6 @@ class Interaction : public GraphTest::Drawing {
     listening.push_back(graph.SelectPoints.Connect([this](int16_t& from, int16_t& to) {
       log.push_back("SelectPoints " + std::to_string(from) + "-" + std::to_string(to));
     }));
-  }
-
-  void TearDown() override {
-    GraphPreferenceServices::Install(nullptr);
-    Platform::SetToolMenuResponder(nullptr);
-    Platform::SetResponder(nullptr);
-    Platform::SetTickSource(nullptr);
   }
 
   // Where position n lies across, and the middle of the plot down.
@@ -125,13 +101,11 @@ class Interaction : public GraphTest::Drawing {
     return !host.site->SelectBox().Visible() && !host.site->DblClickClock().Enabled();
   }
 
-  std::shared_ptr<Platform::ManualTickSource> ticks =
-      std::make_shared<Platform::ManualTickSource>();
-  std::shared_ptr<Platform::ScriptedResponder> responder =
-      std::make_shared<Platform::ScriptedResponder>();
-  std::shared_ptr<Platform::ScriptedToolMenuResponder> menus =
-      std::make_shared<Platform::ScriptedToolMenuResponder>();
-  std::shared_ptr<PagesAsked> preferences = std::make_shared<PagesAsked>();
+  GraphTest::ScriptedPerson person;
+  std::shared_ptr<Platform::ManualTickSource>& ticks = person.ticks;
+  std::shared_ptr<Platform::ScriptedResponder>& responder = person.responder;
+  std::shared_ptr<Platform::ScriptedToolMenuResponder>& menus = person.menus;
+  std::shared_ptr<GraphTest::PagesAsked>& preferences = person.preferences;
   std::vector<std::string> log;
   std::vector<Platform::ScopedConnection> listening;
   int16_t shift = 0;
