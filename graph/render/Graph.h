@@ -442,6 +442,8 @@ class DRAVEX_API Graph : public DravexObject,
   template <class Steps>
   void Interact(Steps&& steps);
   void EndInteraction() noexcept;
+  // The host form has unloaded: the person's events find nothing to act on.
+  bool Released() const { return !series_ || !xAxis_ || !regions_; }
   // Shows the "Graphs" menu, at (x, y) or at the mouse.
   void PopUpGraphsMenu(std::optional<float> x, std::optional<float> y);
   // Places the value tip for position n, the mouse at (x, y).

@@ -70,7 +70,7 @@ void Graph::Canvas_MouseDown(int16_t& button, int16_t& shift, float& x, float& y
   Interact([&] {
     Raise(MouseDown, button, shift, x, y);
     // The host's handler may have closed the window that holds the control.
-    if (!regions_) return;
+    if (Released()) return;
     if (button == LeftButton) {
       GraphOverlay& band = site_->SelectBox();
       if (!Inside(*Regions()->Item("Graph"), x, y)) {
@@ -95,6 +95,7 @@ void Graph::Canvas_MouseMove(int16_t& button, int16_t& shift, float& x, float& y
   (void)button;
   (void)shift;
   Interact([&] {
+    if (Released()) return;
     const int16_t n = XIndex(x);
     const auto labels = XAxis()->Labels();
     if (n < 1 || n > labels->Count()) return;
@@ -217,6 +218,7 @@ void Graph::Canvas_Click() {
 void Graph::DblClickClock_Timer() {
   Interact([&] {
     site_->DblClickClock().Enabled(false);
+    if (Released()) return;
     const int16_t labels = XAxis()->Labels()->Count();
     if (labels <= 0) return;
     GraphOverlay& band = site_->SelectBox();
@@ -231,7 +233,7 @@ void Graph::DblClickClock_Timer() {
     // Positions past the last label are no choice the host can act on.
     if (WithinLabels(labelFrom, labelTo, labels)) {
       Raise(SelectPoints, labelFrom, labelTo);
-      if (!series_) return;
+      if (Released()) return;
     }
     ResetCursor();
   });
@@ -246,6 +248,7 @@ void Graph::ResetCursor() {
 
 void Graph::UserControl_KeyDown(int16_t& keyCode, int16_t& shift) {
   Interact([&] {
+    if (Released()) return;
     const bool shifted = (shift & ShiftMask) != 0;
     GraphHScrollBar& scroll = XScroll();
     // Where the window must start for the position to be its last.
@@ -256,7 +259,7 @@ void Graph::UserControl_KeyDown(int16_t& keyCode, int16_t& shift) {
       case KeyEnter:
         if (WithinLabels(firstSelected_, lastSelected_, XAxis()->Labels()->Count())) {
           Raise(SelectPoints, firstSelected_, lastSelected_);
-          if (!series_) return;
+          if (Released()) return;
         }
         ResetCursor();
         return;
@@ -291,6 +294,7 @@ void Graph::UserControl_KeyDown(int16_t& keyCode, int16_t& shift) {
 
 void Graph::GXScroll_Change() {
   Interact([&] {
+    if (Released()) return;
     XAxis()->First(XScroll().Value());
     if (localDraw_) Draw(false);
   });
