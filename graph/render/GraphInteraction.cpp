@@ -294,7 +294,6 @@ void Graph::UserControl_KeyDown(int16_t& keyCode, int16_t& shift) {
 
 void Graph::GXScroll_Change() {
   Interact([&] {
-    if (Released()) return;
     XAxis()->First(XScroll().Value());
     if (localDraw_) Draw(false);
   });
