@@ -155,6 +155,12 @@ enum class SeletionType : int32_t {
   SelectionLast = 1,
 };
 
+// Whether a second band closed while the double-click timer ran.
+enum class MouseClickType : int32_t {
+  MouseSngClick = 0,
+  MouseDblClick = 1,
+};
+
 // The pages of the graph's preferences dialog.
 enum class GraphPreferences : int32_t {
   GraphMean = 0,

@@ -50,8 +50,34 @@ void DetachedScrollBar::Clamp() {
   Value(value_);
 }
 
+DetachedTimer::DetachedTimer(int interval) : interval_(interval) {}
+
+DetachedTimer::~DetachedTimer() {
+  Enabled(false);
+}
+
+void DetachedTimer::Enabled(bool value) {
+  if (value == Enabled()) return;
+  if (!value) {
+    source_->Stop(*this);
+    source_.reset();
+    return;
+  }
+  source_ = Platform::CurrentTickSourceShared();
+  source_->Start(*this, interval_);
+}
+
+void DetachedTimer::RaiseTick() {
+  if (!source_) return;
+  Platform::EnterEventHandler([this] { Tick.Raise(); }, &throttle_);
+}
+
 DetachedGraphSite::DetachedGraphSite(double width, double height, const BoxMaker& maker)
-    : width_(width), height_(height), canvas_(maker()), tempCanvas_(maker()) {}
+    : width_(width),
+      height_(height),
+      canvas_(maker()),
+      tempCanvas_(maker()),
+      dblClickClock_(DblClickInterval) {}
 
 DetachedGraphSite::~DetachedGraphSite() = default;
 

@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "graph/DravexApi.h"
 #include "graph/render/GraphSite.h"
 #include "platform/Event.h"
+#include "platform/gui/EventEntry.h"
 #include "platform/gui/Surface.h"
+#include "platform/gui/TickSource.h"
 
 namespace Dravex {
 
@@ -94,6 +97,52 @@ class DRAVEX_API DetachedScrollBar : public DetachedPlacement<GraphHScrollBar> {
   int16_t largeChange_ = 1;
 };
 
+// A rubber band or a tip that is no window: it only keeps its place,
+// visibility, caption and tag.
+template <class Interface>
+class DetachedOverlay : public DetachedPlacement<Interface> {
+ public:
+  bool Visible() const override { return visible_; }
+  void Visible(bool value) override { visible_ = value; }
+
+ private:
+  bool visible_ = false;
+};
+
+class DRAVEX_API DetachedLabel : public DetachedOverlay<GraphLabel> {
+ public:
+  std::string Caption() const override { return caption_; }
+  void Caption(const std::string& value) override { caption_ = value; }
+  std::string Tag() const override { return tag_; }
+  void Tag(const std::string& value) override { tag_ = value; }
+
+ private:
+  std::string caption_;
+  std::string tag_;
+};
+
+// A timer of a control on no form: it ticks on the platform's tick source as a
+// form's timer does (the window system's timers, or the test's clock), and an
+// error escaping a tick is reported, the same one not on every tick. It
+// starts disabled.
+class DRAVEX_API DetachedTimer : public GraphTimer, public Platform::TickTarget {
+ public:
+  explicit DetachedTimer(int interval);
+  ~DetachedTimer() override;
+  DetachedTimer(const DetachedTimer&) = delete;
+  DetachedTimer& operator=(const DetachedTimer&) = delete;
+
+  bool Enabled() const override { return source_ != nullptr; }
+  void Enabled(bool value) override;
+  int Interval() const override { return interval_; }
+  void RaiseTick() override;
+
+ private:
+  int interval_;
+  std::shared_ptr<Platform::TickSource> source_;
+  Platform::ReportThrottle throttle_;
+};
+
 // The site of a Graph that is on no form: picture boxes of its own (over
 // off-screen images unless a maker gives others) and a detached scroll bar.
 class DRAVEX_API DetachedGraphSite : public GraphSite {
@@ -103,6 +152,8 @@ class DRAVEX_API DetachedGraphSite : public GraphSite {
   // The size a new control has, in pixels.
   static constexpr double DefaultWidth = 320;
   static constexpr double DefaultHeight = 240;
+  // The double-click timer's interval, in milliseconds.
+  static constexpr int DblClickInterval = 500;
 
   explicit DetachedGraphSite(double width = DefaultWidth, double height = DefaultHeight,
                              const BoxMaker& maker = &DetachedPictureBox::OfImage);
@@ -113,7 +164,12 @@ class DRAVEX_API DetachedGraphSite : public GraphSite {
   DetachedPictureBox& Canvas() override { return *canvas_; }
   DetachedPictureBox& TempCanvas() override { return *tempCanvas_; }
   DetachedScrollBar& GXScroll() override { return scroll_; }
+  DetachedOverlay<GraphOverlay>& SelectBox() override { return selectBox_; }
+  DetachedLabel& ValueData() override { return valueData_; }
+  DetachedTimer& DblClickClock() override { return dblClickClock_; }
   Platform::Event<int16_t&>* ParentUnload() override { return parentUnload_; }
+  void SetFocus() override {}
+  void HostToolBars(Platform::ToolBarControl&) override {}
 
   // Sizes the control, as its host would, and tells the control.
   void Resize(double width, double height);
@@ -127,6 +183,9 @@ class DRAVEX_API DetachedGraphSite : public GraphSite {
   std::unique_ptr<DetachedPictureBox> canvas_;
   std::unique_ptr<DetachedPictureBox> tempCanvas_;
   DetachedScrollBar scroll_;
+  DetachedOverlay<GraphOverlay> selectBox_;
+  DetachedLabel valueData_;
+  DetachedTimer dblClickClock_;
   Platform::Event<int16_t&>* parentUnload_ = nullptr;
 };
 

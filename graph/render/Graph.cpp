@@ -12,6 +12,8 @@
 #include "graph/model/XBarConstants.h"
 #include "graph/render/DetachedGraphSite.h"
 #include "graph/render/GraphPreferenceServices.h"
+#include "platform/gui/GraphsMenu.h"
+#include "platform/gui/ToolBarDesign.h"
 #include "runtime/Conversions.h"
 #include "runtime/Error.h"
 
@@ -45,6 +47,9 @@ std::shared_ptr<Graph> Graph::New(std::shared_ptr<GraphSite> site) {
   std::shared_ptr<Graph> graph(new Graph());
   graph->Site(std::move(site));
   graph->UserControl_Initialize();
+  auto bars = std::make_shared<Platform::ToolBarControl>();
+  Platform::ApplyDesign(*bars, Platform::GraphsMenuDesign());
+  graph->ToolBars(std::move(bars));
   return graph;
 }
 
@@ -61,8 +66,20 @@ void Graph::Site(std::shared_ptr<GraphSite> site) {
   constituentHooks_.push_back(Hook(parts.GXScroll().Change, &Graph::GXScroll_Change));
   constituentHooks_.push_back(Hook(parts.GXScroll().Scroll, &Graph::GXScroll_Scroll));
   constituentHooks_.push_back(Hook(parts.Canvas().MouseDown, &Graph::Canvas_MouseDown));
+  constituentHooks_.push_back(Hook(parts.Canvas().MouseMove, &Graph::Canvas_MouseMove));
   constituentHooks_.push_back(Hook(parts.Canvas().MouseUp, &Graph::Canvas_MouseUp));
   constituentHooks_.push_back(Hook(parts.Canvas().Click, &Graph::Canvas_Click));
+  constituentHooks_.push_back(Hook(parts.DblClickClock().Tick, &Graph::DblClickClock_Timer));
+  constituentHooks_.push_back(Hook(parts.KeyDown, &Graph::UserControl_KeyDown));
+  if (toolBars_) parts.HostToolBars(*toolBars_);
+}
+
+void Graph::ToolBars(std::shared_ptr<Platform::ToolBarControl> value) {
+  toolClick_.Disconnect();
+  toolBars_ = std::move(value);
+  if (!toolBars_) return;
+  toolClick_ = Hook(toolBars_->ToolClick, &Graph::ToolBars_ToolClick);
+  site_->HostToolBars(*toolBars_);
 }
 
 template <class... Args>
@@ -434,6 +451,8 @@ GraphHScrollBar& Graph::XScroll() {
 }
 
 void Graph::UserControl_Terminate() {
+  // A band or a pending click has nothing left to report on.
+  EndInteraction();
   yAxisList_.reset();
   if (xAxis_) xAxis_->SetParent(nullptr);
   xAxis_.reset();
@@ -547,27 +566,6 @@ void Graph::GParent_Unload(int16_t& cancel) {
     }
   }
   UserControl_Terminate();
-}
-
-void Graph::GXScroll_Change() {
-  XAxis()->First(XScroll().Value());
-  if (localDraw_) Draw(false);
-}
-
-void Graph::GXScroll_Scroll() {
-  GXScroll_Change();
-}
-
-void Graph::Canvas_MouseDown(int16_t& button, int16_t& shift, float& x, float& y) {
-  Raise(MouseDown, button, shift, x, y);
-}
-
-void Graph::Canvas_MouseUp(int16_t& button, int16_t& shift, float& x, float& y) {
-  Raise(MouseUp, button, shift, x, y);
-}
-
-void Graph::Canvas_Click() {
-  Raise(Click);
 }
 
 }  // namespace Dravex

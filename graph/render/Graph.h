@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +26,7 @@
 #include "graph/render/GraphSite.h"
 #include "platform/Event.h"
 #include "platform/gui/Surface.h"
+#include "platform/gui/ToolBarControl.h"
 #include "runtime/Collection.h"
 #include "runtime/Variant.h"
 
@@ -193,7 +196,12 @@ class DRAVEX_API Graph : public DravexObject,
   GraphColour BackGround() const { return backGround_; }
   void BackGround(GraphColour value) { backGround_ = value; }
 
-  // Copy, Save: picture output.
+  // The chart with its title bar on the clipboard as a picture (Copy), or in
+  // a Windows bitmap file (Save): drawn anew on the drawing surface, which
+  // then shows what it showed before. While LocalDraw is False the picture
+  // already there goes out. The printer has no picture: error 438.
+  void Copy();
+  void Save(const std::string& fileName);
 
   // Releases the object tree and builds the default one again: every field
   // back to its default, the Canvas the drawing surface again. The constituent
@@ -251,7 +259,9 @@ class DRAVEX_API Graph : public DravexObject,
   int16_t MousePointer() const;
   void MousePointer(int16_t value);
 
-  // GraphPreferences: the chart menu.
+  // Pops up the "Graphs" menu at (x, y), in twips from the top-left corner of
+  // the window the control lies on. Every error on the way is ignored.
+  void GraphPreferences(float x, float y);
   // Clear the selected flag (ClearSelection) or the alarm flag (ClearAlarms)
   // of every point (GraphSelection).
   void ClearSelection();
@@ -330,9 +340,26 @@ class DRAVEX_API Graph : public DravexObject,
   // The scroll bar moved: the X window follows, redrawn while LocalDraw.
   void GXScroll_Change();
   void GXScroll_Scroll();
+  // The mouse on the Canvas: MouseDown first, then a left button on the plot
+  // opens a rubber band and the right one pops up the "Graphs" menu; moving
+  // places the value tip and fits an open band; a left mouse-up closes the
+  // band and starts the double-click timer (or makes the click a double one),
+  // any other raises MouseUp. An error in a step (a host's handler, a
+  // drawing) leaves the control idle, band hidden and timer stopped, and goes
+  // on to the caller.
   void Canvas_MouseDown(int16_t& button, int16_t& shift, float& x, float& y);
+  void Canvas_MouseMove(int16_t& button, int16_t& shift, float& x, float& y);
   void Canvas_MouseUp(int16_t& button, int16_t& shift, float& x, float& y);
   void Canvas_Click();
+  // 500 ms after the first band closed: SelectPoints for the band's
+  // positions (the whole X window after a double click) that have labels,
+  // then the cursor back on the first visible position.
+  void DblClickClock_Timer();
+  // Enter reports the cursor's positions (SelectPoints); the arrows move it,
+  // Shift moving its last end, and scroll it into view.
+  void UserControl_KeyDown(int16_t& keyCode, int16_t& shift);
+  // A tool of the "Graphs" menu opens the preferences dialog on its page.
+  void ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& tool);
 
   // The constituent controls.
   GraphSite& Site() const { return *site_; }
@@ -342,9 +369,9 @@ class DRAVEX_API Graph : public DravexObject,
   void Site(std::shared_ptr<GraphSite> site);
   GraphPictureBox& Canvas() const { return site_->Canvas(); }
   // The toolbar-and-menu control with the preference tools and the "Graphs"
-  // menu; nothing until the toolbar is given to the control.
-  const Runtime::ObjectRef& ToolBars() const { return toolBars_; }
-  void ToolBars(Runtime::ObjectRef value) { toolBars_ = std::move(value); }
+  // menu, made with the control. A new one is heard and shown on the site.
+  const std::shared_ptr<Platform::ToolBarControl>& ToolBars() const { return toolBars_; }
+  void ToolBars(std::shared_ptr<Platform::ToolBarControl> value);
 
   // --- Drawing routines ------------------------------------------------------
   // What the drawing of a chart is made of; the interaction code uses the
@@ -410,6 +437,27 @@ class DRAVEX_API Graph : public DravexObject,
   void UserControl_Initialize();
   // Fills the XBar/R factor tables.
   void SetUpXBarConstants();
+  // Interaction (GraphInteraction.cpp).
+  // Runs a handler's steps; an error leaves the control idle and goes on.
+  template <class Steps>
+  void Interact(Steps&& steps);
+  void EndInteraction() noexcept;
+  // The host form has unloaded: the person's events find nothing to act on.
+  bool Released() const { return !series_ || !xAxis_ || !regions_; }
+  // Shows the "Graphs" menu, at (x, y) or at the mouse.
+  void PopUpGraphsMenu(std::optional<float> x, std::optional<float> y);
+  // Places the value tip for position n, the mouse at (x, y).
+  void PlaceValueTip(int16_t n, float x, float y);
+  // Fits the open band to the positions between where it opened and x, and
+  // marks the points in it.
+  void FitSelectBox(float x);
+  // The cursor back on the first visible position, selected.
+  void ResetCursor();
+  // Picture output (GraphPictureOutput.cpp): draws with the title bar and
+  // hands the picture to put, the surface's earlier picture shown again
+  // afterwards.
+  void OutputPicture(const std::function<void(const Platform::Picture&)>& put);
+
   // The drawing surface (Frame) without a new reference to it.
   Platform::Surface& DrawingSurface() const;
   // A series' line in the legend: its title, followed by its axis' name in
@@ -423,7 +471,8 @@ class DRAVEX_API Graph : public DravexObject,
   std::shared_ptr<GraphSite> site_;
   std::vector<Platform::ScopedConnection> constituentHooks_;
   Platform::ScopedConnection gParentUnload_;
-  Runtime::ObjectRef toolBars_;
+  std::shared_ptr<Platform::ToolBarControl> toolBars_;
+  Platform::ScopedConnection toolClick_;
 
   // The object tree and the fields, in the order the control sets them up.
   std::shared_ptr<GraphSeriesCol> series_;
@@ -451,6 +500,11 @@ class DRAVEX_API Graph : public DravexObject,
   bool displayFootNote_ = true;
   // The layout unit, set by the region layout.
   float spacingUnit_ = 0;
+  // The band: where it was opened, and whether a second one closed while the
+  // double-click timer ran.
+  MouseClickType clickType_ = MouseClickType::MouseSngClick;
+  float mouseDownX_ = 0;
+  float mouseDownY_ = 0;
   // The XBar/R factors A2, D3 and D4 by subgroup size.
   Runtime::CollectionRef xBarA2_;
   Runtime::CollectionRef xBarD3_;

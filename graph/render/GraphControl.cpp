@@ -5,6 +5,7 @@
 
 #include "graph/render/DetachedGraphSite.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/ToolBarHosting.h"
 
 namespace Dravex {
 
@@ -92,6 +93,54 @@ class WidgetScrollBar : public Placed<GraphHScrollBar> {
   Platform::HScrollBar& bar_;
 };
 
+// A shape or label of the form that the Graph shows and hides.
+template <class Interface>
+class WidgetOverlay : public Placed<Interface> {
+ public:
+  bool Visible() const override { return widget_.Visible(); }
+  void Visible(bool value) override { widget_.SetVisible(value); }
+
+ protected:
+  explicit WidgetOverlay(Platform::VisualControl& widget)
+      : Placed<Interface>(widget), widget_(widget) {}
+
+ private:
+  Platform::VisualControl& widget_;
+};
+
+class WidgetShape : public WidgetOverlay<GraphOverlay> {
+ public:
+  explicit WidgetShape(Platform::Shape& shape) : WidgetOverlay(shape) {}
+};
+
+class WidgetLabel : public WidgetOverlay<GraphLabel> {
+ public:
+  explicit WidgetLabel(Platform::Label& label) : WidgetOverlay(label), label_(label) {}
+
+  std::string Caption() const override { return label_.Caption(); }
+  void Caption(const std::string& value) override { label_.SetCaption(value); }
+  std::string Tag() const override { return label_.Tag(); }
+  void Tag(const std::string& value) override { label_.SetTag(value); }
+
+ private:
+  Platform::Label& label_;
+};
+
+class WidgetTimer : public GraphTimer {
+ public:
+  explicit WidgetTimer(Platform::Timer& timer) : timer_(timer) {
+    hook_ = timer.Tick.Connect([this] { Tick.Raise(); });
+  }
+
+  bool Enabled() const override { return timer_.Enabled(); }
+  void Enabled(bool value) override { timer_.SetEnabled(value); }
+  int Interval() const override { return timer_.Interval(); }
+
+ private:
+  Platform::Timer& timer_;
+  Platform::ScopedConnection hook_;
+};
+
 }  // namespace
 
 class GraphControl::Site : public GraphSite {
@@ -100,20 +149,37 @@ class GraphControl::Site : public GraphSite {
       : control_(control),
         canvas_(control.Canvas),
         tempCanvas_(control.TempCanvas),
-        scroll_(control.GXScroll) {}
+        scroll_(control.GXScroll),
+        selectBox_(control.SelectBox),
+        valueData_(control.ValueData),
+        dblClickClock_(control.DblClickClock) {
+    keys_ = control.KeyDown.Connect(
+        [this](int16_t& keyCode, int16_t& shift) { KeyDown.Raise(keyCode, shift); });
+  }
 
   double ScaleWidth() const override { return control_.ScaleWidth(); }
   double ScaleHeight() const override { return control_.ScaleHeight(); }
   GraphPictureBox& Canvas() override { return canvas_; }
   GraphPictureBox& TempCanvas() override { return tempCanvas_; }
   GraphHScrollBar& GXScroll() override { return scroll_; }
+  GraphOverlay& SelectBox() override { return selectBox_; }
+  GraphLabel& ValueData() override { return valueData_; }
+  GraphTimer& DblClickClock() override { return dblClickClock_; }
   Platform::Event<int16_t&>* ParentUnload() override { return &control_.ParentForm().UnloadEvent; }
+  void SetFocus() override { control_.ParentForm().SetFocus(); }
+  void HostToolBars(Platform::ToolBarControl& bars) override {
+    Platform::HostToolBars(bars, control_);
+  }
 
  private:
   GraphControl& control_;
   WidgetPictureBox canvas_;
   WidgetPictureBox tempCanvas_;
   WidgetScrollBar scroll_;
+  WidgetShape selectBox_;
+  WidgetLabel valueData_;
+  WidgetTimer dblClickClock_;
+  Platform::ScopedConnection keys_;
 };
 
 GraphControl::GraphControl(Platform::Container& host, std::string name, int index)
@@ -125,6 +191,8 @@ GraphControl::GraphControl(Platform::Container& host, std::string name, int inde
     spare->SetVisible(false);
   }
   SelectBox.SetVisible(false);
+  // The tip grows with the lines of its caption.
+  ValueData.SetAutoSize(true);
   ValueData.SetCaption("Label1");
   ValueData.SetBackColor(0x0080FFFF);
   ValueData.SetVisible(false);

@@ -3,6 +3,7 @@
 namespace Dravex {
 
 GraphPlacement::~GraphPlacement() = default;
+GraphTimer::~GraphTimer() = default;
 GraphSite::~GraphSite() = default;
 
 }  // namespace Dravex

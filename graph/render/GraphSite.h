@@ -2,11 +2,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "graph/DravexApi.h"
 #include "graph/model/GraphHost.h"
 #include "platform/Event.h"
 #include "platform/gui/Surface.h"
+
+namespace Platform {
+class ToolBarControl;
+}
 
 // What the Graph control uses of the controls it is made of and of the form
 // that hosts it. A control on a form gets them from its widgets; a control
@@ -60,6 +65,37 @@ class DRAVEX_API GraphHScrollBar : public GraphScrollBar, public GraphPlacement 
   Platform::Event<> Scroll;
 };
 
+// A constituent over the Canvas that the control shows and hides: the rubber
+// band of a selection (SelectBox).
+class DRAVEX_API GraphOverlay : public GraphPlacement {
+ public:
+  virtual bool Visible() const = 0;
+  virtual void Visible(bool value) = 0;
+};
+
+// The value tip (ValueData): a label over the Canvas. On a form it takes the
+// size of its caption.
+class DRAVEX_API GraphLabel : public GraphOverlay {
+ public:
+  virtual std::string Caption() const = 0;
+  virtual void Caption(const std::string& value) = 0;
+  virtual std::string Tag() const = 0;
+  virtual void Tag(const std::string& value) = 0;
+};
+
+// The timer that tells a single from a double click (DblClickClock): Tick
+// every Interval milliseconds while it is enabled.
+class DRAVEX_API GraphTimer {
+ public:
+  virtual ~GraphTimer();
+
+  virtual bool Enabled() const = 0;
+  virtual void Enabled(bool value) = 0;
+  virtual int Interval() const = 0;
+
+  Platform::Event<> Tick;
+};
+
 // Where a Graph lives: its size, its constituent controls and its host form.
 class DRAVEX_API GraphSite {
  public:
@@ -71,12 +107,23 @@ class DRAVEX_API GraphSite {
   virtual GraphPictureBox& Canvas() = 0;
   virtual GraphPictureBox& TempCanvas() = 0;
   virtual GraphHScrollBar& GXScroll() = 0;
+  virtual GraphOverlay& SelectBox() = 0;
+  virtual GraphLabel& ValueData() = 0;
+  virtual GraphTimer& DblClickClock() = 0;
   // The Unload event of the form that hosts the control; nullptr when the
   // control is not on a form.
   virtual Platform::Event<int16_t&>* ParentUnload() = 0;
+  // Gives the focus to the form that hosts the control; nothing on no form.
+  virtual void SetFocus() = 0;
+  // Shows the control's toolbar-and-menu control on the window the control
+  // lies on, which places its pop-up menus; nothing on no form.
+  virtual void HostToolBars(Platform::ToolBarControl& bars) = 0;
 
   // The control was resized.
   Platform::Event<> Resized;
+  // A key went down while the control or one of its constituents had the
+  // focus: key code and shift keys.
+  Platform::Event<int16_t&, int16_t&> KeyDown;
 };
 
 }  // namespace Dravex

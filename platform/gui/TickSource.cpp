@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include "platform/gui/Application.h"
-#include "platform/gui/Timer.h"
 #include "runtime/Clock.h"
 
 namespace Platform {
@@ -15,7 +14,7 @@ namespace {
 // The window system's timers, one for each running Timer.
 class QtTickSource : public TickSource {
  public:
-  void Start(Timer& timer, int intervalMs) override {
+  void Start(TickTarget& timer, int intervalMs) override {
     EnsureApplication();
     Stop(timer);
     auto* qtimer = new QTimer(qApp);
@@ -24,7 +23,7 @@ class QtTickSource : public TickSource {
     qtimer->start();
     timers_[&timer] = qtimer;
   }
-  void Stop(Timer& timer) override {
+  void Stop(TickTarget& timer) override {
     auto it = timers_.find(&timer);
     if (it == timers_.end()) return;
     // It may be stopping from inside its own tick.
@@ -37,7 +36,7 @@ class QtTickSource : public TickSource {
   }
 
  private:
-  std::map<Timer*, QPointer<QTimer>> timers_;
+  std::map<TickTarget*, QPointer<QTimer>> timers_;
 };
 
 std::shared_ptr<TickSource>& Installed() {
@@ -47,6 +46,7 @@ std::shared_ptr<TickSource>& Installed() {
 
 }  // namespace
 
+TickTarget::~TickTarget() = default;
 TickSource::~TickSource() = default;
 
 std::shared_ptr<TickSource> CurrentTickSourceShared() {
@@ -64,16 +64,16 @@ std::shared_ptr<TickSource> SetTickSource(std::shared_ptr<TickSource> source) {
   return previous;
 }
 
-void ManualTickSource::Start(Timer& timer, int intervalMs) {
+void ManualTickSource::Start(TickTarget& timer, int intervalMs) {
   timers_[&timer] = Entry{intervalMs, now_ + intervalMs};
 }
 
-void ManualTickSource::Stop(Timer& timer) {
+void ManualTickSource::Stop(TickTarget& timer) {
   timers_.erase(&timer);
 }
 
-bool ManualTickSource::Running(const Timer& timer) const {
-  return timers_.count(const_cast<Timer*>(&timer)) != 0;
+bool ManualTickSource::Running(const TickTarget& timer) const {
+  return timers_.count(const_cast<TickTarget*>(&timer)) != 0;
 }
 
 void ManualTickSource::Advance(int64_t milliseconds) {
@@ -84,7 +84,7 @@ void ManualTickSource::Advance(int64_t milliseconds) {
     now_ = std::max(now_, time);
   };
   for (;;) {
-    Timer* next = nullptr;
+    TickTarget* next = nullptr;
     int64_t due = end + 1;
     for (auto& [timer, entry] : timers_) {
       if (entry.due < due) {

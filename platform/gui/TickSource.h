@@ -8,7 +8,13 @@
 
 namespace Platform {
 
-class Timer;
+// What a tick source ticks: a form's Timer, or the timer of a control that
+// lives on no form.
+class TAVRO_PLATFORM_GUI_API TickTarget {
+ public:
+  virtual ~TickTarget();
+  virtual void RaiseTick() = 0;
+};
 
 // What drives the timers: the window system's timers in the program, a clock
 // the test moves in tests. Install one before the timers it should drive start.
@@ -16,8 +22,8 @@ class TAVRO_PLATFORM_GUI_API TickSource {
  public:
   virtual ~TickSource();
   // Starts (or restarts) ticking the timer every interval milliseconds.
-  virtual void Start(Timer& timer, int intervalMs) = 0;
-  virtual void Stop(Timer& timer) = 0;
+  virtual void Start(TickTarget& timer, int intervalMs) = 0;
+  virtual void Stop(TickTarget& timer) = 0;
 };
 
 // The tick source in use; the window system's until another is installed.
@@ -31,19 +37,19 @@ TAVRO_PLATFORM_GUI_API std::shared_ptr<TickSource> SetTickSource(
 // timer due on the way ticks, in the order of its due times.
 class TAVRO_PLATFORM_GUI_API ManualTickSource : public TickSource {
  public:
-  void Start(Timer& timer, int intervalMs) override;
-  void Stop(Timer& timer) override;
+  void Start(TickTarget& timer, int intervalMs) override;
+  void Stop(TickTarget& timer) override;
   // Moves the time on by milliseconds, ticking the timers due on the way.
   void Advance(int64_t milliseconds);
   int64_t Now() const { return now_; }
-  bool Running(const Timer& timer) const;
+  bool Running(const TickTarget& timer) const;
 
  private:
   struct Entry {
     int interval;
     int64_t due;
   };
-  std::map<Timer*, Entry> timers_;
+  std::map<TickTarget*, Entry> timers_;
   int64_t now_ = 0;
 };
 

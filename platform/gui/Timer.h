@@ -7,16 +7,15 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/EventEntry.h"
 #include "platform/gui/PlatformGuiApi.h"
+#include "platform/gui/TickSource.h"
 
 namespace Platform {
 
 class Container;
-class TickSource;
-
 // A timer on a form: while Enabled and with an Interval above 0 it raises Tick
 // (the timer's Timer event) every Interval milliseconds. Errors a Tick handler
 // lets escape are reported, but the same one not on every tick.
-class TAVRO_PLATFORM_GUI_API Timer : public Control {
+class TAVRO_PLATFORM_GUI_API Timer : public Control, public TickTarget {
  public:
   Timer(Container& container, std::string name, int index = -1);
   ~Timer() override;
@@ -29,7 +28,7 @@ class TAVRO_PLATFORM_GUI_API Timer : public Control {
   Event<> Tick;
 
   // Called by the tick source.
-  void RaiseTick();
+  void RaiseTick() override;
   // Called by the form: a timer ticks only while its form is loaded.
   void FormLoaded(bool loaded);
   // A new control array element starts as the model does.

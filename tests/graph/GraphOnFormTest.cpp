@@ -6,6 +6,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Forms.h"
+#include "tests/graph/ScriptedPerson.h"
 #include "tests/support/Raised.h"
 
 using namespace Dravex;
@@ -14,15 +15,7 @@ using TestSupport::Raised;
 
 namespace {
 
-// A chart window with its graph, as the viewer has one.
-class ChartForm : public Platform::Form {
- public:
-  ChartForm() : Form("frmChart") {
-    SetClientSize(9000, 6000);
-    PRDGraph.Move(0, 0, 9000, 6000);
-  }
-  GraphControl PRDGraph{*this, "PRDGraph"};
-};
+using GraphTest::ChartForm;
 
 class GraphOnForm : public testing::Test {
  protected:
