@@ -1,5 +1,6 @@
 #include "platform/gui/Responder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
+#include <map>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/CommonDialog.h"
@@ -19,6 +21,10 @@
 #include "platform/gui/Menu.h"
 #include "platform/gui/MenuInternal.h"
 #include "platform/gui/MsgBox.h"
+#include "platform/gui/Tool.h"
+#include "platform/gui/ToolBarWindow.h"
+#include "platform/gui/ToolList.h"
+#include "platform/gui/ToolMenu.h"
 
 namespace Platform {
 
@@ -187,6 +193,17 @@ Menu* DesktopResponder::PopupMenu(Menu& menu, int screenX, int screenY) {
   if (popup == nullptr) return nullptr;
   QAction* chosen = popup->exec(QPoint(screenX, screenY));
   return chosen ? Gui::MenuOf(chosen) : nullptr;
+}
+
+std::shared_ptr<Tool> DesktopResponder::PopupToolMenu(ToolMenu& menu, int screenX, int screenY) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+  QMenu popup;
+  std::map<QAction*, std::shared_ptr<Tool>> tools;
+  FillToolMenu(popup, *menu.Tools(),
+               [&](QAction& action, const std::shared_ptr<Tool>& tool) { tools[&action] = tool; });
+  QAction* chosen = popup.exec(QPoint(screenX, screenY));
+  const auto found = tools.find(chosen);
+  return found == tools.end() ? nullptr : found->second;
 }
 
 }  // namespace Platform

@@ -10,6 +10,8 @@ namespace Platform {
 
 class Form;
 class Menu;
+class Tool;
+class ToolMenu;
 
 // What a file dialog is asked to show. The filter is the classic
 // "description|pattern|description|pattern" list; Flags are the classic
@@ -35,9 +37,9 @@ struct PrinterRequest {
 };
 
 // Everything that would wait for a person goes through the responder: message
-// boxes, modal forms, the file, folder and printer dialogs, pop-up menus and the
-// desktop's open. The program runs with the desktop responder, which shows the real
-// dialogs; tests install one that answers.
+// boxes, modal forms, the file, folder and printer dialogs, the pop-up menus of
+// forms and of the toolbar control, and the desktop's open. The program runs with the desktop
+// responder, which shows the real dialogs; tests install one that answers.
 class TAVRO_PLATFORM_GUI_API Responder {
  public:
   virtual ~Responder();
@@ -57,6 +59,10 @@ class TAVRO_PLATFORM_GUI_API Responder {
   // Shows the items of a menu as a pop-up at a point on the screen (pixels) and
   // returns the item chosen, or nullptr.
   virtual Menu* PopupMenu(Menu& menu, int screenX, int screenY) = 0;
+  // Shows the tools of a toolbar control's menu as a pop-up at a point on the
+  // screen (pixels) and returns the tool chosen (from the menu or one of its
+  // sub-menus), or nullptr.
+  virtual std::shared_ptr<Tool> PopupToolMenu(ToolMenu& menu, int screenX, int screenY) = 0;
 };
 
 // The responder in use. Never null: the desktop responder until one is installed.
@@ -77,6 +83,7 @@ class TAVRO_PLATFORM_GUI_API DesktopResponder : public Responder {
   std::string BrowseForFolder(const std::string& title) override;
   bool OpenDocument(const std::string& target) override;
   Menu* PopupMenu(Menu& menu, int screenX, int screenY) override;
+  std::shared_ptr<Tool> PopupToolMenu(ToolMenu& menu, int screenX, int screenY) override;
 };
 
 }  // namespace Platform

@@ -61,4 +61,12 @@ Form* Screen::ActiveForm() {
   return window ? Gui::FormOf(window) : nullptr;
 }
 
+void PointerPosition(int& screenX, int& screenY) {
+  screenX = screenY = 0;
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  const QPoint point = QCursor::pos();
+  screenX = point.x();
+  screenY = point.y();
+}
+
 }  // namespace Platform

@@ -27,4 +27,9 @@ class TAVRO_PLATFORM_GUI_API Screen {
   static Form* ActiveForm();
 };
 
+// The mouse pointer's position on the screen in pixels; (0, 0) without a
+// window system. Unlike Screen::CursorPosition it starts no application, so
+// the window-less models (the toolbar control) can ask.
+TAVRO_PLATFORM_GUI_API void PointerPosition(int& screenX, int& screenY);
+
 }  // namespace Platform

@@ -68,4 +68,9 @@ Menu* ScriptedResponder::PopupMenu(Menu& menu, int, int) {
   return OnPopup ? OnPopup(menu) : nullptr;
 }
 
+std::shared_ptr<Tool> ScriptedResponder::PopupToolMenu(ToolMenu& menu, int screenX, int screenY) {
+  ToolPopups.push_back(ToolPopup{&menu, screenX, screenY});
+  return OnToolPopup ? OnToolPopup(menu) : nullptr;
+}
+
 }  // namespace Platform

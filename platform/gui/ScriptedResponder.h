@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,16 @@ class TAVRO_PLATFORM_GUI_API ScriptedResponder : public Responder {
   // Chooses an item of the menu popped up; nullptr chooses nothing.
   std::function<Menu*(Menu&)> OnPopup;
 
+  struct ToolPopup {
+    const ToolMenu* Menu;
+    int X;
+    int Y;
+  };
+  std::vector<ToolPopup> ToolPopups;
+  // Chooses the tool of the toolbar control's menu popped up; nullptr (or no
+  // function) chooses nothing.
+  std::function<std::shared_ptr<Tool>(ToolMenu&)> OnToolPopup;
+
   int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
   void RunModal(Form& form) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
@@ -52,6 +63,7 @@ class TAVRO_PLATFORM_GUI_API ScriptedResponder : public Responder {
   std::string BrowseForFolder(const std::string& title) override;
   bool OpenDocument(const std::string& target) override;
   Menu* PopupMenu(Menu& menu, int screenX, int screenY) override;
+  std::shared_ptr<Tool> PopupToolMenu(ToolMenu& menu, int screenX, int screenY) override;
 };
 
 }  // namespace Platform

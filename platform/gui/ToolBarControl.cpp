@@ -4,11 +4,12 @@
 
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
+#include "platform/gui/Responder.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarView.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
-#include "platform/gui/ToolMenuResponder.h"
 #include "runtime/CaseFold.h"
 #include "runtime/Error.h"
 
@@ -134,8 +135,7 @@ void ToolBarControl::PopupMenu(const Runtime::Variant& which, std::optional<doub
     PointerPosition(screenX, screenY);
   }
   const std::shared_ptr<ToolMenu> menu = tool->Menu();
-  const std::shared_ptr<Tool> chosen =
-      CurrentToolMenuResponder().PopupToolMenu(*menu, screenX, screenY);
+  const std::shared_ptr<Tool> chosen = CurrentResponder().PopupToolMenu(*menu, screenX, screenY);
   if (chosen && Below(*menu, *chosen)) ToolClicked(chosen);
 }
 

@@ -7,7 +7,7 @@
 
 #include "constraints/TavroConstraintCol.h"
 #include "constraints/TavroSPCConstraints.h"
-#include "platform/gui/ToolMenuResponder.h"
+#include "platform/gui/ScriptedResponder.h"
 #include "runtime/Conversions.h"
 #include "tests/constraints/ReportSet.h"
 #include "tests/graph/GraphTestHost.h"
@@ -47,19 +47,19 @@ using Texts = std::vector<std::string>;
 class DrillDown : public testing::Test {
  protected:
   DrillDown() {
-    previousResponder_ = Platform::SetToolMenuResponder(menus);
+    previousResponder_ = Platform::SetResponder(responder);
     hearing_ = collection->MenuSelection.Connect([this](SetRef& newSet, bool& createNewForm) {
       announced.push_back(newSet);
       EXPECT_TRUE(createNewForm);
       if (onAnnounced) onAnnounced(newSet);
     });
   }
-  ~DrillDown() override { Platform::SetToolMenuResponder(previousResponder_); }
+  ~DrillDown() override { Platform::SetResponder(previousResponder_); }
 
   ToolRef Tool(const char* id) const { return toolbar->Tools()->Item(Variant(id)); }
   // The person picks the tool from whatever menu pops up.
   void Pick(const char* id) {
-    menus->OnPopup = [this, id](Platform::ToolMenu&) { return Tool(id); };
+    responder->OnToolPopup = [this, id](Platform::ToolMenu&) { return Tool(id); };
   }
   static void Label(GraphTest::TestHost& chart, std::initializer_list<const char*> labels) {
     for (const char* label : labels) chart.graph->XAxis()->Labels()->Add(label);
@@ -69,14 +69,14 @@ class DrillDown : public testing::Test {
   }
 
   std::shared_ptr<Platform::ToolBarControl> toolbar = MainToolBar();
-  std::shared_ptr<Platform::ScriptedToolMenuResponder> menus =
-      std::make_shared<Platform::ScriptedToolMenuResponder>();
+  std::shared_ptr<Platform::ScriptedResponder> responder =
+      std::make_shared<Platform::ScriptedResponder>();
   std::shared_ptr<TavroConstraintCol> collection = std::make_shared<TavroConstraintCol>();
   std::vector<SetRef> announced;
   std::function<void(SetRef&)> onAnnounced;
 
  private:
-  std::shared_ptr<Platform::ToolMenuResponder> previousResponder_;
+  std::shared_ptr<Platform::Responder> previousResponder_;
   Platform::ScopedConnection hearing_;
 };
 
@@ -108,8 +108,8 @@ TEST_F(ProductChart, PickingACategoryAnnouncesANarrowerSetOnce) {
 
   Pick("Machine");
   Select(chart, 2, 3);
-  ASSERT_EQ(menus->Popups.size(), 1u);
-  EXPECT_EQ(menus->Popups[0].Menu, Tool("CompWast")->Menu().get());
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups[0].Menu, Tool("CompWast")->Menu().get());
   ASSERT_EQ(announced.size(), 1u);
   const SetRef drilled = announced[0];
 
@@ -138,7 +138,7 @@ TEST_F(ProductChart, PickingACategoryAnnouncesANarrowerSetOnce) {
   // A line tool of the same menu belongs to no category: nothing is built.
   Pick("Line1");
   Select(chart, 1, 4);
-  EXPECT_EQ(menus->Popups.size(), 2u);
+  EXPECT_EQ(responder->ToolPopups.size(), 2u);
   EXPECT_EQ(announced.size(), 1u);
 }
 
@@ -179,7 +179,7 @@ TEST_F(ProductChart, ClicksOutsideTheSetsOwnSelectionChangeNothing) {
   Select(chart, 1, 2);
   toolbar->ToolClicked(Tool("Machine"));
   // While the menu is up: a tool of another menu, and a menu tool.
-  menus->OnPopup = [this](Platform::ToolMenu&) {
+  responder->OnToolPopup = [this](Platform::ToolMenu&) {
     toolbar->ToolClicked(Tool("Print"));
     ToolRef menu = Tool("Productivity");
     toolbar->ToolClick.Raise(menu);
@@ -187,10 +187,10 @@ TEST_F(ProductChart, ClicksOutsideTheSetsOwnSelectionChangeNothing) {
   };
   Select(chart, 1, 2);
   // An error while the menu is up ends the selection too.
-  menus->OnPopup = [](Platform::ToolMenu&) -> ToolRef { Runtime::Raise(5); };
+  responder->OnToolPopup = [](Platform::ToolMenu&) -> ToolRef { Runtime::Raise(5); };
   EXPECT_EQ(Raised([&] { Select(chart, 1, 2); }), 5);
   toolbar->ToolClicked(Tool("Machine"));
-  EXPECT_EQ(menus->Popups.size(), 3u);
+  EXPECT_EQ(responder->ToolPopups.size(), 3u);
   EXPECT_TRUE(announced.empty());
 }
 
@@ -207,7 +207,7 @@ TEST_F(ProductChart, TheSelectionIsClampedToTheLabels) {
   GraphTest::TestHost empty;
   set->SPCGraph(empty.graph);
   Select(empty, 1, 1);
-  EXPECT_EQ(menus->Popups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
   EXPECT_EQ(announced.size(), 1u);
 }
 
@@ -285,7 +285,7 @@ class LineMenu : public DrillDown {
 
 TEST_F(LineMenu, TheOnlyAvailableToolRunsAtOnceAndItsMenusConstrainTheSet) {
   Select(chart, 1, 2);
-  EXPECT_TRUE(menus->Popups.empty());
+  EXPECT_TRUE(responder->ToolPopups.empty());
   ASSERT_EQ(announced.size(), 1u);
   EXPECT_EQ(Constrained(announced[0]), (Texts{"Date", "Product", "Line"}));
   EXPECT_EQ(Values(announced[0]->Constraints()->Item(Variant("Line"))), (Texts{"Line 1"}));
@@ -303,14 +303,14 @@ TEST_F(LineMenu, TwoAvailableToolsPopUpTheirOwnMenuAndNoneNothing) {
   Constrain("Machine", {Variant(3)});
   Pick("Head");
   Select(chart, 2, 2);
-  ASSERT_EQ(menus->Popups.size(), 1u);
-  EXPECT_EQ(menus->Popups[0].Menu, Tool("Line1")->Menu().get());
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups[0].Menu, Tool("Line1")->Menu().get());
   ASSERT_EQ(announced.size(), 1u);
   EXPECT_EQ(Constrained(announced[0]), (Texts{"Date", "Machine", "Product", "Line"}));
 
   // Without a date the line, and so everything below it, is withheld.
   set->Constraints()->Remove(Variant("Date"));
   Select(chart, 2, 2);
-  EXPECT_EQ(menus->Popups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
   EXPECT_EQ(announced.size(), 1u);
 }

@@ -18,7 +18,6 @@
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
-#include "platform/gui/ToolMenuResponder.h"
 #include "tests/graph/ScriptedPerson.h"
 
 using namespace Dravex;
@@ -64,7 +63,7 @@ class GraphFormInteraction : public testing::Test {
 
   GraphTest::ScriptedPerson person;
   std::shared_ptr<Platform::ManualTickSource>& ticks = person.ticks;
-  std::shared_ptr<Platform::ScriptedToolMenuResponder>& menus = person.menus;
+  std::shared_ptr<Platform::ScriptedResponder>& responder = person.responder;
   std::shared_ptr<GraphTest::PagesAsked>& preferences = person.preferences;
   std::shared_ptr<ChartForm> form;
   std::shared_ptr<Graph> graph;
@@ -113,10 +112,12 @@ TEST_F(GraphFormInteraction, KeysOfTheControlMoveTheCursor) {
 }
 
 TEST_F(GraphFormInteraction, TheGraphsMenuPopsUpOverTheControl) {
-  menus->OnPopup = [](Platform::ToolMenu& menu) { return menu.Tools()->Item(Variant("Series")); };
+  responder->OnToolPopup = [](Platform::ToolMenu& menu) {
+    return menu.Tools()->Item(Variant("Series"));
+  };
   Mouse(Control().Canvas.MouseDown, 2, At(2), Middle());
   graph->GraphPreferences(150, 150);
-  ASSERT_EQ(menus->Popups.size(), 2u);
+  ASSERT_EQ(responder->ToolPopups.size(), 2u);
   EXPECT_EQ(preferences->pages, (std::vector<int>{4, 4}));
   EXPECT_NE(graph->ToolBars()->View(), nullptr) << "shown on the control's window";
 }

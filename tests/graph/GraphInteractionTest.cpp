@@ -16,7 +16,6 @@
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
-#include "platform/gui/ToolMenuResponder.h"
 #include "tests/graph/GraphDrawFixture.h"
 #include "tests/graph/ScriptedPerson.h"
 #include "tests/support/Raised.h"
@@ -104,7 +103,6 @@ class Interaction : public GraphTest::Drawing {
   GraphTest::ScriptedPerson person;
   std::shared_ptr<Platform::ManualTickSource>& ticks = person.ticks;
   std::shared_ptr<Platform::ScriptedResponder>& responder = person.responder;
-  std::shared_ptr<Platform::ScriptedToolMenuResponder>& menus = person.menus;
   std::shared_ptr<GraphTest::PagesAsked>& preferences = person.preferences;
   std::vector<std::string> log;
   std::vector<Platform::ScopedConnection> listening;
@@ -226,11 +224,11 @@ TEST_F(Interaction, OnlyAPressStrictlyInsideThePlotOpensABand) {
 }
 
 TEST_F(Interaction, TheRightButtonPopsUpTheGraphsMenuUnlessTheHostTakesThePress) {
-  menus->OnPopup = [](Platform::ToolMenu& menu) {
+  responder->OnToolPopup = [](Platform::ToolMenu& menu) {
     return menu.Tools()->Item(Variant("SpecLimits"));
   };
   Down(At(4), Middle(), 2);
-  ASSERT_EQ(menus->Popups.size(), 1u);
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
   EXPECT_EQ(preferences->pages, std::vector<int>{2});
   EXPECT_FALSE(host.site->SelectBox().Visible());
   Up(At(4), Middle(), 2);
@@ -241,27 +239,29 @@ TEST_F(Interaction, TheRightButtonPopsUpTheGraphsMenuUnlessTheHostTakesThePress)
       graph.MouseDown.Connect([](int16_t& button, int16_t&, float&, float&) { button = 0; });
   Down(At(4), Middle(), 2);
   Down(At(4), Middle(), 1);
-  EXPECT_EQ(menus->Popups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
   EXPECT_FALSE(host.site->SelectBox().Visible());
 }
 
 TEST_F(Interaction, GraphPreferencesPopsUpTheMenuAtThePointAndIgnoresEveryError) {
-  menus->OnPopup = [](Platform::ToolMenu& menu) { return menu.Tools()->Item(Variant("Alarms")); };
+  responder->OnToolPopup = [](Platform::ToolMenu& menu) {
+    return menu.Tools()->Item(Variant("Alarms"));
+  };
   graph.GraphPreferences(1500, 3000);
-  ASSERT_EQ(menus->Popups.size(), 1u);
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
   // Twips to pixels: the toolbar shows on no window here.
-  EXPECT_EQ(menus->Popups[0].X, 100);
-  EXPECT_EQ(menus->Popups[0].Y, 200);
+  EXPECT_EQ(responder->ToolPopups[0].X, 100);
+  EXPECT_EQ(responder->ToolPopups[0].Y, 200);
   EXPECT_EQ(preferences->pages, std::vector<int>{5});
 
   preferences->pages.clear();
-  menus->OnPopup = [](Platform::ToolMenu&) -> std::shared_ptr<Platform::Tool> {
+  responder->OnToolPopup = [](Platform::ToolMenu&) -> std::shared_ptr<Platform::Tool> {
     Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
   };
   EXPECT_EQ(Raised([&] { graph.GraphPreferences(0, 0); }), 0);
   graph.ToolBars(nullptr);
   EXPECT_EQ(Raised([&] { graph.GraphPreferences(0, 0); }), 0);
-  EXPECT_EQ(menus->Popups.size(), 2u);
+  EXPECT_EQ(responder->ToolPopups.size(), 2u);
 }
 
 TEST_F(Interaction, EachPreferenceToolOpensItsPageAndOtherToolsNothing) {

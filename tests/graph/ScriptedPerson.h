@@ -10,7 +10,6 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/ScriptedResponder.h"
 #include "platform/gui/TickSource.h"
-#include "platform/gui/ToolMenuResponder.h"
 
 namespace GraphTest {
 
@@ -44,12 +43,10 @@ class ScriptedPerson {
   ScriptedPerson() {
     Platform::SetTickSource(ticks);
     Platform::SetResponder(responder);
-    Platform::SetToolMenuResponder(menus);
     Dravex::GraphPreferenceServices::Install(preferences);
   }
   ~ScriptedPerson() {
     Dravex::GraphPreferenceServices::Install(nullptr);
-    Platform::SetToolMenuResponder(nullptr);
     Platform::SetResponder(nullptr);
     Platform::SetTickSource(nullptr);
   }
@@ -60,8 +57,6 @@ class ScriptedPerson {
       std::make_shared<Platform::ManualTickSource>();
   std::shared_ptr<Platform::ScriptedResponder> responder =
       std::make_shared<Platform::ScriptedResponder>();
-  std::shared_ptr<Platform::ScriptedToolMenuResponder> menus =
-      std::make_shared<Platform::ScriptedToolMenuResponder>();
   std::shared_ptr<PagesAsked> preferences = std::make_shared<PagesAsked>();
 };
 

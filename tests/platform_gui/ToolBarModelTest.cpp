@@ -9,12 +9,12 @@
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
 #include "platform/gui/GraphsMenu.h"
+#include "platform/gui/ScriptedResponder.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
-#include "platform/gui/ToolMenuResponder.h"
 #include "runtime/Collection.h"
 #include "tests/platform_gui/RaisedError.h"
 
@@ -43,18 +43,18 @@ std::shared_ptr<ToolBarControl> MainBar() {
 // Answers every pop-up with the tool of the identifier, while it is installed.
 class Answer {
  public:
-  explicit Answer(std::string id) : responder_(std::make_shared<ScriptedToolMenuResponder>()) {
-    responder_->OnPopup = [id](ToolMenu& menu) -> std::shared_ptr<Tool> {
+  explicit Answer(std::string id) : responder_(std::make_shared<ScriptedResponder>()) {
+    responder_->OnToolPopup = [id](ToolMenu& menu) -> std::shared_ptr<Tool> {
       return id.empty() ? nullptr : menu.Tools()->Item(id);
     };
-    previous_ = SetToolMenuResponder(responder_);
+    previous_ = SetResponder(responder_);
   }
-  ~Answer() { SetToolMenuResponder(previous_); }
-  ScriptedToolMenuResponder& Responder() { return *responder_; }
+  ~Answer() { SetResponder(previous_); }
+  ScriptedResponder& Responder() { return *responder_; }
 
  private:
-  std::shared_ptr<ScriptedToolMenuResponder> responder_;
-  std::shared_ptr<ToolMenuResponder> previous_;
+  std::shared_ptr<ScriptedResponder> responder_;
+  std::shared_ptr<Platform::Responder> previous_;
 };
 
 // Connects a listener that logs its name and the clicked tool.
@@ -154,7 +154,7 @@ TEST(ToolBarControl, APopupAnsweredByATestRaisesToolClickToAllListenersBeforeItR
   auto control = MainBar();
   Answer answer("Save");
   std::vector<std::string> log;
-  answer.Responder().OnPopup = [&log](ToolMenu& menu) {
+  answer.Responder().OnToolPopup = [&log](ToolMenu& menu) {
     log.push_back("shown");
     return menu.Tools()->Item("Save");
   };
@@ -164,15 +164,17 @@ TEST(ToolBarControl, APopupAnsweredByATestRaisesToolClickToAllListenersBeforeItR
   log.push_back("returned");
   EXPECT_EQ(log, (std::vector<std::string>{"shown", "first:Save", "second:Save", "returned"}));
   // Without a window, the point in twips is taken as pixels of the screen.
-  ASSERT_EQ(answer.Responder().Popups.size(), 1u);
-  EXPECT_EQ(answer.Responder().Popups[0].Menu, control->Tools()->Item("File")->Menu().get());
-  EXPECT_EQ(answer.Responder().Popups[0].X, 100);
-  EXPECT_EQ(answer.Responder().Popups[0].Y, 50);
+  ASSERT_EQ(answer.Responder().ToolPopups.size(), 1u);
+  EXPECT_EQ(answer.Responder().ToolPopups[0].Menu, control->Tools()->Item("File")->Menu().get());
+  EXPECT_EQ(answer.Responder().ToolPopups[0].X, 100);
+  EXPECT_EQ(answer.Responder().ToolPopups[0].Y, 50);
 
   // By the tool object, and from a sub-menu.
   log.clear();
   control->Tools()->Item("File")->Menu()->Tools()->Add("Reports");
-  answer.Responder().OnPopup = [&](ToolMenu&) { return control->Tools()->Item("ManualUpdate"); };
+  answer.Responder().OnToolPopup = [&](ToolMenu&) {
+    return control->Tools()->Item("ManualUpdate");
+  };
   control->PopupMenu(control->Tools()->Item("File"));
   EXPECT_EQ(log, (std::vector<std::string>{"first:ManualUpdate", "second:ManualUpdate"}));
 }
@@ -196,11 +198,11 @@ TEST(ToolBarControl, OnlyEnabledToolsOfTheMenuShownRaiseToolClick) {
   }
   for (const std::string id : {"Reports", "|1", "ManualUpdate"}) {
     auto chosen = control->Tools()->Item(id);
-    auto scripted = std::make_shared<ScriptedToolMenuResponder>();
-    scripted->OnPopup = [chosen](ToolMenu&) { return chosen; };
-    auto previous = SetToolMenuResponder(scripted);
+    auto scripted = std::make_shared<ScriptedResponder>();
+    scripted->OnToolPopup = [chosen](ToolMenu&) { return chosen; };
+    auto previous = SetResponder(scripted);
     control->PopupMenu("File");
-    SetToolMenuResponder(previous);
+    SetResponder(previous);
   }
   EXPECT_TRUE(log.empty());
 

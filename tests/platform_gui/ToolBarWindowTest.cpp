@@ -17,13 +17,13 @@
 #include "platform/gui/GraphsMenu.h"
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/QtBridge.h"
+#include "platform/gui/Responder.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolBarHosting.h"
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
-#include "platform/gui/ToolMenuResponder.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
 #include "tests/platform_gui/FormsFixture.h"
@@ -155,15 +155,12 @@ TEST_F(ToolBarWindowTest, AMenuBarToolTellsWhereItIsAndPopupsAreMadeThere) {
   EXPECT_EQ(control->Tools()->Item("Hidden")->Height(), 0);
 
   // Under the "Graphs" entry: its position in twips, relative to the window.
-  auto responder = std::make_shared<ScriptedToolMenuResponder>();
-  auto previous = SetToolMenuResponder(responder);
   control->PopupMenu("File", graphs->Left() * 15.0, (graphs->Top() + graphs->Height()) * 15.0);
-  SetToolMenuResponder(previous);
-  ASSERT_EQ(responder->Popups.size(), 1u);
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
   const QPoint expected =
       Window().mapToGlobal(QPoint(graphs->Left(), graphs->Top() + graphs->Height()));
-  EXPECT_EQ(responder->Popups[0].X, expected.x());
-  EXPECT_EQ(responder->Popups[0].Y, expected.y());
+  EXPECT_EQ(responder->ToolPopups[0].X, expected.x());
+  EXPECT_EQ(responder->ToolPopups[0].Y, expected.y());
 }
 
 TEST_F(ToolBarWindowTest, TheDesktopPopupReturnsThePersonsChoice) {
@@ -183,7 +180,10 @@ TEST_F(ToolBarWindowTest, TheDesktopPopupReturnsThePersonsChoice) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(menu, &enter);
   });
+  // The person answers this one, not the fixture's responder.
+  auto previous = SetResponder(std::make_shared<DesktopResponder>());
   control->PopupMenu("File", 0.0, 0.0);
+  SetResponder(previous);
   EXPECT_EQ(clicked, (std::vector<std::string>{"Save"}));
   EXPECT_TRUE(sawSeparator);
 }
@@ -224,17 +224,14 @@ TEST_F(ToolBarWindowTest, TheGraphsMenuOfAChartPopsUpUnderTheMainWindowsEntry) {
   const auto entry = control->Tools()->Item("Graphs");
   const double x = entry->Left() * 15.0;
   const double y = (entry->Top() + entry->Height()) * 15.0;
-  auto scripted = std::make_shared<ScriptedToolMenuResponder>();
-  scripted->OnPopup = [](ToolMenu& menu) { return menu.Tools()->Item("SpecLimits"); };
-  auto previous = SetToolMenuResponder(scripted);
+  responder->OnToolPopup = [](ToolMenu& menu) { return menu.Tools()->Item("SpecLimits"); };
   std::string clicked;
   graphBar->ToolClick.Connect([&](const std::shared_ptr<Tool>& tool) { clicked = tool->ID(); });
   graphBar->PopupMenu("Graphs", x, y);
-  SetToolMenuResponder(previous);
 
-  ASSERT_EQ(scripted->Popups.size(), 1u);
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
   const QPoint under = Window().mapToGlobal(QPoint(entry->Left(), entry->Top() + entry->Height()));
-  EXPECT_EQ(scripted->Popups[0].X, under.x());
-  EXPECT_EQ(scripted->Popups[0].Y, under.y());
+  EXPECT_EQ(responder->ToolPopups[0].X, under.x());
+  EXPECT_EQ(responder->ToolPopups[0].Y, under.y());
   EXPECT_EQ(clicked, "SpecLimits");
 }
