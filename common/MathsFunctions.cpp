@@ -1,7 +1,6 @@
 #include "common/MathsFunctions.h"
 
-#include <cmath>
-
+#include "common/Moments.h"
 #include "runtime/Conversions.h"
 
 namespace Common {
@@ -38,9 +37,7 @@ int16_t CountOf(const Runtime::Collection& items, const ValueOf& property, bool 
 }
 
 Variant MeanOf(const Runtime::Collection& items, const ValueOf& property) {
-  const int16_t n = CountOf(items, property, true);
-  if (n == 0) return Variant(int16_t{0});
-  return SumOf(items, property) / Variant(n);
+  return Moments(items, property).Mean();
 }
 
 Variant SumOfProducts(const Runtime::Collection& itemsA, const Runtime::Collection& itemsB,
@@ -64,22 +61,7 @@ Variant SumOfSquares(const Runtime::Collection& items, const ValueOf& property) 
 }
 
 Variant StdDevOf(const Runtime::Collection& items, int32_t mode, const ValueOf& property) {
-  const int16_t n = CountOf(items, property, true);
-  if (n < 2) return Variant(int16_t{0});
-  const Variant count(n);
-  Variant variance;
-  if (mode == StdDevPopulation) {
-    const Variant mean = MeanOf(items, property);
-    variance = SumOfSquares(items, property) / count - mean * mean;
-  } else {
-    const Variant mean = MeanOf(items, property);
-    const Variant sum = SumOf(items, property);
-    const Variant squares = SumOfSquares(items, property);
-    variance =
-        (squares - Variant(2.0) * mean * sum + count * mean * mean) / (count - Variant(int16_t{1}));
-  }
-  const double v = Runtime::CDbl(variance);
-  return Variant(v > 0.0 ? std::sqrt(v) : 0.0);
+  return Moments(items, property).StdDev(mode);
 }
 
 }  // namespace Common

@@ -1,9 +1,11 @@
 #include "graph/model/GraphStatistics.h"
 
+#include <optional>
 #include <string>
 
 #include "common/CollectionFunctions.h"
 #include "common/MathsFunctions.h"
+#include "common/Moments.h"
 #include "graph/model/GraphSeries.h"
 #include "graph/model/GraphValue.h"
 #include "graph/model/GraphXAxis.h"
@@ -33,14 +35,28 @@ Common::ValueOf PlottedValue(const GraphSeries& series) {
   return [](const Variant& item) { return ObjectFrom<GraphValue>(item)->Y(); };
 }
 
-float MeanOf(const GraphSeries& series) {
-  return Runtime::CSng(Common::MeanOf(*series.Values()->Col(), PlottedValue(series)));
-}
+// A series' mean and sample standard deviation. The passes over the points
+// are made when a line first needs them and are shared by all the series'
+// lines.
+class Levels {
+ public:
+  explicit Levels(const GraphSeries& series) : series_(series) {}
+  float Mean() { return Runtime::CSng(Passes().Mean()); }
+  float StdDev() { return Runtime::CSng(Passes().StdDev(Common::StdDevSample)); }
 
-float StdDevOf(const GraphSeries& series) {
-  return Runtime::CSng(
-      Common::StdDevOf(*series.Values()->Col(), Common::StdDevSample, PlottedValue(series)));
-}
+ private:
+  Common::Moments& Passes() {
+    if (!moments_) {
+      values_ = series_.Values()->Col();
+      moments_.emplace(*values_, PlottedValue(series_));
+    }
+    return *moments_;
+  }
+
+  const GraphSeries& series_;
+  Runtime::CollectionRef values_;
+  std::optional<Common::Moments> moments_;
+};
 
 // A statistics line across the whole chart at y, against the series' axis.
 std::shared_ptr<GraphSection> AddLevel(GraphDataHost& graph, const GraphSeries& series,
@@ -56,10 +72,26 @@ void Tag(const std::shared_ptr<GraphSection>& added, const std::string& tag) {
   if (added) added->Tag(tag);
 }
 
-void AddStdDevLine(GraphDataHost& graph, const GraphSeries& series, const std::string& keyPrefix,
-                   int16_t numStdDev, const std::string& name, const std::string& tag) {
-  const float y = static_cast<float>(numStdDev) * StdDevOf(series) + MeanOf(series);
+void AddStdDevLine(GraphDataHost& graph, const GraphSeries& series, Levels& levels,
+                   const std::string& keyPrefix, int16_t numStdDev, const std::string& name,
+                   const std::string& tag) {
+  const float y = static_cast<float>(numStdDev) * levels.StdDev() + levels.Mean();
   Tag(AddLevel(graph, series, name, keyPrefix + name, y), tag);
+}
+
+void AddMeanLine(GraphDataHost& graph, const GraphSeries& series, Levels& levels,
+                 const Variant& title, const std::string& tag) {
+  const std::string& seriesTitle = series.Title()->Text();
+  if (title.IsString()) {
+    Tag(AddLevel(graph, series, title.GetString(), seriesTitle + title.GetString(), levels.Mean()),
+        tag);
+  } else if (title.IsObject() && !title.IsNothing()) {
+    // A picture: the graph's objects carry no type name, so any object given
+    // as a title is taken for the picture to show.
+    const auto added = AddLevel(graph, series, "", seriesTitle + "Mean", levels.Mean());
+    Tag(added, tag);
+    if (added) added->Title()->Graphic(title.GetObject());
+  }
 }
 
 // The caption of a standard-deviation line of the settings: "+2 Std Dev".
@@ -116,27 +148,18 @@ Variant SeriesTotal(const GraphDataHost& graph, const Variant& series) {
 }
 
 float SeriesMean(const GraphDataHost& graph, const Variant& series) {
-  return MeanOf(*SeriesOf(graph, series));
+  return Levels(*SeriesOf(graph, series)).Mean();
 }
 
 float SeriesStdDev(const GraphDataHost& graph, const Variant& series) {
-  return StdDevOf(*SeriesOf(graph, series));
+  return Levels(*SeriesOf(graph, series)).StdDev();
 }
 
 void AddMean(GraphDataHost& graph, const Variant& series, const Variant& title,
              const std::string& tag) {
   const auto found = SeriesOf(graph, series);
-  const std::string& seriesTitle = found->Title()->Text();
-  if (title.IsString()) {
-    Tag(AddLevel(graph, *found, title.GetString(), seriesTitle + title.GetString(), MeanOf(*found)),
-        tag);
-  } else if (title.IsObject() && !title.IsNothing()) {
-    // A picture: the graph's objects carry no type name, so any object given
-    // as a title is taken for the picture to show.
-    const auto added = AddLevel(graph, *found, "", seriesTitle + "Mean", MeanOf(*found));
-    Tag(added, tag);
-    if (added) added->Title()->Graphic(title.GetObject());
-  }
+  Levels levels(*found);
+  AddMeanLine(graph, *found, levels, title, tag);
 }
 
 void AddStdDev(GraphDataHost& graph, const Variant& series, int16_t numStdDev, Variant& name,
@@ -146,7 +169,8 @@ void AddStdDev(GraphDataHost& graph, const Variant& series, int16_t numStdDev, V
     name = Variant((numStdDev > 0 ? "+" : "-") +
                    std::to_string(numStdDev < 0 ? -numStdDev : numStdDev) + " Std Dev");
   }
-  AddStdDevLine(graph, *found, Runtime::CStr(series), numStdDev, name.GetString(), tag);
+  Levels levels(*found);
+  AddStdDevLine(graph, *found, levels, Runtime::CStr(series), numStdDev, name.GetString(), tag);
 }
 
 void AddBestFitLinear(GraphDataHost& graph, const Variant& series, bool ignoreZero,
@@ -190,9 +214,10 @@ void SetUpStats(GraphDataHost& graph, const PlotWindow& window) {
   for (int16_t i = 1; i <= all->Count(); ++i) {
     const auto series = all->Item(Variant(i));
     const auto settings = series->StatsAlarms();
+    Levels levels(*series);
 
     if (settings->Mean()->StdDevOn()) {
-      AddMean(graph, Variant(i), Variant(settings->Mean()->Name()), StatsTag);
+      AddMeanLine(graph, *series, levels, Variant(settings->Mean()->Name()), StatsTag);
     }
     for (int16_t k : {-3, -2, -1, 1, 2, 3}) {
       const auto line = settings->StdDev(k);
@@ -200,8 +225,8 @@ void SetUpStats(GraphDataHost& graph, const PlotWindow& window) {
       // Keyed by the series' title, as a host's AddStdDev by series name is;
       // the series itself is taken by position, which a changed title cannot
       // lose.
-      AddStdDevLine(graph, *series, series->Title()->Text(), k, StdDevCaption(k, line->Name()),
-                    StatsTag);
+      AddStdDevLine(graph, *series, levels, series->Title()->Text(), k,
+                    StdDevCaption(k, line->Name()), StatsTag);
     }
     for (enuLimits which : {enuLimits::LowerLimit, enuLimits::UpperLimit}) {
       const auto limit = settings->Limits(which);

@@ -29,16 +29,18 @@ namespace {
 
 using Runtime::Variant;
 
-// The X values: the items (or their projection), or 1 to count without items.
-Runtime::Collection ValuesOf(const Runtime::Collection& items, const Common::ValueOf& property,
-                             int32_t count) {
-  Runtime::Collection values;
+// The X values: the items, their projection, or 1 to count without items.
+// Items taken as they are serve themselves; the others are made in values.
+const Runtime::Collection& ValuesOf(const Runtime::Collection& items,
+                                    const Common::ValueOf& property, int32_t count,
+                                    Runtime::Collection& values) {
+  if (items.Count() > 0 && !property) return items;
   if (items.Count() == 0) {
     // Doubles, so that the sums of many positions and of their squares cannot
     // overflow as 16-bit numbers would.
     for (int32_t i = 1; i <= count; ++i) values.Add(Variant(static_cast<double>(i)));
   } else {
-    for (const Variant& item : items) values.Add(property ? property(item) : item);
+    for (const Variant& item : items) values.Add(property(item));
   }
   return values;
 }
@@ -56,8 +58,10 @@ float Tolerance(float low, float high) {
 LineEnds BestFitLinear(const Runtime::Collection& xItems, const Runtime::Collection& yItems,
                        GraphPoint& corner1, GraphPoint& corner2, const Common::ValueOf& xProperty,
                        const Common::ValueOf& yProperty) {
-  const Runtime::Collection xs = ValuesOf(xItems, xProperty, yItems.Count());
-  const Runtime::Collection ys = ValuesOf(yItems, yProperty, 0);
+  Runtime::Collection madeXs;
+  Runtime::Collection madeYs;
+  const Runtime::Collection& xs = ValuesOf(xItems, xProperty, yItems.Count(), madeXs);
+  const Runtime::Collection& ys = ValuesOf(yItems, yProperty, 0, madeYs);
 
   float b = 0;
   float a = 0;

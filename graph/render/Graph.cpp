@@ -44,12 +44,16 @@ Graph::~Graph() {
 }
 
 std::shared_ptr<Graph> Graph::New(std::shared_ptr<GraphSite> site) {
+  const bool offScreen = !site;
   std::shared_ptr<Graph> graph(new Graph());
   graph->Site(std::move(site));
   graph->UserControl_Initialize();
   auto bars = std::make_shared<Platform::ToolBarControl>();
   Platform::ApplyDesign(*bars, Platform::GraphsMenuDesign());
   graph->ToolBars(std::move(bars));
+  // No form will size a control made off screen: it is laid out in its
+  // default extent now, as a form lays a control out when it shows it.
+  if (offScreen) graph->UserControl_Resize();
   return graph;
 }
 

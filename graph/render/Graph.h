@@ -54,7 +54,9 @@ class DRAVEX_API Graph : public DravexObject,
                          public std::enable_shared_from_this<Graph> {
  public:
   // A new control with its whole default tree, on the site given: a form's
-  // widgets, or nullptr for a control on no form (detached, off screen).
+  // widgets, or nullptr for a control on no form (detached, off screen),
+  // which is laid out at once in the default extent of a new control
+  // (DetachedGraphSite::DefaultWidth x DefaultHeight pixels).
   static std::shared_ptr<Graph> New(std::shared_ptr<GraphSite> site = nullptr);
   ~Graph() override;
 

@@ -2,8 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/gui/QtBridge.h"
 
@@ -75,11 +80,36 @@ QImage OnBackground(const QImage& source, Qt::GlobalColor background) {
   return flat;
 }
 
+// Bounds on what is kept: a surface that meets more goes on measuring anew.
+constexpr size_t MaxMeasuredFonts = 32;
+constexpr size_t MaxMeasuredLines = 1 << 16;
+
 }  // namespace
 
+// A font as the device measures it. A chart measures the same texts in the
+// same few fonts on every drawing, and Qt shapes a text anew on every
+// measurement, so the widths are kept.
+struct PaintedSurface::MeasuredFont {
+  MeasuredFont(const SurfaceFont& key, int dpiX, int dpiY, QPaintDevice& device)
+      : Key(key),
+        DpiX(dpiX),
+        DpiY(dpiY),
+        Font(ToQFont(key)),
+        Metrics(Font, &device),
+        Height(Metrics.height()) {}
+
+  SurfaceFont Key;
+  int DpiX;
+  int DpiY;
+  QFont Font;
+  QFontMetricsF Metrics;
+  double Height;
+  std::unordered_map<std::string, double> Widths;  // device units, by line
+};
+
 struct PaintedSurface::Cache {
-  std::optional<QFont> Font;
-  std::optional<QFontMetricsF> Metrics;
+  std::vector<std::unique_ptr<MeasuredFont>> Fonts;
+  MeasuredFont* Current = nullptr;  // the surface's font, once measured
   bool FontApplied = false;
   std::optional<PenKey> Pen;
 };
@@ -93,17 +123,30 @@ void PaintedSurface::PainterRestarted() {
   cache_->Pen.reset();
 }
 
-PaintedSurface::Cache& PaintedSurface::Cached() {
-  if (!cache_->Font) {
-    cache_->Font = ToQFont(Font());
-    cache_->Metrics.emplace(*cache_->Font, &MetricsDevice());
+PaintedSurface::MeasuredFont& PaintedSurface::CurrentFont() {
+  Cache& cache = *cache_;
+  if (cache.Current == nullptr) {
+    // By the device's resolution too: the printer's may change between jobs.
+    QPaintDevice& device = MetricsDevice();
+    const int dpiX = device.logicalDpiX();
+    const int dpiY = device.logicalDpiY();
+    const auto found =
+        std::find_if(cache.Fonts.begin(), cache.Fonts.end(), [&](const auto& measured) {
+          return measured->Key == Font() && measured->DpiX == dpiX && measured->DpiY == dpiY;
+        });
+    if (found != cache.Fonts.end()) {
+      cache.Current = found->get();
+    } else {
+      if (cache.Fonts.size() >= MaxMeasuredFonts) cache.Fonts.clear();
+      cache.Fonts.push_back(std::make_unique<MeasuredFont>(Font(), dpiX, dpiY, device));
+      cache.Current = cache.Fonts.back().get();
+    }
   }
-  return *cache_;
+  return *cache.Current;
 }
 
 void PaintedSurface::FontChanged() {
-  cache_->Font.reset();
-  cache_->Metrics.reset();
+  cache_->Current = nullptr;
   cache_->FontApplied = false;
 }
 
@@ -112,18 +155,25 @@ bool PaintedSurface::KnowsFont(std::string_view name) const {
 }
 
 double PaintedSurface::MeasureLine(std::string_view line) {
-  return FromDeviceWidth(Cached().Metrics->horizontalAdvance(ToQString(line)));
+  MeasuredFont& font = CurrentFont();
+  std::string key(line);
+  const auto known = font.Widths.find(key);
+  if (known != font.Widths.end()) return FromDeviceWidth(known->second);
+  const double width = font.Metrics.horizontalAdvance(ToQString(line));
+  if (font.Widths.size() >= MaxMeasuredLines) font.Widths.clear();
+  font.Widths.emplace(std::move(key), width);
+  return FromDeviceWidth(width);
 }
 
 double PaintedSurface::LineHeight() {
-  return FromDeviceHeight(Cached().Metrics->height());
+  return FromDeviceHeight(CurrentFont().Height);
 }
 
 QPainter& PaintedSurface::TextPainter() {
   QPainter& painter = Painter();
-  Cache& cache = Cached();
+  Cache& cache = *cache_;
   if (!cache.FontApplied) {
-    painter.setFont(*cache.Font);
+    painter.setFont(CurrentFont().Font);
     cache.FontApplied = true;
   }
   const PenKey key{ForeColor(), -1, 1};
@@ -152,7 +202,7 @@ QPainter& PaintedSurface::ShapePainter(Colour lineColour) {
 
 void PaintedSurface::DoTextLine(std::string_view line, double x, double y) {
   QPainter& painter = TextPainter();
-  painter.drawText(QPointF(ToDeviceX(x), ToDeviceY(y) + Cached().Metrics->ascent()),
+  painter.drawText(QPointF(ToDeviceX(x), ToDeviceY(y) + CurrentFont().Metrics.ascent()),
                    ToQString(line));
 }
 
@@ -194,7 +244,7 @@ void PaintedSurface::DoDrawText(std::string_view text, double x1, double y1, dou
 
 void PaintedSurface::DoRotatedText(std::string_view text, int angleTenths, double x, double y) {
   QPainter& painter = TextPainter();
-  const double ascent = Cached().Metrics->ascent();
+  const double ascent = CurrentFont().Metrics.ascent();
   painter.save();
   painter.translate(ToDeviceX(x), ToDeviceY(y));
   // Qt turns clockwise on a device whose y grows downwards.

@@ -55,7 +55,8 @@ class TAVRO_PLATFORM_GUI_API PaintedSurface : public Surface {
 
  private:
   struct Cache;
-  Cache& Cached();
+  struct MeasuredFont;
+  MeasuredFont& CurrentFont();
   QPainter& TextPainter();
   QPainter& ShapePainter(Colour lineColour);
 

@@ -4,12 +4,15 @@
 #include <memory>
 
 #include "common/MathsFunctions.h"
+#include "common/Moments.h"
 #include "runtime/Conversions.h"
 #include "runtime/Error.h"
+#include "tests/support/Raised.h"
 
 using namespace Common;
 using Runtime::Collection;
 using Runtime::Variant;
+using TestSupport::Raised;
 
 namespace {
 
@@ -91,4 +94,30 @@ TEST(MathsFunctions, NonNumericValuesReachTheCaller) {
   const Collection c = Values({Variant(1), Variant("abc")});
   EXPECT_THROW(SumOf(c), Runtime::Error);
   EXPECT_THROW(StdDevOf(c, StdDevSample), Runtime::Error);
+}
+
+TEST(Moments, AMeanAndADeviationShareTheirPassesOverTheItems) {
+  int reads = 0;
+  const ValueOf counted = [&reads](const Variant& item) {
+    ++reads;
+    return kY(item);
+  };
+  const Collection c =
+      Points({Variant(1.5f), Variant(Runtime::Null), Variant(int16_t{4}), Variant(0.1)});
+  Moments moments(c, counted);
+  EXPECT_EQ(moments.Mean(), MeanOf(c, kY));
+  EXPECT_EQ(reads, 8);  // the count and the sum
+  EXPECT_EQ(moments.StdDev(StdDevSample), StdDevOf(c, StdDevSample, kY));
+  EXPECT_EQ(moments.StdDev(StdDevPopulation), StdDevOf(c, StdDevPopulation, kY));
+  EXPECT_EQ(moments.Mean(), MeanOf(c, kY));
+  EXPECT_EQ(reads, 16);  // and the squares, read twice a value as SumOfSquares does
+}
+
+TEST(Moments, ErrorsComeInTheOrderOfThePasses) {
+  // The squares overflow an Integer and the sum meets text: the sum is taken first.
+  const Collection both = Values({Variant(int16_t{200}), Variant(int16_t{200}), Variant("abc")});
+  EXPECT_EQ(Raised([&] { StdDevOf(both, StdDevSample); }), Runtime::ErrorNumber::TypeMismatch);
+  const Collection squares = Values({Variant(int16_t{200}), Variant(int16_t{200})});
+  EXPECT_EQ(Raised([&] { StdDevOf(squares, StdDevSample); }), Runtime::ErrorNumber::Overflow);
+  EXPECT_EQ(MeanOf(squares), Variant(200.0));
 }

@@ -6,8 +6,11 @@
 
 #include "graph/Dravex.h"
 #include "graph/model/GraphValueCol.h"
+#include "graph/render/DetachedGraphSite.h"
 #include "graph/render/Graph.h"
 #include "platform/Paths.h"
+#include "platform/gui/Picture.h"
+#include "platform/gui/Surface.h"
 
 using namespace Dravex;
 
@@ -48,7 +51,8 @@ TEST(DravexServer, ARegisteredGraphIsMadeThroughItsFactoryAndCountedUntilRelease
   EXPECT_EQ(canUnloadNow(), Platform::ServerResult::Ok);
 
   std::shared_ptr<Platform::ClassFactory> factory;
-  ASSERT_EQ(getClassObject("{81f84969-4093-4e3e-917a-ca5ff6c0291f}", &factory), Platform::ServerResult::Ok);
+  ASSERT_EQ(getClassObject("{81f84969-4093-4e3e-917a-ca5ff6c0291f}", &factory),
+            Platform::ServerResult::Ok);
   EXPECT_EQ(canUnloadNow(), Platform::ServerResult::False);
   auto graph = std::dynamic_pointer_cast<Graph>(factory->CreateInstance());
   ASSERT_NE(graph, nullptr);
@@ -85,4 +89,34 @@ TEST(DravexServer, UnregisteringRemovesTheClasses) {
   EXPECT_EQ(Platform::ClassLibrary(GraphClassId), "");
   EXPECT_EQ(Platform::ClassLibrary("Plotmere.Graph"), "");
   EXPECT_EQ(DllUnregisterServer(), Platform::ServerResult::Ok);
+}
+
+TEST(DravexServer, AGraphMadeOffScreenHasTheDefaultSizeAtOnce) {
+  // Nobody sizes a graph that the factory makes: it draws in its default extent.
+  std::shared_ptr<Platform::ClassFactory> factory;
+  ASSERT_EQ(DllGetClassObject(GraphClassId, &factory), Platform::ServerResult::Ok);
+  const auto graph = std::dynamic_pointer_cast<Graph>(factory->CreateInstance());
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(graph->Canvas().Width(), DetachedGraphSite::DefaultWidth);
+  EXPECT_EQ(graph->Canvas().Height(), DetachedGraphSite::DefaultHeight);
+  const auto canvas = graph->Frame();
+  ASSERT_EQ(canvas, graph->Canvas().Surface());
+  EXPECT_EQ(canvas->ScaleWidth(), 320);
+  EXPECT_EQ(canvas->ScaleHeight(), 240);
+  EXPECT_FALSE(graph->AutoUpdate());
+  EXPECT_EQ(canvas->Image().Width(), 320);
+
+  graph->AddSeries("A", SeriesStyleType::LineGraph);
+  for (int32_t value : {3, 1, 4, 1, 5}) graph->AddValue("A", value);
+  graph->Draw();
+  const Platform::Picture drawn = canvas->Image();
+  EXPECT_EQ(drawn.Width(), 320);
+  EXPECT_EQ(drawn.Height(), 240);
+  // Where the points fall: far from the corner a 1 x 1 canvas would leave.
+  EXPECT_GT(graph->XCoordinate(5), 100);
+
+  // New without a site is the same control.
+  const auto made = Graph::New();
+  EXPECT_EQ(made->Frame()->ScaleWidth(), 320);
+  EXPECT_EQ(made->Frame()->ScaleHeight(), 240);
 }

@@ -261,3 +261,27 @@ TEST_F(Statistics, AddSectionKeysByTitleAndKeepsAnExistingSection) {
   EXPECT_EQ(band->WhichAxis(), YAxisType::YAxis2);
   EXPECT_EQ(band->TitlePosition(), 4 + 32 + 128);
 }
+
+TEST_F(Statistics, EveryLineOfASeriesSitsAtItsOwnMeanAndDeviation) {
+  // Values whose sums round: the lines drawn must match what the host reads.
+  graph.AddSeries("R", SeriesStyleType::LineGraph);
+  for (int i = 1; i <= 50; ++i)
+    graph.AddValue("R", 0.1f * static_cast<float>(i * i % 17) + 1 / 3.0f);
+  const auto settings = Settings("R");
+  settings->Mean()->StdDevOn(true);
+  settings->Mean()->Name("Mean");
+  for (int16_t k : {-3, -1, 2}) {
+    settings->StdDev(k)->StdDevOn(true);
+    settings->StdDev(k)->Name("Std Dev");
+  }
+
+  graph.SetUpStats();
+  const float mean = graph.SeriesMean("R");
+  const float deviation = graph.SeriesStdDev("R");
+  EXPECT_NE(deviation, 0.0f);
+  EXPECT_EQ(Y1(*Section("RMean")), mean);
+  for (int16_t k : {-3, -1, 2}) {
+    const std::string key = std::string("R") + (k > 0 ? "+" : "") + std::to_string(k) + " Std Dev";
+    EXPECT_EQ(Y1(*Section(key)), static_cast<float>(k) * deviation + mean) << key;
+  }
+}

@@ -275,6 +275,29 @@ TEST(ImageSurface, FontsMapToInstalledOnes) {
   EXPECT_EQ(ToQFont(SurfaceFont{"Arial", 10}).family(), "Liberation Sans");
 }
 
+TEST(ImageSurface, TextsMeasureInTheFontInForceWhateverWasMeasuredBefore) {
+  // Widths and heights are kept per font: going back to a font gives what it
+  // gave, and another font never answers for it.
+  WhiteSurface s;
+  s.SetFontName("Arial");
+  s.SetFontSize(10);
+  const double small = s.TextWidth("Label 12"), smallHeight = s.TextHeight("Label 12");
+  s.SetFontSize(20);
+  const double large = s.TextWidth("Label 12");
+  EXPECT_GT(large, small * 1.5);
+  EXPECT_GT(s.TextHeight("Label 12"), smallHeight * 1.5);
+  s.SetFontBold(true);
+  EXPECT_GT(s.TextWidth("Label 12"), large);
+  s.SetFontBold(false);
+  s.SetFontSize(10);
+  EXPECT_EQ(s.TextWidth("Label 12"), small);
+  EXPECT_EQ(s.TextHeight("Label 12"), smallHeight);
+  EXPECT_GT(s.TextWidth("Label 123"), small);
+  // In another scale the same width, converted.
+  s.SetScaleMode(ScaleModes::Twips);
+  EXPECT_DOUBLE_EQ(s.TextWidth("Label 12"), small * 15);
+}
+
 TEST(Colour, HighByteIsDroppedAndSystemColoursComeFromThePalette) {
   EXPECT_EQ(ToRgb(0x02FF8040), 0xFF8040u);
   EXPECT_EQ(ToRgb(0x00123456), 0x123456u);

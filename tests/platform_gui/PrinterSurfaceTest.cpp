@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QPrinter>
+
 #include "platform/gui/PrinterSurface.h"
 #include "tests/platform_gui/RaisedError.h"
 #include "tests/support/TempDir.h"
@@ -65,4 +67,20 @@ TEST(PrinterSurface, AnUnwritableFileIsAPrinterError) {
   PrinterSurface printer("/no/such/folder/out.pdf");
   EXPECT_EQ(RaisedError([&] { printer.Line(0, 0, 10, 10); }), 482);
   printer.EndDoc();
+}
+
+TEST(PrinterSurface, TextsAreMeasuredAtThePrintersResolution) {
+  TestSupport::TempDir dir;
+  PrinterSurface printer((dir.Path() / "measure.pdf").string());
+  printer.SetScaleMode(ScaleModes::Twips);
+  printer.SetFontName("Arial");
+  printer.SetFontSize(12);
+  printer.QtPrinter().setResolution(300);
+  const double at300 = printer.TextWidth("Measured text");
+  // A resolution changed from outside (a print dialog) between two texts in
+  // one font: the second is measured for the new one.
+  printer.QtPrinter().setResolution(600);
+  printer.SetFontSize(14);
+  printer.SetFontSize(12);
+  EXPECT_NEAR(printer.TextWidth("Measured text"), at300, at300 * 0.05);
 }
