@@ -1,6 +1,8 @@
 #include "platform/DirListing.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -29,6 +31,47 @@ bool Wanted(int32_t entryAttributes, int32_t mask) {
 bool HasWildcard(std::string_view s) {
   return s.find_first_of("*?") != std::string_view::npos;
 }
+
+// The entries of a folder, read straight from the system: a directory stream
+// would look the folder up once more to learn that it is one.
+class FolderEntries {
+ public:
+  explicit FolderEntries(const std::string& nativePath) { Reopen(nativePath); }
+  ~FolderEntries() { Close(); }
+  FolderEntries(const FolderEntries&) = delete;
+  FolderEntries& operator=(const FolderEntries&) = delete;
+
+  void Reopen(const std::string& nativePath) {
+    Close();
+    fd_ = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC);
+  }
+  bool Open() const { return fd_ >= 0; }
+  int Descriptor() const { return fd_; }
+  // The next entry, nullptr after the last or when the folder cannot be read.
+  const dirent64* Next() {
+    if (at_ >= filled_) {
+      const ssize_t got = ::getdents64(fd_, buffer_, sizeof buffer_);
+      if (got <= 0) return nullptr;
+      filled_ = static_cast<size_t>(got);
+      at_ = 0;
+    }
+    const auto* entry = reinterpret_cast<const dirent64*>(buffer_ + at_);
+    at_ += entry->d_reclen;
+    return entry;
+  }
+
+ private:
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    at_ = filled_ = 0;
+  }
+
+  int fd_ = -1;
+  alignas(dirent64) char buffer_[32768];
+  size_t at_ = 0;
+  size_t filled_ = 0;
+};
 
 }  // namespace
 
@@ -61,11 +104,11 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
 
   // The folder as written first: only a folder copied with its names in
   // another case pays for looking them up level by level.
-  DIR* dir = opendir(folder.empty() ? "." : NativePath(folder).c_str());
-  if (dir == nullptr && (errno == ENOENT || errno == ENOTDIR)) {
-    dir = opendir(ResolvePath(folder).c_str());
+  FolderEntries entries(folder.empty() ? "." : NativePath(folder));
+  if (!entries.Open() && (errno == ENOENT || errno == ENOTDIR)) {
+    entries.Reopen(ResolvePath(folder));
   }
-  if (dir == nullptr) return {};
+  if (!entries.Open()) return {};
   struct Found {
     std::string folded;
     std::string name;
@@ -75,18 +118,26 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     }
   };
   std::vector<Found> found;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string nativeName = entry->d_name;
-    const std::string systemName = SystemPath(nativeName);
-    if (!MatchesPattern(systemName, name)) continue;
+  const std::string foldedPattern = Runtime::FoldCase(name);
+  std::string nativeName;
+  while (const dirent64* entry = entries.Next()) {
+    nativeName.assign(entry->d_name);
+    std::string systemName = SystemPath(nativeName);
+    std::string folded = Runtime::FoldCase(systemName);
+    if (!MatchesFoldedPattern(folded, foldedPattern)) continue;
     const bool dots = nativeName == "." || nativeName == "..";
     int64_t length = 0;
-    const int32_t entryAttributes =
-        dots ? FileAttribute::Directory : EntryAttributesAt(dirfd(dir), nativeName, &length);
+    int32_t entryAttributes = FileAttribute::Directory;
+    // A folder's length is 0 whatever it holds: the listing's word that an
+    // entry is one spares looking it up.
+    if (!dots && entry->d_type == DT_DIR) {
+      if (HiddenName(nativeName)) entryAttributes |= FileAttribute::Hidden;
+    } else if (!dots) {
+      entryAttributes = EntryAttributesAt(entries.Descriptor(), nativeName, &length);
+    }
     if (Wanted(entryAttributes, attributes))
-      found.push_back({Runtime::FoldCase(systemName), systemName, length});
+      found.push_back({std::move(folded), std::move(systemName), length});
   }
-  closedir(dir);
   std::sort(found.begin(), found.end());
   names_.reserve(found.size());
   lengths_.reserve(found.size());

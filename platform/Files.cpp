@@ -73,12 +73,15 @@ int32_t AttributesOf(const struct stat& st, const std::string& nativeName, int64
   int32_t attributes = FileAttribute::Normal;
   if (S_ISDIR(st.st_mode)) attributes |= FileAttribute::Directory;
   if ((st.st_mode & 0222) == 0) attributes |= FileAttribute::ReadOnly;
-  if (nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..")
-    attributes |= FileAttribute::Hidden;
+  if (HiddenName(nativeName)) attributes |= FileAttribute::Hidden;
   return attributes;
 }
 
 }  // namespace
+
+bool HiddenName(const std::string& nativeName) {
+  return nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..";
+}
 
 int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName,
                         int64_t* length) {
@@ -176,10 +179,13 @@ void MakeFolder(std::string_view path) {
 }
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
-  const std::string n = Runtime::FoldCase(name);
-  const std::string p = Runtime::FoldCase(pattern);
-  if (Glob(n, p)) return true;
-  return p.size() >= 2 && p.ends_with(".*") && Glob(n, std::string_view(p).substr(0, p.size() - 2));
+  return MatchesFoldedPattern(Runtime::FoldCase(name), Runtime::FoldCase(pattern));
+}
+
+bool MatchesFoldedPattern(std::string_view foldedName, std::string_view foldedPattern) {
+  if (Glob(foldedName, foldedPattern)) return true;
+  return foldedPattern.size() >= 2 && foldedPattern.ends_with(".*") &&
+         Glob(foldedName, foldedPattern.substr(0, foldedPattern.size() - 2));
 }
 
 }  // namespace Platform

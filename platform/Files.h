@@ -57,5 +57,9 @@ int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nati
                         int64_t* length = nullptr);
 // The same for an entry of a folder open as the descriptor given.
 int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length = nullptr);
+// Whether an entry of that native name is hidden: a dot starts it.
+bool HiddenName(const std::string& nativeName);
+// MatchesPattern over a name and a pattern already folded (Runtime::FoldCase).
+bool MatchesFoldedPattern(std::string_view foldedName, std::string_view foldedPattern);
 
 }  // namespace Platform

@@ -16,6 +16,16 @@ constexpr char FoldChar(char c) noexcept {
   return c;
 }
 
+// Upper case of one Windows-1252 byte, the inverse of FoldChar.
+constexpr char UpperChar(char c) noexcept {
+  const auto b = static_cast<unsigned char>(c);
+  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
+  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
+  if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<char>(b - 16);
+  if (b == 0xFF) return static_cast<char>(0x9F);
+  return c;
+}
+
 // The text with every byte folded: what keys and names are compared by when the
 // comparison is "without regard to case".
 inline std::string FoldCase(std::string_view text) {

@@ -152,3 +152,36 @@ TEST(Files, ListingsGiveEachEntrysLengthAsListed) {
   EXPECT_EQ(listing.Start(folder + "b.kvx"), "b.kvx");
   EXPECT_EQ(listing.Length(), 10);
 }
+
+TEST(Files, ListingsOfLargeFoldersAndLinks) {
+  TestSupport::TempDir dir;
+  const auto& p = dir.Path();
+  // More entries than one read of the folder returns.
+  const std::string tail(120, 'x');
+  for (int i = 0; i < 600; ++i) Touch(p / ("f" + std::to_string(1000 + i) + tail + ".kvx"), "ab");
+  std::filesystem::create_directory(p / "Sub");
+  std::filesystem::create_directory(p / ".HiddenSub");
+  std::filesystem::create_directory_symlink(p / "Sub", p / "LinkedSub");
+  std::filesystem::create_symlink(p / ("f1000" + tail + ".kvx"), p / "linked.kvx");
+  std::filesystem::create_symlink(p / "gone.kvx", p / "broken.kvx");
+  const std::string root = dir.Folder();
+
+  DirListing listing;
+  size_t files = 0;
+  for (std::string name = listing.Start(root + "f*.kvx"); !name.empty(); name = listing.Next()) {
+    EXPECT_EQ(listing.Length(), 2) << name;
+    ++files;
+  }
+  EXPECT_EQ(files, 600U);
+  // Links are what they lead to; a link to nothing is no entry.
+  EXPECT_EQ(List(root + "l*", 0), (Names{"linked.kvx"}));
+  EXPECT_EQ(List(root + "l*", FileAttribute::Directory), (Names{"linked.kvx", "LinkedSub"}));
+  EXPECT_TRUE(List(root + "broken.kvx", FileAttribute::Directory).empty());
+  EXPECT_TRUE(List(root + "b*", FileAttribute::Directory).empty());
+  // A hidden folder needs both marks; a folder's length is 0.
+  EXPECT_EQ(List(root + "*sub", FileAttribute::Directory), (Names{"LinkedSub", "Sub"}));
+  EXPECT_EQ(List(root + "*sub", FileAttribute::Directory | FileAttribute::Hidden),
+            (Names{".HiddenSub", "LinkedSub", "Sub"}));
+  EXPECT_EQ(listing.Start(root + "Sub*", FileAttribute::Directory), "Sub");
+  EXPECT_EQ(listing.Length(), 0);
+}

@@ -164,8 +164,8 @@ class Load {
   // name on the disk. A day without a folder costs no look-up then.
   using DayFolders = std::unordered_map<std::string, std::string>;
   DayFolders ListDays() const;
-  // The machine folder of the day, "" when the day has no folder.
-  std::string MachineFolder(const DayFolders& folders, double day, int16_t machine) const;
+  // The folder of the day's machine folders, "" when the day has no folder.
+  std::string MachinesFolder(const DayFolders& folders, double day) const;
   // The days of the range, whole days; none when the range is upside down.
   std::vector<double> Days() const;
   // The summary files of one machine on one day, as listed with their lengths.
@@ -215,11 +215,11 @@ Load::DayFolders Load::ListDays() const {
   return folders;
 }
 
-std::string Load::MachineFolder(const DayFolders& folders, double day, int16_t machine) const {
+std::string Load::MachinesFolder(const DayFolders& folders, double day) const {
   const std::string name = Runtime::Format(Runtime::Variant(Runtime::DateTime{day}), "yyyy_mm_dd");
   const auto found = folders.find(Runtime::FoldCase(name));
   if (found == folders.end()) return {};
-  return history_ + found->second + "/Machine Prd/M" + std::to_string(machine) + "/";
+  return history_ + found->second + "/Machine Prd/M";
 }
 
 int64_t Load::ListFiles(const std::vector<double>& days) {
@@ -228,10 +228,11 @@ int64_t Load::ListFiles(const std::vector<double>& days) {
   Platform::DirListing listing;
   for (const double day : days) {
     DayFiles& dayFiles = files_.emplace_back();
+    if (machines_->MachineCount() == 0) continue;
+    const std::string machinesFolder = MachinesFolder(folders, day);
+    if (machinesFolder.empty()) continue;
     for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
-      std::string folder = MachineFolder(folders, day, m);
-      if (folder.empty()) break;
-      MachineFiles machine{m, std::move(folder), {}};
+      MachineFiles machine{m, machinesFolder + std::to_string(m) + "/", {}};
       for (std::string name = listing.Start(machine.Folder + std::string(FilePattern));
            !name.empty(); name = listing.Next()) {
         total += listing.Length();

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <mutex>
 
@@ -44,10 +45,16 @@ int32_t Clamped32(int64_t sum) noexcept {
   return static_cast<int32_t>(sum);
 }
 
+void AppendDecimal(std::string& text, int32_t value) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  text.append(digits, end);
+}
+
 std::string DecimalText(int32_t value) {
-  char text[16];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+  std::string text;
+  AppendDecimal(text, value);
+  return text;
 }
 
 // ---------------------------------------------------------------------------
@@ -135,8 +142,17 @@ class Cell {
   template <class Int>
   Int Whole(std::string& fault) const {
     if (!present_ || field_.empty()) return 0;
+    constexpr double low = std::numeric_limits<Int>::min();
+    constexpr double high = std::numeric_limits<Int>::max();
     double value = 0.0;
-    if (IsKvxText(field_)) {
+    int64_t whole = 0;
+    if (KvxWholeNumber(field_, whole)) {
+      // Nearly every figure: plain digits, read exactly as below would.
+      if (whole >= std::numeric_limits<Int>::min() && whole <= std::numeric_limits<Int>::max()) {
+        return static_cast<Int>(whole);
+      }
+      value = static_cast<double>(whole);
+    } else if (IsKvxText(field_)) {
       if (!Runtime::ParseNumber(KvxText(field_), value)) {
         Note(fault, TextForNumber);
         return 0;
@@ -157,8 +173,6 @@ class Cell {
         }
       }
     }
-    constexpr double low = std::numeric_limits<Int>::min();
-    constexpr double high = std::numeric_limits<Int>::max();
     if (value >= low && value <= high && value == std::trunc(value)) return static_cast<Int>(value);
     const double rounded = Runtime::RoundHalfEven(value);
     if (!(rounded >= low && rounded <= high)) Note(fault, NumberTooLarge);
@@ -169,7 +183,12 @@ class Cell {
     if (IsKvxText(field_)) return std::string(KvxText(field_));
     return Runtime::NumberText(KvxNumber(field_));
   }
-  std::string UpperText() const { return Runtime::UCase(Text()); }
+  // Whether the text, in capitals, is word (a word of capital letters).
+  bool Is(std::string_view word) const {
+    if (!present_) return word.empty();
+    if (IsKvxText(field_)) return Runtime::EqualsNoCase(KvxText(field_), word);
+    return Runtime::UCase(Text()) == word;
+  }
 
   static void Note(std::string& fault, std::string_view what) {
     if (fault.empty()) fault = what;
@@ -180,11 +199,29 @@ class Cell {
   std::string_view field_;
 };
 
+// What the summary reader keeps from file to file, so that reading one costs
+// no allocations of its own: the file reader, the fields of a line and the
+// items of a table as they are read.
+struct SummaryScratch {
+  KvxReader Reader;
+  std::vector<std::string_view> Fields;
+  std::vector<PrdItem> Items;
+};
+
+SummaryScratch& TheSummaryScratch() {
+  thread_local SummaryScratch scratch;
+  return scratch;
+}
+
 class SummaryReader {
  public:
-  SummaryReader(KvxReader& reader, const Runtime::Collection& headFilter,
+  SummaryReader(SummaryScratch& scratch, const Runtime::Collection& headFilter,
                 const Runtime::Collection& partNumberFilter)
-      : kvx_(reader), heads_(headFilter), partNumbers_(partNumberFilter) {}
+      : kvx_(scratch.Reader),
+        fields_(scratch.Fields),
+        items_(scratch.Items),
+        heads_(headFilter),
+        partNumbers_(partNumberFilter) {}
 
   void Read(PrdSummary& summary);
 
@@ -223,9 +260,10 @@ class SummaryReader {
   void ReadTimes(PrdRunTime& times);
 
   KvxReader& kvx_;
+  std::vector<std::string_view>& fields_;
+  std::vector<PrdItem>& items_;  // a table's items, moved out at its end
   KeyFilter heads_;
   KeyFilter partNumbers_;
-  std::vector<std::string_view> fields_;
   std::string* fault_ = nullptr;
 };
 
@@ -269,15 +307,23 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   const bool errorsArray =
       errorsColumn > 0 && kvx_.State().Columns[static_cast<size_t>(errorsColumn) - 1].IsArray;
   std::string key;
+  // The items are gathered in the scratch list, whose room stays from file to
+  // file, and moved to their place once their number is known.
+  items_.clear();
   EachDataLine([&] {
     if (heads) {
       const int16_t head = Whole<int16_t>(Cell(fields_, headColumn));
       const int16_t spindle = Whole<int16_t>(Cell(fields_, spindleColumn));
-      key = head >= 1 ? DecimalText(head) + "-" + DecimalText(spindle) : DecimalText(spindle);
+      key.clear();
+      if (head >= 1) {
+        AppendDecimal(key, head);
+        key += '-';
+      }
+      AppendDecimal(key, spindle);
     } else {
       key = Cell(fields_, partColumn).Text();
     }
-    if (items.size() >= MaxCount16 || !filter.Passes(key)) return;
+    if (items.size() + items_.size() >= MaxCount16 || !filter.Passes(key)) return;
     PrdItem item;
     item.Key = std::move(key);
     item.Total = Whole<int32_t>(Cell(fields_, totalColumn));
@@ -297,18 +343,21 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
       errorTotals[e] = Sum(errorTotals[e], item.Errors[e]);
     }
     total = Sum(total, item.Total);
-    items.push_back(std::move(item));
+    items_.push_back(std::move(item));
   });
+  items.reserve(items.size() + items_.size());
+  std::move(items_.begin(), items_.end(), std::back_inserter(items));
+  items_.clear();
 }
 
 void SummaryReader::ReadBoards(PrdRun& run) {
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
   EachDataLine([&] {
-    const std::string name = Cell(fields_, attribute).UpperText();
-    if (name == "TOTAL") {
+    const Cell name(fields_, attribute);
+    if (name.Is("TOTAL")) {
       run.BoardCount = Whole<int32_t>(Cell(fields_, value));
-    } else if (name == "BAD") {
+    } else if (name.Is("BAD")) {
       const int32_t bad = Whole<int32_t>(Cell(fields_, value));
       run.BoardCount = Sum(run.BoardCount, -int64_t{bad});
     }
@@ -321,11 +370,11 @@ void SummaryReader::ReadTable(PrdRun& run) {
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
   EachDataLine([&] {
-    const std::string name = Cell(fields_, attribute).UpperText();
-    if (name == "START") {
+    const Cell name(fields_, attribute);
+    if (name.Is("START")) {
       const Runtime::DateTime start = ParseDateTime(Cell(fields_, value).Text());
       if (first || start.Serial < run.StartTime.Serial) run.StartTime = start;
-    } else if (name == "FINISH") {
+    } else if (name.Is("FINISH")) {
       const Runtime::DateTime finish = ParseDateTime(Cell(fields_, value).Text());
       if (first || finish.Serial > run.FinishTime.Serial) run.FinishTime = finish;
     }
@@ -337,11 +386,11 @@ void SummaryReader::ReadTimes(PrdRunTime& times) {
   const int16_t category = kvx_.FindColumn("Category");
   const int16_t seconds = kvx_.FindColumn("Seconds");
   EachDataLine([&] {
-    const std::string name = Cell(fields_, category).UpperText();
-    int32_t* target = name == "RUNNING"   ? &times.RunningSeconds
-                      : name == "WAITING" ? &times.WaitingSeconds
-                      : name == "STOPPED" ? &times.StoppedSeconds
-                                          : nullptr;
+    const Cell name(fields_, category);
+    int32_t* target = name.Is("RUNNING")   ? &times.RunningSeconds
+                      : name.Is("WAITING") ? &times.WaitingSeconds
+                      : name.Is("STOPPED") ? &times.StoppedSeconds
+                                           : nullptr;
     if (target != nullptr) *target = Whole<int32_t>(Cell(fields_, seconds));
   });
 }
@@ -351,11 +400,6 @@ PrdSummary StartSummary(const std::string& RunName) {
   summary.Runs.emplace_back();
   summary.Runs.front().Name = RunName;
   return summary;
-}
-
-KvxReader& SummaryKvxReader() {
-  thread_local KvxReader reader;
-  return reader;
 }
 
 }  // namespace
@@ -458,10 +502,10 @@ PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Col
                                  const Runtime::Collection& /*ErrorFilter*/,
                                  const std::string& RunName) {
   PrdSummary summary = StartSummary(RunName);
-  KvxReader& reader = SummaryKvxReader();
-  if (!reader.Open(FileName)) return summary;
-  SummaryReader(reader, HeadFilter, PartNumberFilter).Read(summary);
-  reader.Close();
+  SummaryScratch& scratch = TheSummaryScratch();
+  if (!scratch.Reader.Open(FileName)) return summary;
+  SummaryReader(scratch, HeadFilter, PartNumberFilter).Read(summary);
+  scratch.Reader.Close();
   return summary;
 }
 
@@ -470,10 +514,10 @@ PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Col
                                       const Runtime::Collection& /*ErrorFilter*/,
                                       const std::string& RunName) {
   PrdSummary summary = StartSummary(RunName);
-  KvxReader& reader = SummaryKvxReader();
-  reader.OpenBytes(Bytes);
-  SummaryReader(reader, HeadFilter, PartNumberFilter).Read(summary);
-  reader.Close();
+  SummaryScratch& scratch = TheSummaryScratch();
+  scratch.Reader.OpenView(Bytes);
+  SummaryReader(scratch, HeadFilter, PartNumberFilter).Read(summary);
+  scratch.Reader.Close();
   return summary;
 }
 

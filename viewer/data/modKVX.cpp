@@ -23,20 +23,40 @@ bool HasWildcard(std::string_view pattern) noexcept {
   return pattern.find_first_of("*?#[") != std::string_view::npos;
 }
 
-bool MatchUpper(const std::string& subject, const std::string& pattern) {
-  if (!HasWildcard(pattern)) return subject == pattern;
+bool MatchUpper(const std::string& subject, const std::string& pattern, bool wild) {
+  if (!wild) return subject == pattern;
   return Runtime::Like(subject, pattern);
 }
 
-// TABs go, then blanks at both ends: the same as cutting blanks and TABs from
-// the ends first and then dropping the TABs inside.
-void CleanLine(std::string_view raw, std::string& line) {
+void AppendUpper(std::string& out, std::string_view text) {
+  const size_t at = out.size();
+  out.append(text);
+  for (size_t i = at; i < out.size(); ++i) out[i] = Runtime::UpperChar(out[i]);
+}
+
+void AssignUpper(std::string& out, std::string_view text) {
+  out.clear();
+  AppendUpper(out, text);
+}
+
+// The line less the blanks and TABs at both ends.
+std::string_view TrimLine(std::string_view raw) noexcept {
   size_t first = 0;
   size_t last = raw.size();
   while (first < last && (raw[first] == ' ' || raw[first] == '\t')) ++first;
   while (last > first && (raw[last - 1] == ' ' || raw[last - 1] == '\t')) --last;
-  line.assign(raw.data() + first, last - first);
-  if (line.find('\t') != std::string::npos) std::erase(line, '\t');
+  return raw.substr(first, last - first);
+}
+
+// TABs go, then blanks at both ends: the same as cutting blanks and TABs from
+// the ends first (TrimLine) and then dropping the TABs inside.
+void CleanLine(std::string_view trimmed, std::string& line) {
+  line.assign(trimmed);
+  if (FindEither(trimmed, 0, '\t', '\t') < trimmed.size()) std::erase(line, '\t');
+}
+
+bool IsSectionLine(std::string_view trimmed) noexcept {
+  return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
 }
 
 }  // namespace
@@ -54,18 +74,8 @@ double KvxNumber(std::string_view field) noexcept {
   if (field.empty()) return 0.0;
   // Most fields are plain whole numbers: read them here, exactly as the
   // leading-number rule would, and leave the rest to it.
-  const bool negative = field.front() == '-';
-  const std::string_view digits = negative ? field.substr(1) : field;
-  if (!digits.empty() && digits.size() <= 15) {
-    int64_t whole = 0;
-    size_t i = 0;
-    for (; i < digits.size(); ++i) {
-      const unsigned d = static_cast<unsigned char>(digits[i]) - static_cast<unsigned>('0');
-      if (d > 9) break;
-      whole = whole * 10 + d;
-    }
-    if (i == digits.size()) return static_cast<double>(negative ? -whole : whole);
-  }
+  int64_t whole = 0;
+  if (KvxWholeNumber(field, whole)) return static_cast<double>(whole);
   try {
     const double value = Runtime::Val(field);
     return std::isnan(value) ? 0.0 : value;
@@ -96,6 +106,14 @@ void KvxReader::OpenBytes(std::string_view bytes) {
   state_.FileNumber = 1;
 }
 
+void KvxReader::OpenView(std::string_view bytes) {
+  Restart();
+  bytes_.clear();
+  view_ = bytes.substr(0, std::min(bytes.size(), MaxFileBytes));
+  viewed_ = true;
+  state_.FileNumber = 1;
+}
+
 void KvxReader::Close() {
   Restart();
   // Keep the buffer for the next file unless one huge file would pin it.
@@ -108,6 +126,8 @@ void KvxReader::Close() {
 
 void KvxReader::Restart() {
   Reset();
+  view_ = {};
+  viewed_ = false;
   pos_ = 0;
   state_.SectionStart = 0;
   state_.TableStart = 0;
@@ -115,6 +135,9 @@ void KvxReader::Restart() {
 }
 
 void KvxReader::Reset() {
+  KeepLine();
+  KeepSections();
+  KeepTable();
   state_.Status = KvxStatusNormal;
   state_.Line.clear();
   state_.Sections.clear();
@@ -133,10 +156,29 @@ void KvxReader::Rebuild() {
   for (size_t i = 0; i < state_.Sections.size(); ++i) {
     pathLengths_.push_back(pathUpper_.size());
     if (i > 0) pathUpper_ += '\\';
-    pathUpper_ += Runtime::UCase(state_.Sections[i]);
+    AppendUpper(pathUpper_, state_.Sections[i]);
   }
-  tableUpper_ = Runtime::UCase(state_.TableName);
+  AssignUpper(tableUpper_, state_.TableName);
   ++blockSerial_;
+}
+
+void KvxReader::KeepLine() {
+  if (!searching_ || keptLine_) return;
+  std::swap(state_.Line, saved_.Line);
+  keptLine_ = true;
+}
+
+void KvxReader::KeepSections() {
+  if (!searching_ || keptSections_) return;
+  saved_.Sections = state_.Sections;
+  keptSections_ = true;
+}
+
+void KvxReader::KeepTable() {
+  if (!searching_ || keptTable_) return;
+  std::swap(state_.TableName, saved_.TableName);
+  std::swap(state_.Columns, saved_.Columns);
+  keptTable_ = true;
 }
 
 std::string KvxReader::SectionPath() const {
@@ -152,20 +194,27 @@ void KvxReader::OpenSection(std::string_view name) {
   // The depth is a 16-bit count; a file nested deeper than that is damaged and
   // its innermost sections are not tracked.
   if (state_.Sections.size() >= MaxCount16) return;
+  KeepSections();
   pathLengths_.push_back(pathUpper_.size());
   if (!state_.Sections.empty()) pathUpper_ += '\\';
-  pathUpper_ += Runtime::UCase(name);
+  AppendUpper(pathUpper_, name);
   state_.Sections.emplace_back(name);
 }
 
 void KvxReader::ReadLine() {
-  if (pos_ >= bytes_.size()) {
+  if (pos_ >= Text().size()) {
     state_.Status = KvxStatusEndOfFile;
     return;
   }
-  CleanLine(NextTextLine(bytes_, pos_), state_.Line);
+  const std::string_view trimmed = TrimLine(NextTextLine(Text(), pos_));
+  // A search looks only at section, end and definition lines; the data lines
+  // it passes over are not kept, as it ends on one of the others or fails.
+  if (searching_ && !IsSectionLine(trimmed) && (trimmed.empty() || trimmed.front() != '@')) return;
+  KeepLine();
+  CleanLine(trimmed, state_.Line);
   const std::string& line = state_.Line;
-  if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+  if (IsSectionLine(line)) {
+    KeepTable();
     state_.NewBlock = true;
     state_.TableName.assign("0");
     tableUpper_.assign("0");
@@ -175,6 +224,7 @@ void KvxReader::ReadLine() {
     if (inner.size() >= 4 && Runtime::EqualsNoCase(inner.substr(0, 4), "END ")) {
       const std::string_view closes = TrimBlanks(inner.substr(4));
       if (!state_.Sections.empty() && Runtime::EqualsNoCase(closes, state_.Sections.back())) {
+        KeepSections();
         state_.Sections.pop_back();
         pathUpper_.resize(pathLengths_.back());
         pathLengths_.pop_back();
@@ -192,10 +242,11 @@ void KvxReader::ReadLine() {
 void KvxReader::ReadDefinition() {
   SplitFields(state_.Line, ',', 0, fields_);
   if (!Runtime::EqualsNoCase(FieldAt(fields_, 1), "@DEFINE")) return;
+  KeepTable();
   state_.TableStart = Position();
   state_.NewBlock = true;
   state_.TableName.assign(FieldAt(fields_, 2));
-  tableUpper_ = Runtime::UCase(state_.TableName);
+  AssignUpper(tableUpper_, state_.TableName);
   state_.Columns.clear();
   ++blockSerial_;
   for (size_t i = 3; i <= fields_.size() && state_.Columns.size() < MaxCount16; ++i) {
@@ -223,13 +274,48 @@ void KvxReader::ReadDefinition() {
 }
 
 bool KvxReader::Matches() const {
-  return MatchUpper(pathUpper_, pathPattern_) && MatchUpper(tableUpper_, tablePattern_);
+  return MatchUpper(pathUpper_, pathPattern_, pathWild_) &&
+         MatchUpper(tableUpper_, tablePattern_, tableWild_);
 }
 
 bool KvxReader::FindSection(std::string_view PathPattern, std::string_view TablePattern,
                             int16_t Mode) {
-  saved_ = state_;
+  // Only what the search changes is put aside, and only when it first changes
+  // (KeepLine, KeepSections, KeepTable): the sections and columns are copied
+  // at most once, the line and table not at all.
+  saved_.SectionStart = state_.SectionStart;
+  saved_.TableStart = state_.TableStart;
+  saved_.Status = state_.Status;
+  saved_.NewBlock = state_.NewBlock;
   savedPos_ = pos_;
+  searching_ = true;
+  keptLine_ = keptSections_ = keptTable_ = false;
+  bool found = false;
+  try {
+    found = Search(PathPattern, TablePattern, Mode);
+  } catch (...) {
+    // A bad pattern: the reader stays where the search stood, as it is.
+    searching_ = false;
+    throw;
+  }
+  searching_ = false;
+  if (found) return true;
+  state_.SectionStart = saved_.SectionStart;
+  state_.TableStart = saved_.TableStart;
+  state_.Status = saved_.Status;
+  state_.NewBlock = saved_.NewBlock;
+  if (keptLine_) std::swap(state_.Line, saved_.Line);
+  if (keptSections_) std::swap(state_.Sections, saved_.Sections);
+  if (keptTable_) {
+    std::swap(state_.TableName, saved_.TableName);
+    std::swap(state_.Columns, saved_.Columns);
+  }
+  pos_ = savedPos_;
+  Rebuild();
+  return false;
+}
+
+bool KvxReader::Search(std::string_view PathPattern, std::string_view TablePattern, int16_t Mode) {
   switch (Mode) {
     case KvxFromFileStart:
       Reset();
@@ -237,8 +323,9 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
       state_.NewBlock = true;
       break;
     case KvxFromSectionStart:
+      KeepTable();
       pos_ = std::min<size_t>(static_cast<size_t>(std::max(1, state_.SectionStart)) - 1,
-                              bytes_.size());
+                              Text().size());
       state_.NewBlock = true;
       state_.TableName.clear();
       tableUpper_.clear();
@@ -247,32 +334,29 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
       break;
     case KvxFromTableStart:
       pos_ =
-          std::min<size_t>(static_cast<size_t>(std::max(1, state_.TableStart)) - 1, bytes_.size());
+          std::min<size_t>(static_cast<size_t>(std::max(1, state_.TableStart)) - 1, Text().size());
       break;
     default: break;
   }
   // Past the end nothing new can be found; testing the state as it stands would
   // find the last table again and again.
-  if (state_.Status != KvxStatusEndOfFile) {
-    pathPattern_ = Runtime::UCase(PathPattern);
-    tablePattern_ = Runtime::UCase(TablePattern);
-    uint64_t tested = blockSerial_ - 1;
-    for (;;) {
-      if (tested != blockSerial_) {
-        tested = blockSerial_;
-        if (Matches()) {
-          state_.NewBlock = false;
-          return true;
-        }
+  if (state_.Status == KvxStatusEndOfFile) return false;
+  AssignUpper(pathPattern_, PathPattern);
+  AssignUpper(tablePattern_, TablePattern);
+  pathWild_ = HasWildcard(pathPattern_);
+  tableWild_ = HasWildcard(tablePattern_);
+  uint64_t tested = blockSerial_ - 1;
+  for (;;) {
+    if (tested != blockSerial_) {
+      tested = blockSerial_;
+      if (Matches()) {
+        state_.NewBlock = false;
+        return true;
       }
-      ReadLine();
-      if (state_.Status == KvxStatusEndOfFile) break;
     }
+    ReadLine();
+    if (state_.Status == KvxStatusEndOfFile) return false;
   }
-  std::swap(state_, saved_);
-  pos_ = savedPos_;
-  Rebuild();
-  return false;
 }
 
 int16_t KvxReader::FindColumn(std::string_view ColumnName) const noexcept {

@@ -66,6 +66,9 @@ class KvxReader {
   bool Open(const std::string& FileName);
   // Resets the reader and takes a copy of the bytes as the file's content.
   void OpenBytes(std::string_view bytes);
+  // Resets the reader and reads the bytes where they are: they must stay
+  // unchanged until the reader is closed or opened again.
+  void OpenView(std::string_view bytes);
   // Resets the reader and lets go of the file.
   void Close();
   // Status, Line, sections, NewBlock, table name and columns back to their
@@ -106,12 +109,27 @@ class KvxReader {
   void OpenSection(std::string_view name);
   void ReadDefinition();
   bool Matches() const;
+  bool Search(std::string_view PathPattern, std::string_view TablePattern, int16_t Mode);
+  // Before a search first changes a part of the state, the part as it stood is
+  // put into saved_.
+  void KeepLine();
+  void KeepSections();
+  void KeepTable();
+
+  // The file as read: the reader's own copy, or the caller's bytes (OpenView).
+  std::string_view Text() const noexcept { return viewed_ ? view_ : std::string_view(bytes_); }
 
   std::string bytes_;
+  std::string_view view_;
+  bool viewed_ = false;
   size_t pos_ = 0;
   KvxReaderState state_;
-  KvxReaderState saved_;  // where a search started
+  KvxReaderState saved_;  // where a search started, as far as it was kept
   size_t savedPos_ = 0;
+  bool searching_ = false;
+  bool keptLine_ = false;
+  bool keptSections_ = false;
+  bool keptTable_ = false;
   // The upper-cased section path and table name, kept as the state changes, and
   // a counter that moves whenever either may have changed: a search tests the
   // state only after such a change.
@@ -121,6 +139,8 @@ class KvxReader {
   uint64_t blockSerial_ = 0;
   std::string pathPattern_;
   std::string tablePattern_;
+  bool pathWild_ = false;
+  bool tableWild_ = false;
   mutable std::vector<std::string_view> fields_;
 };
 
@@ -130,6 +150,21 @@ class KvxReader {
 bool IsKvxText(std::string_view field) noexcept;
 std::string_view KvxText(std::string_view field) noexcept;
 double KvxNumber(std::string_view field) noexcept;
+// A field of at most 15 digits, a minus before them or not: its value, exact.
+// False for any other field (which KvxNumber reads by the general rule).
+inline bool KvxWholeNumber(std::string_view field, int64_t& value) noexcept {
+  const bool negative = !field.empty() && field.front() == '-';
+  const std::string_view digits = negative ? field.substr(1) : field;
+  if (digits.empty() || digits.size() > 15) return false;
+  int64_t whole = 0;
+  for (const char c : digits) {
+    const unsigned d = static_cast<unsigned char>(c) - static_cast<unsigned>('0');
+    if (d > 9) return false;
+    whole = whole * 10 + d;
+  }
+  value = negative ? -whole : whole;
+  return true;
+}
 Runtime::Variant KvxValue(std::string_view field);
 
 // The program's reader: one file at a time, opened, searched and read, closed.
