@@ -84,3 +84,30 @@ TEST(PrinterSurface, TextsAreMeasuredAtThePrintersResolution) {
   printer.SetFontSize(12);
   EXPECT_NEAR(printer.TextWidth("Measured text"), at300, at300 * 0.05);
 }
+
+TEST(PrinterSurface, LongTextGoesOnNewPagesAndTabsMoveToPrintZones) {
+  TestSupport::TempDir dir;
+  const std::filesystem::path pdf = dir.Path() / "pages.pdf";
+  {
+    PrinterSurface printer(pdf.string());
+    printer.SetScaleMode(ScaleModes::Twips);
+    printer.Print("A\tB");
+    EXPECT_NEAR(printer.CurrentX(), 14 * printer.TextWidth("0") + printer.TextWidth("B"), 1);
+    printer.SetCurrentX(0);
+    printer.SetCurrentY(0);
+    const int lines = static_cast<int>(printer.ScaleHeight() / printer.TextHeight("X")) + 10;
+    std::string text;
+    for (int i = 1; i <= lines; ++i) text += "Row " + std::to_string(i) + "\t1.5\r\n";
+    printer.Print(text);
+    // Ten lines ran onto the second page; the position follows them there.
+    EXPECT_NEAR(printer.CurrentY(), 10 * printer.TextHeight("X"), printer.TextHeight("X"));
+    printer.EndDoc();
+  }
+  std::ifstream in(pdf, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t pages = 0;
+  for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+       at = bytes.find("/Type /Page\n", at + 1))
+    ++pages;
+  EXPECT_EQ(pages, 2u);
+}
