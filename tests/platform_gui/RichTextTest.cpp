@@ -2,7 +2,7 @@
 // through RTF, and RTF from anywhere reads without harm.
 #include "platform/RichText.h"
 #include "platform/gui/RichTextBox.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 
