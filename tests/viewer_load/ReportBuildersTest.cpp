@@ -45,8 +45,8 @@ struct Report {
   Kordex::PRDMeasure Measure;
   const char* Title;
   std::vector<std::string> Subjects;
-  void (*Create)(KordexModule::ReportWindow&);
-  void (*Draw)(KordexModule::ReportWindow&, bool);
+  void (*Create)(Kordex::KordexModule::ReportWindow&);
+  void (*Draw)(Kordex::KordexModule::ReportWindow&, bool);
 };
 
 const Report Reports[] = {
@@ -54,36 +54,36 @@ const Report Reports[] = {
      Kordex::MeasureProductivity,
      "Productivity",
      {"Date", "Machine", "Product"},
-     KordexModule::CreateProductivityConstraints,
-     KordexModule::DrawProductivityChart},
+     Kordex::KordexModule::CreateProductivityConstraints,
+     Kordex::KordexModule::DrawProductivityChart},
     {"Efficiency",
      Kordex::MeasureEfficiency,
      "Efficiency",
      {"Date", "Machine", "Product"},
-     KordexModule::CreateEfficiencyConstraints,
-     KordexModule::DrawEfficiencyChart},
+     Kordex::KordexModule::CreateEfficiencyConstraints,
+     Kordex::KordexModule::DrawEfficiencyChart},
     {"CompsPerHour",
      Kordex::MeasureComponentsPerHour,
      "Components Per Hour",
      {"Date", "Machine", "Product"},
-     KordexModule::CreateCompsPerHourConstraints,
-     KordexModule::DrawCompsPerHourChart},
+     Kordex::KordexModule::CreateCompsPerHourConstraints,
+     Kordex::KordexModule::DrawCompsPerHourChart},
     {"BoardCount",
      Kordex::MeasureBoardCount,
      "Board Count",
      {"Date", "Product"},
-     [](KordexModule::ReportWindow& chart) {
-       KordexModule::CreateBoardCountConstraints(chart, true);
+     [](Kordex::KordexModule::ReportWindow& chart) {
+       Kordex::KordexModule::CreateBoardCountConstraints(chart, true);
      },
-     KordexModule::DrawBoardCountChart},
+     Kordex::KordexModule::DrawBoardCountChart},
     {"CompWastage",
      Kordex::MeasureWastage,
      "Component Wastage",
      {"Date", "Product", "Machine", "Head", "Part Number", "Error"},
-     [](KordexModule::ReportWindow& chart) {
-       KordexModule::CreateCompWastageConstraints(chart, false);
+     [](Kordex::KordexModule::ReportWindow& chart) {
+       Kordex::KordexModule::CreateCompWastageConstraints(chart, false);
      },
-     KordexModule::DrawCompWastageChart},
+     Kordex::KordexModule::DrawCompWastageChart},
 };
 
 Kordex::PRDGrouping GroupingOf(const std::string& subject) {
@@ -143,7 +143,7 @@ ReportArithmetic ExpectedReport(const Report& report, const std::string& subject
 TEST(ReportBuilders, ACompWastageSetCarriesTheReportsCategoriesMenusAndDefaults) {
   ReportTestHost host;
   ReportChart chart("CHART1");
-  KordexModule::CreateCompWastageConstraints(chart, true);
+  Kordex::KordexModule::CreateCompWastageConstraints(chart, true);
 
   const auto set = host.objConstraintsCol()->Item(Variant("CHART1"));
   EXPECT_EQ(set->Name(), "CompWastage");
@@ -185,9 +185,9 @@ TEST(ReportBuilders, ACompWastageSetCarriesTheReportsCategoriesMenusAndDefaults)
 TEST(ReportBuilders, OtherReportsHaveTheirCategoriesAndOnlyTheDateConstraint) {
   ReportTestHost host;
   ReportChart actual("CHART1"), accumulated("CHART2"), productivity("CHART3");
-  KordexModule::CreateBoardCountConstraints(actual, false);
-  KordexModule::CreateBoardCountConstraints(accumulated, true);
-  KordexModule::CreateProductivityConstraints(productivity);
+  Kordex::KordexModule::CreateBoardCountConstraints(actual, false);
+  Kordex::KordexModule::CreateBoardCountConstraints(accumulated, true);
+  Kordex::KordexModule::CreateProductivityConstraints(productivity);
   const auto first = host.objConstraintsCol()->Item(Variant("CHART1"));
   const auto second = host.objConstraintsCol()->Item(Variant("CHART2"));
   EXPECT_EQ(Names(*first->ConstraintCategories()), (std::vector<std::string>{"Date", "Product"}));
@@ -205,8 +205,8 @@ TEST(ReportBuilders, OtherReportsHaveTheirCategoriesAndOnlyTheDateConstraint) {
 TEST(ReportBuilders, ASecondSetForOneTagRaisesAndTheFirstStays) {
   ReportTestHost host;
   ReportChart chart("CHART1");
-  KordexModule::CreateEfficiencyConstraints(chart);
-  EXPECT_EQ(TestSupport::Raised([&] { KordexModule::CreateEfficiencyConstraints(chart); }),
+  Kordex::KordexModule::CreateEfficiencyConstraints(chart);
+  EXPECT_EQ(TestSupport::Raised([&] { Kordex::KordexModule::CreateEfficiencyConstraints(chart); }),
             Runtime::ErrorNumber::DuplicateKey);
   EXPECT_EQ(host.objConstraintsCol()->Count(), 1);
 }
@@ -224,7 +224,7 @@ TEST(ReportBuilders, EveryReportBySubjectShowsItsFiguresCaptionedTitledAndScaled
         SCOPED_TRACE(std::string(report.Name) + " by " + subject + (percent ? " percent" : ""));
         ReportChart chart("CHART" + std::to_string(++serial));
         if (report.Measure == Kordex::MeasureWastage)
-          KordexModule::CreateCompWastageConstraints(chart, percent);
+          Kordex::KordexModule::CreateCompWastageConstraints(chart, percent);
         else
           report.Create(chart);
         host.objConstraintsCol()->Item(Variant(chart.Tag()))->Subject(Variant(subject));
@@ -253,19 +253,19 @@ TEST(ReportBuilders, EveryReportBySubjectShowsItsFiguresCaptionedTitledAndScaled
 TEST(ReportBuilders, AxesOfTheReportsAndThePercentageWastageTitles) {
   ReportTestHost host;
   ReportChart productivity("CHART1"), perHour("CHART2"), wastage("CHART3");
-  KordexModule::CreateProductivityConstraints(productivity);
-  KordexModule::DrawProductivityChart(productivity, false);
+  Kordex::KordexModule::CreateProductivityConstraints(productivity);
+  Kordex::KordexModule::DrawProductivityChart(productivity, false);
   EXPECT_FALSE(productivity.PRDGraph()->YAxis(1)->AutomaticMax());
   EXPECT_EQ(productivity.PRDGraph()->YAxis(1)->Max(), 100);
   EXPECT_EQ(productivity.PRDGraph()->YAxis(1)->Title()->Text(), "Percent");
-  KordexModule::CreateCompsPerHourConstraints(perHour);
+  Kordex::KordexModule::CreateCompsPerHourConstraints(perHour);
   perHour.PRDGraph()->YAxis(1)->AutomaticMax(false);
-  KordexModule::DrawCompsPerHourChart(perHour, false);
+  Kordex::KordexModule::DrawCompsPerHourChart(perHour, false);
   EXPECT_TRUE(perHour.PRDGraph()->YAxis(1)->AutomaticMax());
   EXPECT_EQ(perHour.PRDGraph()->YAxis(1)->Title()->Text(), "Count");
-  KordexModule::CreateCompWastageConstraints(wastage, true);
+  Kordex::KordexModule::CreateCompWastageConstraints(wastage, true);
   host.objConstraintsCol()->Item(Variant("CHART3"))->Subject(Variant("Error"));
-  KordexModule::DrawCompWastageChart(wastage, false);
+  Kordex::KordexModule::DrawCompWastageChart(wastage, false);
   EXPECT_EQ(wastage.PRDGraph()->YAxis(1)->Title()->Text(), "% Components");
   EXPECT_EQ(wastage.PRDGraph()->YAxis(2)->Title()->Text(), "%");
 }
@@ -275,9 +275,9 @@ TEST(ReportBuilders, AnEmptyRangeOrNoSubjectLoadsNothingAndStillDraws) {
   host.From = Variant(Runtime::DateSerial(2020, 1, 1));
   host.To = Variant(Runtime::DateSerial(2020, 1, 3));
   ReportChart empty("CHART1");
-  KordexModule::CreateCompWastageConstraints(empty, false);
+  Kordex::KordexModule::CreateCompWastageConstraints(empty, false);
   host.objConstraintsCol()->Item(Variant("CHART1"))->Subject(Variant("Product"));
-  KordexModule::DrawCompWastageChart(empty, false);
+  Kordex::KordexModule::DrawCompWastageChart(empty, false);
   EXPECT_EQ(empty.PRDGraph()->XAxis()->Labels()->Count(), 0);
   EXPECT_EQ(empty.PRDGraph()->XAxis()->Width(), 0);
   EXPECT_EQ(empty.Caption(), "Component Wastage By Product For Line 1");
@@ -285,12 +285,12 @@ TEST(ReportBuilders, AnEmptyRangeOrNoSubjectLoadsNothingAndStillDraws) {
   host.From = Variant(Runtime::DateSerial(2026, 3, 6));
   host.To = Variant(Runtime::DateSerial(2026, 3, 14));
   ReportChart subjectless("CHART2");
-  KordexModule::CreateProductivityConstraints(subjectless);
+  Kordex::KordexModule::CreateProductivityConstraints(subjectless);
   host.objConstraintsCol()
       ->Item(Variant("CHART2"))
       ->Subject(std::shared_ptr<Morvelt::TavroConstraintCategory>());
   subjectless.Caption("Chart");
-  KordexModule::DrawProductivityChart(subjectless, false);
+  Kordex::KordexModule::DrawProductivityChart(subjectless, false);
   EXPECT_EQ(subjectless.Caption(), "Chart");
   EXPECT_EQ(subjectless.PRDGraph()->XAxis()->Labels()->Count(), 0);
   EXPECT_EQ(subjectless.PRDGraph()->YAxis(1)->Max(), 100);

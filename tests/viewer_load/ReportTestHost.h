@@ -14,7 +14,7 @@
 namespace LoadTest {
 
 // A chart window with a graph on a detached site.
-class ReportChart : public KordexModule::ReportWindow {
+class ReportChart : public Kordex::KordexModule::ReportWindow {
  public:
   explicit ReportChart(std::string tag, int16_t line = 1) : tag_(std::move(tag)), line_(line) {}
   std::string Tag() const override { return tag_; }
@@ -33,7 +33,7 @@ class ReportChart : public KordexModule::ReportWindow {
 // The program around the builders: the report menus of the main window's
 // toolbar, a collection, the default preferences over the generated data and
 // its nine days as the report date range. Installed while it lives.
-class ReportTestHost : public KordexModule::ReportHost {
+class ReportTestHost : public Kordex::KordexModule::ReportHost {
  public:
   ReportTestHost() {
     Platform::ToolBarDesign design;
@@ -48,9 +48,9 @@ class ReportTestHost : public KordexModule::ReportHost {
     design.AddBand("SPC", {"CompWast", "Productivity", "Efficiency", "BoardCount", "CompsPerHour"});
     Platform::ApplyDesign(*toolBars_, design);
     Preferences["Data Directory"] = Runtime::Variant(Data().Folder());
-    KordexModule::SetReportHost(std::shared_ptr<ReportHost>(this, [](ReportHost*) {}));
+    Kordex::KordexModule::SetReportHost(std::shared_ptr<ReportHost>(this, [](ReportHost*) {}));
   }
-  ~ReportTestHost() override { KordexModule::SetReportHost(nullptr); }
+  ~ReportTestHost() override { Kordex::KordexModule::SetReportHost(nullptr); }
 
   std::shared_ptr<Platform::ToolBarControl> ToolBars() override { return toolBars_; }
   std::shared_ptr<Morvelt::TavroConstraintCol> objConstraintsCol() override { return sets_; }

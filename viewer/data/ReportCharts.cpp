@@ -21,7 +21,7 @@
 #include "viewer/data/PRDQuery.h"
 #include "viewer/data/ReportHelpers.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 namespace {
 
@@ -56,7 +56,7 @@ class ChartRun {
     const int16_t count = series->Count();
     for (int16_t i = 1; i <= count; ++i) series->Item(Variant(i))->Values()->Clear();
     graph_->XAxis()->Labels()->Clear();
-    SetGraphStyle(*graph_);
+    ::KordexModule::SetGraphStyle(*graph_);
 
     query_.Measure = measure;
     query_.LineNumber = form.intProductionLine();
@@ -311,4 +311,4 @@ void DrawCompWastageChart(ReportWindow& Form, bool ShowProgress) {
   run.Finish();
 }
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

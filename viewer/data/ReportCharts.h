@@ -2,7 +2,7 @@
 
 #include "viewer/data/ReportHost.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 // The chart builders: each fills the chart window from its constraint set
 // (kept in the program's collection under the window's tag) in place. It
@@ -23,4 +23,4 @@ void DrawBoardCountChart(ReportWindow& Form, bool ShowProgress);
 // date, product, machine, head, part number or error.
 void DrawCompWastageChart(ReportWindow& Form, bool ShowProgress);
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

@@ -16,7 +16,7 @@
 #include "platform/gui/ToolList.h"
 #include "platform/gui/ToolMenu.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 namespace {
 
@@ -138,4 +138,4 @@ void CreateBoardCountConstraints(ReportWindow& Chart, bool /*Accumulated*/) {
   CreateReportConstraints(BoardCount, Chart);
 }
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

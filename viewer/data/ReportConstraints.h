@@ -2,7 +2,7 @@
 
 #include "viewer/data/ReportHost.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 // The constraint set of a new chart window: the report's name, its drill-down
 // categories with their menu tools of the main window's toolbar, the chart's
@@ -17,4 +17,4 @@ void CreateEfficiencyConstraints(ReportWindow& Chart);
 // Actual and accumulated board counts make the same set.
 void CreateBoardCountConstraints(ReportWindow& Chart, bool Accumulated);
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

@@ -4,7 +4,7 @@
 
 #include "runtime/Error.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 ReportWindow::~ReportWindow() = default;
 ReportHost::~ReportHost() = default;
@@ -25,4 +25,4 @@ void SetReportHost(std::shared_ptr<ReportHost> Host) {
   Installed() = std::move(Host);
 }
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

@@ -16,7 +16,7 @@ namespace Platform {
 class ToolBarControl;
 }
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 // A chart window as the report builders see it: the tag its constraint set is
 // kept under, its graph, its production line and its caption. The shell's
@@ -53,4 +53,4 @@ class ReportHost {
 ReportHost& Reports();
 void SetReportHost(std::shared_ptr<ReportHost> Host);
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule
