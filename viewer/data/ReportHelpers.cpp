@@ -3,7 +3,7 @@
 #include "graph/render/Graph.h"
 #include "platform/gui/Colour.h"
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 void SetGraphStyle(Dravex::Graph& G) {
   G.ScrollBarDirection(Dravex::ScrollBarDirectionType::ScrollBarLeft);
@@ -13,4 +13,4 @@ void SetGraphStyle(Dravex::Graph& G) {
   nullSpace->LineStyle(5);
 }
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

@@ -4,11 +4,11 @@ namespace Dravex {
 class Graph;
 }
 
-namespace KordexModule {
+namespace Kordex::KordexModule {
 
 // The standard look of a report chart: its X scroll bar opens at the first
 // positions, and positions without data are shaded a solid light grey without
 // an outline.
 void SetGraphStyle(Dravex::Graph& G);
 
-}  // namespace KordexModule
+}  // namespace Kordex::KordexModule

@@ -1,5 +1,6 @@
 #include "viewer/shell/LoadFormWindow.h"
 
+#include "common/WindowsXPButtons.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/MDIForm.h"
@@ -20,7 +21,7 @@ LoadFormWindow::LoadFormWindow() : Platform::Form("LoadForm") {
 LoadFormWindow::~LoadFormWindow() = default;
 
 void LoadFormWindow::Form_Initialize() {
-  Platform::InitialiseCommonControls();
+  Common::InitialiseCommonControls();
 }
 
 void LoadFormWindow::Show() {
