@@ -24,7 +24,7 @@
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/TabDialog.h"
 #include "platform/gui/TextBox.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;
