@@ -300,6 +300,11 @@ bool Form::IsModal() const {
   return modalDepth_ > 0;
 }
 
+Picture Form::Snapshot() const {
+  QWidget* frame = window_->Frame();
+  return frame != nullptr ? PictureOf(frame->grab().toImage()) : Picture();
+}
+
 void Form::EndModal() {
   if (window_->modalLoop != nullptr) window_->modalLoop->quit();
 }

@@ -119,6 +119,8 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
   void SelectNextControl(bool forward = true);
   void ZOrder(int position = 0);
   void Refresh();
+  // The window as it shows now: its inner area with every control on it.
+  Picture Snapshot() const;
 
   // Pops up a menu of this form at the pointer, or at (x, y) in twips of the
   // form's inner area, and runs the Click of the item chosen.

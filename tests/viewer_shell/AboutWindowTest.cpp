@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/SettingsStore.h"
+#include "platform/gui/App.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/GuiConstants.h"
+#include "platform/gui/ScriptedResponder.h"
+#include "tests/support/TempDir.h"
+#include "viewer/shell/frmAbout.h"
+
+using Kordex::frmAbout;
+
+namespace {
+
+class AboutWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    Platform::EnsureApplication();
+    Platform::SetResponder(responder);
+    Platform::SaveSetting(Platform::App::EXEName(), "Help", "Manual Location", folder.Folder());
+  }
+  void TearDown() override {
+    for (Platform::Form* form : Platform::Forms::All())
+      form->UnloadFor(Platform::UnloadModes::AppWindows);
+    Platform::SetResponder(nullptr);
+  }
+  void Manuals(const std::vector<std::string>& names) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+      std::filesystem::remove(entry);
+    for (const std::string& name : names) std::ofstream(folder.Path() / name) << "%PDF-1.4\n";
+  }
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    about->Manual.ForEach([&](Platform::Menu& entry, int) { captions.push_back(entry.Caption()); });
+    return captions;
+  }
+
+  std::shared_ptr<Platform::ScriptedResponder> responder =
+      std::make_shared<Platform::ScriptedResponder>();
+  TestSupport::TempDir folder;
+  std::shared_ptr<frmAbout> about = std::make_shared<frmAbout>();
+};
+
+}  // namespace
+
+TEST_F(AboutWindow, ShowsTheProgramAndOpensTheWebPage) {
+  Platform::App::SetVersion(2, 5, 7);
+  Platform::App::SetFileDescription("Production data viewer");
+  about->Show(Platform::ShowModes::Modeless);
+  EXPECT_EQ(about->labVersion.Caption(), "2.5.7");
+  EXPECT_EQ(about->labProgram.Caption(), Platform::App::EXEName());
+  EXPECT_EQ(about->labDescription.Caption(), "Production data viewer");
+  about->labWeb.Click.Raise();
+  EXPECT_EQ(responder->OpenedDocuments, (std::vector<std::string>{"http://www.tavro.example"}));
+  Platform::DoEvents();
+  if (const char* binary = std::getenv("TAVRO_TEST_BINARY_DIR"))
+    about->Snapshot().Save(std::string(binary) + "/AboutWindow.png");
+  about->cmdClose.Click.Raise();
+  EXPECT_FALSE(about->IsLoaded());
+}
+
+TEST_F(AboutWindow, OneManualOpensAtOnceByItsOwnName) {
+  Manuals({"guide.pdf", "notes.txt"});
+  about->ShowManual("*.PDF");
+  EXPECT_TRUE(responder->PoppedMenus.empty());
+  EXPECT_EQ(responder->OpenedDocuments, (std::vector<std::string>{folder.Folder() + "guide.pdf"}));
+  EXPECT_FALSE(about->Visible());
+}
+
+TEST_F(AboutWindow, SeveralManualsPopUpTheirNames) {
+  Manuals({"Operator.pdf", "Setup.Guide.pdf", "Maintenance.PDF"});
+  responder->OnPopup = [](Platform::Menu& menu) { return menu.Items()[2]; };
+  about->ShowManual("*.PDF");
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Maintenance", "Operator", "Setup.Guide"}));
+  EXPECT_EQ(responder->OpenedDocuments,
+            (std::vector<std::string>{folder.Folder() + "Setup.Guide.pdf"}));
+
+  Manuals({"A.pdf", "B.pdf"});
+  responder->OnPopup = nullptr;
+  about->ShowManual("*.PDF");
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(responder->PoppedMenus.size(), 2u);
+
+  Manuals({});
+  about->ShowManual("*.PDF");
+  Platform::SaveSetting(Platform::App::EXEName(), "Help", "Manual Location", "/no/such/folder/");
+  about->ShowManual("*.PDF");
+  EXPECT_EQ(responder->PoppedMenus.size(), 2u);
+  EXPECT_EQ(responder->OpenedDocuments.size(), 1u);
+  EXPECT_TRUE(responder->Messages.empty());
+}
