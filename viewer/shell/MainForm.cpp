@@ -209,15 +209,6 @@ void MainForm::InitialiseToolbars() {
   separator->SetType(Platform::ToolTypes::Separator);
 }
 
-void MainForm::ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool) {
-  const std::string id = Runtime::UCase(Tool->ID());
-  if (id == "MANUALUPDATE") {
-    KordexModule::RefreshAllReports();
-  } else if (id == "EXIT") {
-    Unload();
-  }
-}
-
 void MainForm::CreateTabrill() {}
 
 void MainForm::objConstraintsCol_MenuSelection(std::shared_ptr<Morvelt::TavroSPCConstraints>&,

@@ -50,6 +50,7 @@ class MainForm : public Platform::MDIForm {
 
   void SetToolBars(bool Activate);
   void InitialiseToolbars();
+  // Every command of the toolbar and the menus (MainFormToolCommands.cpp).
   void ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool);
   void CreateTabrill();
   // Builds the chart of a constraint set (a drill-down, or a refresh of an open
@@ -82,6 +83,9 @@ class MainForm : public Platform::MDIForm {
   }
 
  private:
+  // "Print": the active chart in landscape, or the active table's text in
+  // portrait, on the printer chosen in the printer dialog.
+  void PrintActiveChild();
   void HandleLineControlFlag();
   void RefreshOnTimer();
   // Runs the status update of every line-status window.
