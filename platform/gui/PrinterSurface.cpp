@@ -108,11 +108,9 @@ void PrinterSurface::SetOutputFileName(const std::string& fileName) {
   }
 }
 
-bool PrinterSurface::BreakPageBefore(double y, double lineHeight) {
+bool PrinterSurface::LineFits(double y, double lineHeight) {
   const double top = ScaleTop();
-  if (y <= top || y + lineHeight <= top + ScaleHeight()) return false;
-  NewPage();
-  return true;
+  return y <= top || y + lineHeight <= top + ScaleHeight();
 }
 
 bool PrinterSurface::JobOpen() const {

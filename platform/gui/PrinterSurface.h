@@ -61,7 +61,8 @@ class TAVRO_PLATFORM_GUI_API PrinterSurface : public PaintedSurface {
   bool HasRasterOps() const override { return false; }
   void DoCls() override;
   // Text printed past the bottom of the page goes on at the top of the next.
-  bool BreakPageBefore(double y, double lineHeight) override;
+  bool LineFits(double y, double lineHeight) override;
+  void StartNextPage() override { NewPage(); }
 
  private:
   void Initialise();

@@ -185,8 +185,9 @@ void Surface::PrintText(std::string_view text, bool endLine) {
     if (index > 0) {
       lineX = left;
       lineY += lineHeight;
-      if (BreakPageBefore(lineY, lineHeight)) {
+      if (!LineFits(lineY, lineHeight)) {
         DoPrint(text.substr(runStart, offset - runStart), true, runX, runY);
+        StartNextPage();
         runStart = offset;
         runX = left;
         runY = lineY = ScaleTop();

@@ -246,9 +246,11 @@ class TAVRO_PLATFORM_GUI_API Surface {
   // The drawing itself, in scale units; the public members keep the state and
   // the current position. DoPrint draws a whole text that may hold several lines.
   virtual void DoPrint(std::string_view text, bool endLine, double x, double y);
-  // Print calls this before each further line at y; a surface with pages (the
-  // printer) starts the next page when the line does not fit, and says so.
-  virtual bool BreakPageBefore(double /*y*/, double /*lineHeight*/) { return false; }
+  // Print asks before each further line at y whether it fits on the page; a
+  // surface with pages (the printer) says no at the bottom of a page, and Print
+  // then draws what it has and starts the next page.
+  virtual bool LineFits(double /*y*/, double /*lineHeight*/) { return true; }
+  virtual void StartNextPage() {}
   // Where a printed line ends when it starts at x: each TAB moves on to the
   // next print zone (14 columns of the width of "0", from the left edge).
   // Draw, when given, gets each piece between TABs at its place.

@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "platform/gui/PrinterSurface.h"
+#include "platform/gui/RecordingSurface.h"
 #include "tests/platform_gui/RaisedError.h"
 #include "tests/support/TempDir.h"
 
@@ -110,4 +111,27 @@ TEST(PrinterSurface, LongTextGoesOnNewPagesAndTabsMoveToPrintZones) {
        at = bytes.find("/Type /Page\n", at + 1))
     ++pages;
   EXPECT_EQ(pages, 2u);
+}
+
+// Pages three lines high: each page gets its own lines before the next starts.
+class PagedRecording : public RecordingSurface {
+ public:
+  std::vector<size_t> PageStarts;  // records made before each new page
+ protected:
+  bool LineFits(double y, double lineHeight) override { return y + lineHeight <= 30; }
+  void StartNextPage() override {
+    PageStarts.push_back(Records().size());
+    SetCurrentY(0);
+  }
+};
+
+TEST(PrinterSurface, EachPageGetsItsLinesBeforeTheNextStarts) {
+  PagedRecording paged;
+  paged.Print("1\r\n2\r\n3\r\n4\r\n5");
+  const auto prints = paged.RecordsOf("PrintLine");
+  ASSERT_EQ(prints.size(), 1u);
+  EXPECT_EQ(prints[0].Text, "1\r\n2\r\n3\r\n");
+  EXPECT_EQ(paged.PageStarts, std::vector<size_t>{1});
+  EXPECT_EQ(paged.RecordsOf("Print")[0].Text, "4\r\n5");
+  EXPECT_EQ(paged.CurrentY(), 10);
 }
