@@ -100,12 +100,13 @@ TEST_F(TableWindowTest, GapsShortSeriesEqualValuesAndWideTables) {
   auto graph =
       GraphOf({"A", "B", "C"}, {{"Gaps", 1, {Variant(Runtime::Null), Variant(Runtime::Null)}},
                                 {"Even", 2, {Variant(0.1), Variant(0.1), Variant(0.1)}},
-                                {"Short", 0, {Variant(7)}}});
+                                {"Short", -1, {Variant(7)}}});
   auto table = NewTable();
   table->CreateTable(graph);
   const std::string text = table->TableText.Text();
-  EXPECT_NE(text.find("A\t\t0.10\t7\r\nB\t\t0.10\t\r\nC\t\t0.10\t\r\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("Mean\t\t0.1000\t7.00\r\nStd Dev\t\t0.0000\t0.00\r\n"), std::string::npos)
+  EXPECT_NE(text.find("A\t\t0.10\t7.00\r\nB\t\t0.10\t\r\nC\t\t0.10\t\r\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Mean\t\t0.1000\t7.0000\r\nStd Dev\t\t0.0000\t0.0000\r\n"), std::string::npos)
       << text;
 
   // Forty series with long names: the stops go past 32767 twips.

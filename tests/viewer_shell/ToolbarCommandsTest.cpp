@@ -12,6 +12,7 @@
 #include "graph/render/Graph.h"
 #include "platform/RichText.h"
 #include "platform/SettingsStore.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/PrinterSurface.h"
@@ -217,4 +218,28 @@ TEST_F(ToolbarCommandsTest, PrintingChartsAndTables) {
   }
   // Back to the printer for whatever prints next.
   Platform::PrinterSurface::Default().SetOutputFileName("");
+}
+
+TEST_F(ToolbarCommandsTest, SaveWritesTheTablesRichText) {
+  TestSupport::TempDir dir;
+  auto chart = Chart(12);
+  auto table = TableOf(*chart);
+  mainForm->SetWidth(12000);
+  mainForm->SetHeight(8000);
+  table->Move(0, 0, 7000, 6000);
+  const std::string rtf = (dir.Path() / "Table.rtf").string();
+  responder->FileAnswers.push_back(rtf);
+  Click("Save");
+  std::ifstream in(rtf, std::ios::binary);
+  const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  for (const auto& paragraph : Platform::ReadRtf(saved).Paragraphs)
+    text += paragraph.Text() + "\r\n";
+  EXPECT_EQ(text, table->TableText.Text() + "\r\n");
+  if (const char* binary = std::getenv("TAVRO_TEST_BINARY_DIR")) {
+    Platform::DoEvents();
+    mainForm->Snapshot().Save(std::string(binary) + "/TableWindow.png");
+    std::filesystem::copy_file(rtf, std::string(binary) + "/Table.rtf",
+                               std::filesystem::copy_options::overwrite_existing);
+  }
 }

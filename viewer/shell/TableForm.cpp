@@ -18,6 +18,7 @@
 #include "graph/render/Graph.h"
 #include "platform/gui/Surface.h"
 #include "runtime/Conversions.h"
+#include "runtime/Regional.h"
 #include "runtime/Strings.h"
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
@@ -62,7 +63,11 @@ std::string StatisticCell(Dravex::GraphSeries& series, bool mean) {
     int16_t digits;
     ~Restore() { format.DigitsAfterDecimal(digits); }
   } restore{*format, digits};
-  format->DigitsAfterDecimal(static_cast<int16_t>(digits + 2));
+  // Two decimals more than the values show; a format left at the regional
+  // number of decimals (-1) starts from that number.
+  const int16_t shown =
+      digits == -1 ? static_cast<int16_t>(Runtime::RegionalSettings::Current().Decimals) : digits;
+  format->DigitsAfterDecimal(static_cast<int16_t>(shown + 2));
   return format->FormatValue(mean ? Common::MeanOf(values, YOf)
                                   : Common::StdDevOf(values, Common::StdDevPopulation, YOf));
 }
