@@ -92,15 +92,19 @@ std::string WriteRtf(const RichDocument& document, std::string_view fontName) {
     const RichParagraph& paragraph = document.Paragraphs[p];
     rtf.Word("pard");
     for (int32_t tab : paragraph.Tabs) rtf.Word("tx", tab);
+    // Each paragraph states its formatting again: some readers start every
+    // paragraph plain.
+    bool stated = false;
     for (const RichRun& run : paragraph.Runs) {
-      if (run.Bold != bold) {
+      if (run.Bold != bold || !stated) {
         bold = run.Bold;
         rtf.Word(bold ? "b" : "b0");
       }
-      if (HalfPoints(run.Size) != size) {
+      if (HalfPoints(run.Size) != size || !stated) {
         size = HalfPoints(run.Size);
         rtf.Word("fs", size);
       }
+      stated = true;
       rtf.Text(run.Text);
     }
     if (p + 1 < document.Paragraphs.size()) {
