@@ -18,6 +18,7 @@
 #include "platform/gui/PrinterSurface.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolList.h"
+#include "tests/support/Raised.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/ChartForm.h"
 #include "viewer/shell/LineStatusForm.h"
@@ -210,6 +211,12 @@ TEST_F(ToolbarCommandsTest, PrintingChartsAndTables) {
   EXPECT_EQ(Platform::PrinterSurface::Default().Orientation(), 2);
   EXPECT_EQ(PdfPages(dir.Path() / "chart.pdf"), 1u);
   EXPECT_NE(chart->PRDGraph.Object()->Frame().get(), &Platform::PrinterSurface::Default());
+
+  // A job that cannot start is abandoned and reported; the graph draws on its
+  // own canvas again.
+  EXPECT_EQ(TestSupport::Raised([&] { PrintTo("/no/such/folder/chart.pdf"); }), 482);
+  EXPECT_FALSE(Platform::PrinterSurface::Default().JobOpen());
+  EXPECT_NE(chart->PRDGraph.Object()->Frame().get(), &Platform::PrinterSurface::Default());
   if (const char* keep = std::getenv("TAVRO_KEEP_PRINTS")) {
     std::filesystem::copy_file(dir.Path() / "chart.pdf", std::filesystem::path(keep) / "chart.pdf",
                                std::filesystem::copy_options::overwrite_existing);
@@ -242,4 +249,24 @@ TEST_F(ToolbarCommandsTest, SaveWritesTheTablesRichText) {
     std::filesystem::copy_file(rtf, std::string(binary) + "/Table.rtf",
                                std::filesystem::copy_options::overwrite_existing);
   }
+}
+
+TEST_F(ToolbarCommandsTest, GraphsDropsTheGraphsMenuUnderItsEntry) {
+  auto chart = Chart();
+  chart->SetFocus();
+  QApplication::processEvents();
+  Click("Graphs");
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
+  const auto graphs = Tool("Graphs");
+  // Screen pixels: the main window's corner plus the point under the entry.
+  const int cornerX = responder->ToolPopups[0].X - graphs->Left();
+  const int cornerY = responder->ToolPopups[0].Y - (graphs->Top() + graphs->Height());
+  EXPECT_GT(graphs->Left(), 0);
+  EXPECT_EQ(cornerX, cornerY);
+  EXPECT_LT(std::abs(cornerX), 10);
+
+  // A table active: no graph, no menu.
+  auto table = TableOf(*chart);
+  Click("Graphs");
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
 }
