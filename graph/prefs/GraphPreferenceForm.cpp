@@ -312,15 +312,13 @@ void GraphPreferenceForm::StdDevOn_Click(int index) {
 }
 
 void GraphPreferenceForm::LSLOn_Click(int index) {
-  const bool on = LSLOn[index].Value() == 1;
-  EnableBox(LSLDisplay[index], on);
-  EnableBox(LSLValue[index], on);
+  EnableBox(LSLDisplay[index], LSLOn[index].Value() == 1);
+  EnableBox(LSLValue[index], LSLOn[index].Value() == 1);
 }
 
 void GraphPreferenceForm::USLOn_Click(int index) {
-  const bool on = USLOn[index].Value() == 1;
-  EnableBox(USLDisplay[index], on);
-  EnableBox(USLValue[index], on);
+  EnableBox(USLDisplay[index], USLOn[index].Value() == 1);
+  EnableBox(USLValue[index], USLOn[index].Value() == 1);
 }
 
 void GraphPreferenceForm::Trend_Click(int index) {

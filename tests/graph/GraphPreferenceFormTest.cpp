@@ -1,10 +1,6 @@
-#include <QApplication>
-#include <QKeyEvent>
 #include <cstdlib>
 #include <string>
 
-#include "platform/gui/GuiInternal.h"
-#include "platform/gui/QtBridge.h"
 #include "tests/graph/GraphPreferenceFixture.h"
 #include "tests/support/Raised.h"
 
@@ -14,19 +10,11 @@ namespace {
 
 class GraphPrefsForm : public GraphPreferenceFixture {
  protected:
-  static void Type(Platform::TextBox& box, const std::string& text) {
-    box.SetFocus();
-    for (char c : text) {
-      QWidget* target = QApplication::focusWidget();
-      ASSERT_NE(target, nullptr);
-      const QString character = Platform::ToQString(std::string(1, c));
-      QKeyEvent press(QEvent::KeyPress, character.at(0).toUpper().unicode(), Qt::NoModifier,
-                      character);
-      QApplication::sendEvent(target, &press);
-    }
+  void SetUp() override {
+    GraphPreferenceFixture::SetUp();
+    form = PreferenceDialog();
   }
-
-  std::shared_ptr<GraphPreferenceForm> form = PreferenceDialog();
+  std::shared_ptr<GraphPreferenceForm> form;
 };
 
 }  // namespace
@@ -83,7 +71,8 @@ TEST_F(GraphPrefsForm, LimitBoxesTakeOnlyNumbers) {
   Platform::TextBox& box = form->LSLValue[0];
   form->PreferenceTab.SetTab(2);
   box.SetText("");
-  Type(box, "a1.5");
+  box.SetFocus();
+  Type("a1.5");
   EXPECT_EQ(box.Text(), "1.5");
   for (const auto& [typed, shown] : {std::pair<std::string, std::string>{"1.50", "1.5"},
                                      {"", "0"},

@@ -154,6 +154,7 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     EXPECT_EQ(form.lstPlacementFiles.List(0), "WidgetB");
     EXPECT_EQ(form.txtPanelPerHour.Text(), "40");
     form.txtHoursPerDay.SetText("8");
+    form.txtPanelPerHour.SetText("99999");  // pasted: what the field holds at most
     form.LineStatus.SetText("Boards\r\n<CP>");
     form.OkButton.Click.Raise();
   });
@@ -161,7 +162,7 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
   EXPECT_NE(line2.find("Count Machine=3"), std::string::npos);
   EXPECT_NE(line2.find("Hours Per Day=8"), std::string::npos);
   EXPECT_NE(line2.find("Alias=North"), std::string::npos);
-  EXPECT_NE(line2.find("WidgetB=40"), std::string::npos);
+  EXPECT_NE(line2.find("WidgetB=32767"), std::string::npos);
   EXPECT_EQ(Contents(data / "Line1" / "LineInfo.Dat"), kLine1);
   EXPECT_EQ(Common::GetRegSetting("TavroKordex", "General", "Line Status", Variant()),
             Variant("Boards\r\n<CP>"));
