@@ -49,6 +49,8 @@ TEST_F(AboutWindowTest, ShowsTheProgramAndOpensTheWebPage) {
     about->Snapshot().Save(std::string(binary) + "/AboutWindow.png");
   about->cmdClose.Click.Raise();
   EXPECT_FALSE(about->IsLoaded());
+  EXPECT_NE(frmAbout::Window(), about);
+  EXPECT_EQ(frmAbout::Window(), frmAbout::Window());
 }
 
 TEST_F(AboutWindowTest, OneManualOpensAtOnceByItsOwnName) {

@@ -90,6 +90,17 @@ frmAbout::frmAbout() : Form("frmAbout") {
 
 frmAbout::~frmAbout() = default;
 
+std::shared_ptr<frmAbout> frmAbout::Window() {
+  static std::weak_ptr<frmAbout> window;
+  std::shared_ptr<frmAbout> about = window.lock();
+  if (!about || !about->IsLoaded()) {
+    about = std::make_shared<frmAbout>();
+    about->Load();
+    window = about;
+  }
+  return about;
+}
+
 void frmAbout::Form_Initialize() {
   Common::InitialiseCommonControls();
 }
