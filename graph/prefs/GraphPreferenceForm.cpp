@@ -99,6 +99,7 @@ void GraphPreferenceForm::Header(int page, const std::string& caption, double le
                                        "Header" + std::to_string(headers_.size() + 1));
   label->SetCaption(caption);
   label->Move(left, top, width, 255);
+  label->SetAutoSize(true);  // the desktop's font may be wider than the design's
   headers_.push_back(std::move(label));
 }
 
