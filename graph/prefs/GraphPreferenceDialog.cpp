@@ -153,10 +153,10 @@ void LeaveDialog(Graph& graph, GraphPreferenceForm* form) noexcept {
 }
 
 void ShowPreferences(Graph& graph, GraphPreferences graphPreference) {
-  graph.Raise(graph.ShowPreferenceForm);
-  graph.MousePointer(kHourglass);
   std::shared_ptr<GraphPreferenceForm> form;
   try {
+    graph.Raise(graph.ShowPreferenceForm);
+    graph.MousePointer(kHourglass);
     const auto series = graph.Series();
     const int16_t count = series->Count();
     if (count > kMostPreferenceRows) {
