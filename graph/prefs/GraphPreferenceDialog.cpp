@@ -7,6 +7,7 @@
 #include "graph/prefs/GraphPreferenceForm.h"
 #include "graph/prefs/GraphPreferenceStore.h"
 #include "graph/render/Graph.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/MsgBox.h"
 #include "runtime/Conversions.h"
@@ -205,13 +206,7 @@ std::shared_ptr<GraphPreferenceServices> MakeGraphPreferenceServices() {
 
 std::shared_ptr<GraphPreferenceForm> PreferenceDialog() {
   static std::weak_ptr<GraphPreferenceForm> dialog;
-  std::shared_ptr<GraphPreferenceForm> form = dialog.lock();
-  if (!form || !form->IsLoaded()) {
-    form = std::make_shared<GraphPreferenceForm>();
-    form->Load();
-    dialog = form;
-  }
-  return form;
+  return Platform::Forms::LoadedOne(dialog);
 }
 
 void Graph::ApplyPreferenceForm(GraphPreferenceForm& form) {

@@ -6,6 +6,7 @@
 #include "common/TavroRegistry.h"
 #include "common/WindowsXPButtons.h"
 #include "platform/gui/App.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/MsgBox.h"
 #include "runtime/Conversions.h"
@@ -25,11 +26,6 @@ constexpr int32_t kTextValue = 1;
 
 const char* const kDataDirectoryTitle = "Data Directory Error!";
 const char* const kDataDirectoryRule = "Data Directory must end with '/Data/'";
-
-std::weak_ptr<PreferenceForm>& DialogSlot() {
-  static std::weak_ptr<PreferenceForm> dialog;
-  return dialog;
-}
 
 clsPreferences& Preferences() {
   MainForm* main = MainForm::Current();
@@ -126,13 +122,8 @@ void PreferenceForm::Layout() {
 }
 
 PreferenceForm& PreferenceForm::Dialog() {
-  std::shared_ptr<PreferenceForm> form = DialogSlot().lock();
-  if (!form || !form->IsLoaded()) {
-    form = std::make_shared<PreferenceForm>();
-    form->Load();
-    DialogSlot() = form;
-  }
-  return *form;
+  static std::weak_ptr<PreferenceForm> dialog;
+  return *Platform::Forms::LoadedOne(dialog);
 }
 
 Platform::TextBox* PreferenceForm::EditBox(const std::string& name) {

@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/gui/App.h"
 #include "platform/gui/Colour.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/ImageSurface.h"
 #include "platform/gui/Shell.h"
@@ -92,13 +93,7 @@ frmAbout::~frmAbout() = default;
 
 std::shared_ptr<frmAbout> frmAbout::Window() {
   static std::weak_ptr<frmAbout> window;
-  std::shared_ptr<frmAbout> about = window.lock();
-  if (!about || !about->IsLoaded()) {
-    about = std::make_shared<frmAbout>();
-    about->Load();
-    window = about;
-  }
-  return about;
+  return Platform::Forms::LoadedOne(window);
 }
 
 void frmAbout::Form_Initialize() {
