@@ -88,7 +88,10 @@ void MainForm::AddToReportList(Platform::Form& NewReportForm) {
 }
 
 void MainForm::RemoveFromReportList(Platform::Form& OldReportForm) {
-  if (!OldReportForm.Tag().empty()) ReportList()->Remove(Runtime::Variant(OldReportForm.Tag()));
+  // A window whose creation failed was never listed.
+  const auto list = ReportList();
+  const std::string& tag = OldReportForm.Tag();
+  if (!tag.empty() && list->Find(tag) > 0) list->Remove(Runtime::Variant(tag));
 }
 
 bool MainForm::HasConstraintSet(const std::string& Tag) {
