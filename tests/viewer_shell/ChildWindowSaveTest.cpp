@@ -1,5 +1,5 @@
 // Saving a chart as a picture and a table as text, rich text or
-// comma-separated text through the main window's save dialog.
+// comma-separated text, through the main window's save dialog and directly.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -7,8 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "runtime/Error.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/ChartForm.h"
+#include "viewer/shell/TableFile.h"
 #include "viewer/shell/TableForm.h"
 
 using namespace Kordex;
@@ -109,4 +111,38 @@ TEST_F(ChildWindowSave, TableOfUnknownTypeOrUnwritable) {
   ASSERT_EQ(responder->Messages.size(), 4u);
   EXPECT_EQ(responder->Messages[3].Title, "Save Error!");
   EXPECT_TRUE(table->IsLoaded());
+}
+
+TEST(ChildWindowTableFile, TypeComesFromTheFileNameOnly) {
+  EXPECT_EQ(TableFileTypeOf("/a/x.TXT"), TableFileType::Text);
+  EXPECT_EQ(TableFileTypeOf("/a/x.rtf"), TableFileType::RichText);
+  EXPECT_EQ(TableFileTypeOf("/a/x.Csv"), TableFileType::CommaSeparated);
+  EXPECT_EQ(TableFileTypeOf("/a/x.doc"), TableFileType::Unknown);
+  EXPECT_EQ(TableFileTypeOf("/a/x"), TableFileType::Unknown);
+  EXPECT_EQ(TableFileTypeOf("/a/my.reports/x"), TableFileType::Unknown);
+  EXPECT_EQ(TableFileTypeOf("/a/my.csv/x"), TableFileType::Unknown);
+}
+
+TEST(ChildWindowTableFile, CommaSeparatedCellsAreQuotedWhenTheyMustBe) {
+  EXPECT_EQ(CommaSeparatedText("A\tB\r\n1,5\t\"x\""), "A,B\r\n\"1,5\",\"\"\"x\"\"\"\r\n");
+  EXPECT_EQ(CommaSeparatedText("a\t\tb\nc\r"), "a,,b\r\nc\r\n");
+  EXPECT_EQ(CommaSeparatedText(""), "");
+}
+
+TEST(ChildWindowTableFile, WritesEachTypeAndRefusesAnUnknownOne) {
+  TestSupport::TempDir dir;
+  const std::string plain = "Date\tEfficiency\nLundi \xE9t\xE9\t1,234.50";
+  WriteTableFile(dir.Folder() + "x.TXT", TableFileType::Text, plain, "{\\rtf1 x}");
+  EXPECT_EQ(ReadBack(dir.Path() / "x.TXT"),
+            "Date\tEfficiency\r\nLundi \xC3\xA9t\xC3\xA9\t1,234.50\r\n");
+  WriteTableFile(dir.Folder() + "x.rtf", TableFileType::RichText, plain, "{\\rtf1 x}");
+  EXPECT_EQ(ReadBack(dir.Path() / "x.rtf"), "{\\rtf1 x}\r\n");
+  WriteTableFile(dir.Folder() + "x.csv", TableFileType::CommaSeparated, plain, "");
+  EXPECT_EQ(ReadBack(dir.Path() / "x.csv"),
+            "Date,Efficiency\r\nLundi \xC3\xA9t\xC3\xA9,\"1,234.50\"\r\n");
+  EXPECT_THROW(WriteTableFile(dir.Folder() + "y.doc", TableFileType::Unknown, plain, ""),
+               Runtime::Error);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "y.doc"));
+  EXPECT_THROW(WriteTableFile(dir.Folder() + "none/x.txt", TableFileType::Text, plain, ""),
+               Runtime::Error);
 }
