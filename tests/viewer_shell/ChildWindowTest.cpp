@@ -133,17 +133,18 @@ TEST_F(ChildWindowTest, ChartLayoutStyleTitlesAndPreferenceNames) {
   EXPECT_EQ(graph.NullSpace()->LineStyle(), 5);
 
   chart->SetWindowState(Platform::WindowStates::Normal);
-  chart->SetClientSize(8010, 6000);
+  chart->SetClientSize(8010, 6000);  // whole pixels: 534 x 400
   chart->Form_Resize();
   EXPECT_EQ(chart->PRDGraph.Left(), 60);
   EXPECT_EQ(chart->PRDGraph.Top(), 60);
-  EXPECT_DOUBLE_EQ(chart->PRDGraph.Width(), chart->ScaleWidth() - 120);
-  EXPECT_DOUBLE_EQ(chart->PRDGraph.Height(), chart->ScaleHeight() - 120);
+  EXPECT_DOUBLE_EQ(chart->PRDGraph.Width(), 7890);
+  EXPECT_DOUBLE_EQ(chart->PRDGraph.Height(), 5880);
   const double width = chart->PRDGraph.Width();
-  chart->PRDGraph.Move(chart->ScaleWidth(), 60);  // twice the margin is more than the width
+  // A graph moved so far right that twice its margin is more than the width.
+  chart->PRDGraph.Move(chart->ScaleWidth(), 60);
   chart->Form_Resize();
   EXPECT_DOUBLE_EQ(chart->PRDGraph.Width(), width);
-  EXPECT_DOUBLE_EQ(chart->PRDGraph.Height(), chart->ScaleHeight() - 120);
+  EXPECT_DOUBLE_EQ(chart->PRDGraph.Height(), 5880);
 
   bool save = true;
   std::string app, section, name;
