@@ -111,6 +111,7 @@ void MainForm::RemoveFromReportList(Platform::Form& OldReportForm) {
 }
 
 bool MainForm::HasConstraintSet(const std::string& Tag) {
+  if (!objConstraintsCol) return false;
   try {
     objConstraintsCol->Item(Runtime::Variant(Tag));
     return true;
