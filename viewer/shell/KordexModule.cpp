@@ -2,6 +2,7 @@
 
 #include "common/TavroRegistry.h"
 #include "platform/gui/App.h"
+#include "platform/gui/EventEntry.h"
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
@@ -23,6 +24,7 @@ std::shared_ptr<DateRangePrompt>& PromptSlot() {
 }
 
 int reportWorkDepth = 0;
+std::vector<std::function<void()>> afterReportWork;
 
 MainForm& Main() {
   MainForm* main = MainForm::Current();
@@ -155,10 +157,22 @@ ReportWork::ReportWork() {
   ++reportWorkDepth;
 }
 ReportWork::~ReportWork() {
-  --reportWorkDepth;
+  if (--reportWorkDepth > 0) return;
+  // What waited for the work (a window closed meanwhile) runs now; each may
+  // start report work of its own.
+  std::vector<std::function<void()>> waiting;
+  waiting.swap(afterReportWork);
+  for (auto& action : waiting) Platform::EnterEventHandler(action);
 }
 bool ReportWork::InProgress() {
   return reportWorkDepth > 0;
+}
+void ReportWork::WhenDone(std::function<void()> Action) {
+  if (InProgress()) {
+    afterReportWork.push_back(std::move(Action));
+  } else {
+    Platform::EnterEventHandler(Action);
+  }
 }
 
 }  // namespace KordexModule

@@ -96,6 +96,9 @@ class ReportWork {
   ReportWork(const ReportWork&) = delete;
   ReportWork& operator=(const ReportWork&) = delete;
   static bool InProgress();
+  // Runs Action once the report work in progress is over, or now when there
+  // is none. An error it raises is reported.
+  static void WhenDone(std::function<void()> Action);
 };
 
 }  // namespace KordexModule

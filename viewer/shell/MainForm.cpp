@@ -18,6 +18,8 @@
 #include "runtime/Strings.h"
 #include "viewer/data/PRDModule.h"
 #include "viewer/shell/KordexModule.h"
+#include "viewer/shell/LineStatusForm.h"
+#include "viewer/shell/LoadFormWindow.h"
 #include "viewer/shell/MainToolBar.h"
 #include "viewer/shell/ShellPictures.h"
 
@@ -94,6 +96,8 @@ MainForm* MainForm::Current() {
 
 void MainForm::MDIForm_Initialize() {
   Common::InitialiseCommonControls();
+  // Loads show their progress in the "Loading Data" window from now on.
+  SetLoadHost(std::make_shared<ShellLoadHost>());
 }
 
 void MainForm::MDIForm_Load() {
@@ -171,7 +175,8 @@ void MainForm::RefreshOnTimer() {
 void MainForm::UpdateLineStatusWindows() {
   for (Platform::Form* form : Platform::Forms::All()) {
     if (ChildKind(form->Tag()) != "STATS") continue;
-    // The line-status update changes nothing in this program's windows.
+    if (auto* status = dynamic_cast<LineStatusForm*>(form))
+      UpdateLineStatus(*status, KordexModule::LineTableHost()->DataDirectory());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "constraints/TavroConstraintCol.h"
 #include "platform/gui/CommonDialog.h"
@@ -14,6 +15,10 @@
 #include "viewer/shell/clsPreferences.h"
 
 namespace Kordex {
+
+class ChartForm;
+class LineStatusForm;
+class TableForm;
 
 // The program's main window: it starts everything, owns the preferences and
 // the constraint-set collection, carries the menus and toolbars, polls the
@@ -51,6 +56,20 @@ class MainForm : public Platform::MDIForm {
   // chart when CreateNewForm is False).
   virtual void objConstraintsCol_MenuSelection(
       std::shared_ptr<Morvelt::TavroSPCConstraints>& NewTavroSPCConstraints, bool& CreateNewForm);
+
+  // Child windows, the report list and saving (MainFormChildWindows.cpp).
+  std::shared_ptr<ChartForm> CreateNewChartForm();
+  std::shared_ptr<LineStatusForm> CreateNewStatusForm();
+  std::shared_ptr<TableForm> CreateNewTableForm(ChartForm& NewChartForm);
+  void AddToReportList(Platform::Form& NewReportForm);
+  void RemoveFromReportList(Platform::Form& OldReportForm);
+  void SaveChart(ChartForm& Chart);
+  void SaveTable(TableForm& Table);
+  // True when objConstraintsCol holds a set under the tag.
+  bool HasConstraintSet(const std::string& Tag);
+  // The Reports menu: its design entries, "ReportSeparator", then one entry per
+  // open child window.
+  std::shared_ptr<Platform::ToolList> ReportList() const;
 
   // Seconds since the last automatic refresh.
   int32_t TickCounter() const { return tickCounter_; }
