@@ -7,6 +7,7 @@
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
 #include "viewer/shell/MainForm.h"
+#include "viewer/shell/PreferenceForm.h"
 
 namespace Kordex {
 
@@ -100,13 +101,19 @@ std::shared_ptr<ShellLineHost> LineTableHost() {
 void InitialisePreferences() {
   MainForm& main = Main();
   main.objPreferences = std::make_shared<clsPreferences>();
+  // Binding the boxes makes the preferences dialog, hidden.
+  PreferenceForm& dialog = PreferenceForm::Dialog();
   for (const PreferenceRegistration& registration : ApplicationPreferences()) {
     auto item = main.objPreferences->Add(registration.Name, registration.ValueType);
+    item->SetTextBox(dialog.EditBox(registration.EditBox));
     item->SetFileType(registration.FileType);
     item->SetDefaultValue(registration.Default);
     item->SetMinValue(registration.Min);
     item->SetMaxValue(registration.Max);
+    if (!registration.SearchButton.empty())
+      item->SetSearchButton(dialog.Button(registration.SearchButton));
   }
+  LineTableHost()->Controls = [] { return &PreferenceForm::Dialog().LineControls(); };
   main.objPreferences->LoadFromRegistry();
   LineStatusTemplate = Runtime::CStr(Common::GetRegSetting(
       Platform::App::EXEName(), "General", "Line Status", Runtime::Variant("Panel Count\r\n<CP>")));
