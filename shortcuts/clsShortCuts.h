@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/KeyedCollection.h"
+#include "platform/gui/Picture.h"
+#include "shortcuts/QuillonApi.h"
+#include "shortcuts/QuillonObject.h"
+#include "shortcuts/clsShortCut.h"
+
+namespace Quillon {
+
+class clsShortCutGroup;
+
+// The shortcuts of one group, in order, keyed without regard to case. Count
+// and positions are 16-bit: past 32767 raises 6.
+class QUILLON_API clsShortCuts : public Common::KeyedCollection<clsShortCut, QuillonObject> {
+ public:
+  clsShortCuts();
+  ~clsShortCuts() override;
+
+  // -1 when a shortcut has the key, else 0; with FindPosition its position,
+  // else 0. Never raises for a missing key.
+  int16_t ExistsKey(const std::string& Key, bool FindPosition = false) const;
+  // Takes the shortcut out and renumbers those after it; nothing is repainted.
+  void Remove(const Runtime::Variant& Index);
+  void Clear();
+  // A new enabled shortcut at the end, under Key, or under its caption when
+  // Key is "" (written back into the caller's Key); a key in use raises 457
+  // and adds nothing. The bar of the group recomputes its scroll range and
+  // repaints.
+  std::shared_ptr<clsShortCut> Add(const std::string& Caption, const Platform::Picture& Icon,
+                                   std::string& Key);
+  std::shared_ptr<clsShortCut> Add(const std::string& Caption, const Platform::Picture& Icon,
+                                   const std::string& Key = "");
+
+  // The group that made the collection; it does not keep the group alive.
+  std::shared_ptr<clsShortCutGroup> Parent() const;
+  void Parent(const std::shared_ptr<clsShortCutGroup>& value) { parent_ = value.get(); }
+
+ private:
+  friend class clsShortCutGroup;
+  clsShortCutGroup* parent_ = nullptr;
+};
+
+}  // namespace Quillon
