@@ -61,6 +61,13 @@ std::string LongDate(DateTime date) {
   return Runtime::Format(Variant(date), "Long Date");
 }
 
+// Enter moves on to the next box of the editor; the box itself never sees it.
+bool EnterPressed(int16_t& KeyAscii) {
+  if (KeyAscii != EnterKey) return false;
+  KeyAscii = 0;
+  return true;
+}
+
 DateTime DaysAfter(DateTime date, int32_t days) {
   return DateTime{date.Serial + days};
 }
@@ -638,27 +645,19 @@ void frmDateSelect::txtName_GotFocus() {
 }
 
 void frmDateSelect::txtName_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return;
-  KeyAscii = 0;
-  txtDescription.SetFocus();
+  if (EnterPressed(KeyAscii)) txtDescription.SetFocus();
 }
 
 void frmDateSelect::txtDescription_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return;
-  KeyAscii = 0;
-  txtDateFrom.SetFocus();
+  if (EnterPressed(KeyAscii)) txtDateFrom.SetFocus();
 }
 
 void frmDateSelect::txtDateFrom_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return;
-  KeyAscii = 0;
-  txtDateTo.SetFocus();
+  if (EnterPressed(KeyAscii)) txtDateTo.SetFocus();
 }
 
 void frmDateSelect::txtDateTo_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return;
-  KeyAscii = 0;
-  cmdTest_Click();
+  if (EnterPressed(KeyAscii)) cmdTest_Click();
 }
 
 }  // namespace Kordex
