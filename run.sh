@@ -8,8 +8,9 @@ data="${TAVRO_DEMO_DATA:-$PWD/build/demo-data}"
 if [ ! -d "$data" ]; then
   build/bin/sampledata --out "$data"
 fi
-if [ ! -x build/bin/TavroKordex ]; then
-  echo "Sample data is in $data. The viewer program itself is not built yet (see README, Status)."
-  exit 0
+# The viewer's default data directory is "Data/" beside the program; a
+# "Data Directory" stored in the preferences still wins.
+if [ ! -e build/bin/Data ] || [ -L build/bin/Data ]; then
+  ln -sfn "$data" build/bin/Data
 fi
 exec build/bin/TavroKordex "$@"

@@ -23,7 +23,7 @@
 #include "platform/gui/ProgressBar.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/TextBox.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;

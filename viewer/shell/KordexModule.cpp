@@ -1,0 +1,166 @@
+#include "viewer/shell/KordexModule.h"
+
+#include "common/TavroRegistry.h"
+#include "platform/gui/App.h"
+#include "runtime/Conversions.h"
+#include "runtime/DateTime.h"
+#include "runtime/Strings.h"
+#include "viewer/shell/MainForm.h"
+
+namespace Kordex {
+
+DateRangePrompt::~DateRangePrompt() = default;
+
+bool ConfirmingDateRangePrompt::SelectDate(Runtime::DateTime&, Runtime::DateTime&) {
+  return true;
+}
+
+namespace {
+
+std::shared_ptr<DateRangePrompt>& PromptSlot() {
+  static std::shared_ptr<DateRangePrompt> prompt = std::make_shared<ConfirmingDateRangePrompt>();
+  return prompt;
+}
+
+int reportWorkDepth = 0;
+
+MainForm& Main() {
+  MainForm* main = MainForm::Current();
+  if (main == nullptr) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+  return *main;
+}
+
+}  // namespace
+
+DateRangePrompt& CurrentDateRangePrompt() {
+  return *PromptSlot();
+}
+
+void SetDateRangePrompt(std::shared_ptr<DateRangePrompt> Prompt) {
+  PromptSlot() = Prompt ? std::move(Prompt) : std::make_shared<ConfirmingDateRangePrompt>();
+}
+
+std::vector<PreferenceRegistration> ApplicationPreferences() {
+  using Runtime::Variant;
+  const Variant none;
+  return {
+      {"Pareto Display Width", PreferenceTypes::WholeNumber, Variant(int16_t{10}),
+       Variant(int16_t{3}), Variant(int16_t{20}), 0, "ParetoDisplayWidth", ""},
+      {"Pareto Maximum Entries", PreferenceTypes::WholeNumber, Variant(int16_t{10}),
+       Variant(int16_t{0}), none, 0, "ParetoMaxEntries", ""},
+      {"RunTime Display Width", PreferenceTypes::WholeNumber, Variant(int16_t{31}),
+       Variant(int16_t{7}), Variant(int16_t{62}), 0, "RunTimeDisplayWidth", ""},
+      {"RunTime History", PreferenceTypes::WholeNumber, Variant(int16_t{100}), Variant(int16_t{31}),
+       Variant(int16_t{730}), 0, "RunTimeHistory", ""},
+      {"Data Directory", PreferenceTypes::FolderPath, Variant(Platform::App::Path() + "/Data/"),
+       none, none, 1, "DataDirectory", "FindDataDirectory"},
+      {"Update Interval", PreferenceTypes::WholeNumber, Variant(int16_t{5}), Variant(int16_t{1}),
+       Variant(int16_t{30}), 0, "UpdateInterval", ""},
+  };
+}
+
+std::string ShellLineHost::DataDirectory() {
+  MainForm* main = MainForm::Current();
+  if (main == nullptr || !main->objPreferences) return {};
+  std::string folder =
+      Runtime::CStr(main->objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
+  // The folder's entries are named by appending to it.
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string ShellLineHost::ProgramName() {
+  return Platform::App::EXEName();
+}
+
+void ShellLineHost::ShowLines(const ProductionLineList& Lines, int16_t RememberedLine) {
+  MainForm* main = MainForm::Current();
+  ShowProductionLines(Lines, RememberedLine, Controls ? Controls() : nullptr,
+                      main ? main->ToolBars.get() : nullptr);
+}
+
+namespace KordexModule {
+
+int32_t ChartCount = 0;
+int32_t TableCount = 0;
+int32_t StatusFormCount = 0;
+int32_t ChildFormSerial = 0;
+Runtime::DateTime ReportDateFrom;
+Runtime::DateTime ReportDateTo;
+Runtime::DateTime TodayDate;
+std::string LineStatusTemplate;
+
+std::shared_ptr<ShellLineHost> LineTableHost() {
+  static const std::shared_ptr<ShellLineHost> host = std::make_shared<ShellLineHost>();
+  return host;
+}
+
+void InitialisePreferences() {
+  MainForm& main = Main();
+  main.objPreferences = std::make_shared<clsPreferences>();
+  for (const PreferenceRegistration& registration : ApplicationPreferences()) {
+    auto item = main.objPreferences->Add(registration.Name, registration.ValueType);
+    item->SetFileType(registration.FileType);
+    item->SetDefaultValue(registration.Default);
+    item->SetMinValue(registration.Min);
+    item->SetMaxValue(registration.Max);
+  }
+  main.objPreferences->LoadFromRegistry();
+  LineStatusTemplate = Runtime::CStr(Common::GetRegSetting(
+      Platform::App::EXEName(), "General", "Line Status", Runtime::Variant("Panel Count\r\n<CP>")));
+  main.objConstraintsCol = std::make_shared<Morvelt::TavroConstraintCol>();
+  ChartCount = 0;
+  TableCount = 0;
+  ChildFormSerial = 0;
+  StatusFormCount = 0;
+  TodayDate = Runtime::Today();
+  SetLineHost(LineTableHost());
+  LoadProductionLines();
+}
+
+bool SelectDateRange() {
+  const int16_t history =
+      Runtime::CInt(Main().objPreferences->Item(Runtime::Variant("RunTime History"))->Value());
+  const Runtime::DateTime now = Runtime::Now();
+  Runtime::DateTime from = Runtime::DateAdd("d", -history, now);
+  Runtime::DateTime to = now;
+  const bool chosen = CurrentDateRangePrompt().SelectDate(from, to);
+  ReportDateFrom = from;
+  ReportDateTo = to;
+  return chosen;
+}
+
+void SetMainCaption() {
+  Main().SetCaption("Tavro Kordex Viewer");
+}
+
+void RefreshAllReports() {
+  MainForm& main = Main();
+  ReportWork work;
+  main.SetMousePointer(11);
+  struct Pointer {
+    MainForm& form;
+    ~Pointer() { form.SetMousePointer(0); }
+  } pointer{main};
+  if (!main.objConstraintsCol) return;
+  const int16_t count = main.objConstraintsCol->Count();
+  for (int16_t i = 1; i <= count; ++i) {
+    auto set = main.objConstraintsCol->Item(Runtime::Variant(i));
+    bool createNewForm = false;
+    main.objConstraintsCol_MenuSelection(set, createNewForm);
+  }
+}
+
+ReportWork::ReportWork() {
+  ++reportWorkDepth;
+}
+ReportWork::~ReportWork() {
+  --reportWorkDepth;
+}
+bool ReportWork::InProgress() {
+  return reportWorkDepth > 0;
+}
+
+}  // namespace KordexModule
+
+}  // namespace Kordex
