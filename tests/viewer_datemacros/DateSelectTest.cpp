@@ -1,17 +1,15 @@
 // The date-range dialog off screen, with the person scripted.
-#include <QDir>
-#include <QImage>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 #include "platform/SettingsStore.h"
 #include "platform/gui/App.h"
-#include "platform/gui/FormInternal.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/gui/RecordingSurface.h"
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "viewer/datemacros/frmDateSelect.h"
 
 using Kordex::frmDateSelect;
@@ -59,6 +57,17 @@ class DateSelect : public FormsTest {
   void Click(const char* group, int16_t index) {
     auto shortCut = ShortCut(group, index);
     form->Tabrill_SelectShortCut(shortCut);
+  }
+  void OpenGroup(const char* group) {
+    form->Tabrill.ShortCutGroups()->Item(Variant(group))->HeaderButton()->Click.Raise();
+  }
+  void RightClick(int16_t index) {
+    const auto& rect = ShortCut("User", index)->Rect();
+    int16_t button = 2;
+    int16_t shift = 0;
+    float x = (rect->X1() + rect->X2()) / 2.0f;
+    float y = (rect->Y1() + rect->Y2()) / 2.0f;
+    form->Tabrill.MouseUp.Raise(button, shift, x, y);
   }
   std::vector<std::string> UserCaptions() {
     std::vector<std::string> captions;
@@ -109,9 +118,9 @@ class DateSelect : public FormsTest {
     if (binary == nullptr) return;
     form->Show();
     Platform::DoEvents();
-    const QString folder = QString::fromLocal8Bit(binary) + QStringLiteral("/viewer_datemacros");
-    QDir().mkpath(folder);
-    EXPECT_TRUE(form->Window().top->grab().toImage().save(folder + "/" + name));
+    const std::filesystem::path folder = std::filesystem::path(binary) / "viewer_datemacros";
+    std::filesystem::create_directories(folder);
+    form->Snapshot().Save((folder / name).string());
   }
 
   std::shared_ptr<frmDateSelect> form;
@@ -357,6 +366,7 @@ TEST_F(DateSelect, Screenshots) {
   form->Load();
   OnMonths(Day(2023, 9, 1), Day(2024, 3, 15));
   Click("Standard", 3);
+  OpenGroup("User");
   SaveShot("DateSelect.png");
 
   Click("User", 1);
@@ -364,6 +374,33 @@ TEST_F(DateSelect, Screenshots) {
   form->txtDateFrom.SetText("Date(Year(Now),Month(Now),1)");
   form->cmdTest_Click();
   SaveShot("DateSelectEditor.png");
+}
+
+TEST_F(DateSelect, RightClickOnAMacroOffersEditAndDelete) {
+  Store(1, "A", "Now()", "");
+  Store(2, "B", "Now()-1", "");
+  Platform::SaveSetting(App, "Date Macros", "Number", "2");
+  form->Load();
+  OpenGroup("User");
+  RightClick(1);
+  EXPECT_TRUE(responder->PoppedMenus.empty());
+
+  responder->OnPopup = [&](Platform::Menu&) { return &form->MacroEdit; };
+  RightClick(2);
+  ASSERT_EQ(responder->PoppedMenus.size(), 1U);
+  EXPECT_EQ(responder->PoppedMenus[0], &form->MacroPopup);
+  EXPECT_TRUE(form->picDateRangeEdit.Visible());
+  EXPECT_EQ(form->txtName.Text(), "A");
+  form->cmdEditCancel_Click();
+
+  responder->OnPopup = [&](Platform::Menu&) { return &form->MacroDelete; };
+  responder->MessageAnswers.push_back(Platform::MsgBoxResults::Yes);
+  RightClick(2);
+  EXPECT_EQ(responder->Messages.back().Prompt, "Delete the date macro 'A'?");
+  EXPECT_EQ(UserCaptions(), (std::vector<std::string>{"New", "B"}));
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macros", "Number"), "1");
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\1", "Name"), "B");
+  EXPECT_TRUE(Platform::GetAllSettings(App, "Date Macro\\2").empty());
 }
 
 }  // namespace
