@@ -477,7 +477,7 @@ void frmDateSelect::SaveDateMacros() {
 }
 
 void frmDateSelect::AddDateMacroShortCut(const DateMacro& Macro, int16_t Index) {
-  if (Index == 0) {
+  if (Index < 1 || Index > MacroCount) {
     DateMacros.push_back(Macro);
     ++MacroCount;
     // Keyed by number, not by name: names may repeat in what is stored, and
@@ -495,7 +495,7 @@ void frmDateSelect::EditDateMacro(int16_t Index) {
   cmdCancel.SetEnabled(false);
   hscDateScroll.SetEnabled(false);
   picDateRangeEdit.SetTag(std::to_string(Index));
-  if (Index != 0 && Index <= MacroCount) {
+  if (Index >= 1 && Index <= MacroCount) {
     const DateMacro& macro = DateMacros[static_cast<size_t>(Index - 1)];
     txtDateFrom.SetText(macro.DateFrom);
     txtDateTo.SetText(macro.DateTo);
