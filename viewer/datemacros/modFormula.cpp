@@ -55,6 +55,16 @@ Variant Truth(bool condition) {
   return condition ? -1.0 : 0.0;
 }
 
+// The row of a table at a 1-based index.
+template <class Row>
+const Row& TableRow(const std::vector<Row>& table, const Variant& value) {
+  const int16_t index = Runtime::CInt(value);
+  if (index < 1 || static_cast<size_t>(index) > table.size()) {
+    Runtime::Raise(Runtime::ErrorNumber::SubscriptOutOfRange);
+  }
+  return table[static_cast<size_t>(index - 1)];
+}
+
 // One binary operator on two numbers; a zero divisor is reported as a code,
 // anything the runtime refuses raises.
 Variant ApplyOperator(const std::string& symbol, const Variant& left, const Variant& right,
@@ -370,29 +380,15 @@ void PushValue(FormulaStack& stack, int32_t kind, const Variant& value) {
   FormulaToken token;
   token.Kind = kind;
   switch (kind) {
-    case TokenOperator: {
-      const int16_t index = Runtime::CInt(value);
-      const std::vector<FormulaOperator>& operators = Tables().Operators;
-      if (index < 1 || static_cast<size_t>(index) > operators.size()) {
-        Runtime::Raise(Runtime::ErrorNumber::SubscriptOutOfRange);
-      }
-      token.Operator = operators[static_cast<size_t>(index - 1)];
-      token.Operator.Index = index;
+    case TokenOperator:
+      token.Operator = TableRow(Tables().Operators, value);
+      token.Operator.Index = Runtime::CInt(value);
       break;
-    }
     case TokenOperand:
       token.Value = value;
       token.ValueType = IsTextValue(value) ? FormulaText : FormulaNumber;
       break;
-    case TokenFunction: {
-      const int16_t index = Runtime::CInt(value);
-      const std::vector<FormulaFunction>& functions = Tables().Functions;
-      if (index < 1 || static_cast<size_t>(index) > functions.size()) {
-        Runtime::Raise(Runtime::ErrorNumber::SubscriptOutOfRange);
-      }
-      token.Function = functions[static_cast<size_t>(index - 1)];
-      break;
-    }
+    case TokenFunction: token.Function = TableRow(Tables().Functions, value); break;
     default: break;
   }
   PushToken(stack, token);
