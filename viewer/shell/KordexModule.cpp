@@ -6,6 +6,7 @@
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
+#include "viewer/datemacros/frmDateSelect.h"
 #include "viewer/shell/MainForm.h"
 #include "viewer/shell/PreferenceForm.h"
 
@@ -13,14 +14,15 @@ namespace Kordex {
 
 DateRangePrompt::~DateRangePrompt() = default;
 
-bool ConfirmingDateRangePrompt::SelectDate(Runtime::DateTime&, Runtime::DateTime&) {
-  return true;
+bool DateSelectPrompt::SelectDate(Runtime::DateTime& From, Runtime::DateTime& To) {
+  const auto dialog = std::make_shared<frmDateSelect>();
+  return dialog->SelectDate(From, To);
 }
 
 namespace {
 
 std::shared_ptr<DateRangePrompt>& PromptSlot() {
-  static std::shared_ptr<DateRangePrompt> prompt = std::make_shared<ConfirmingDateRangePrompt>();
+  static std::shared_ptr<DateRangePrompt> prompt = std::make_shared<DateSelectPrompt>();
   return prompt;
 }
 
@@ -40,7 +42,7 @@ DateRangePrompt& CurrentDateRangePrompt() {
 }
 
 void SetDateRangePrompt(std::shared_ptr<DateRangePrompt> Prompt) {
-  PromptSlot() = Prompt ? std::move(Prompt) : std::make_shared<ConfirmingDateRangePrompt>();
+  PromptSlot() = Prompt ? std::move(Prompt) : std::make_shared<DateSelectPrompt>();
 }
 
 std::vector<PreferenceRegistration> ApplicationPreferences() {
