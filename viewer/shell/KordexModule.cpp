@@ -146,6 +146,19 @@ void SetMainCaption() {
 }
 
 void RefreshAllReports() {
+  // Asked for while a chart is being built (its load gives the person time
+  // to ask): one refresh follows once the work is over.
+  static bool waiting = false;
+  if (ReportWork::InProgress()) {
+    if (!waiting) {
+      waiting = true;
+      ReportWork::WhenDone([] {
+        waiting = false;
+        RefreshAllReports();
+      });
+    }
+    return;
+  }
   MainForm& main = Main();
   ReportWork work;
   main.SetMousePointer(11);
