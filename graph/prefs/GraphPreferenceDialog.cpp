@@ -7,6 +7,7 @@
 #include "graph/prefs/GraphPreferenceForm.h"
 #include "graph/prefs/GraphPreferenceStore.h"
 #include "graph/render/Graph.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/MsgBox.h"
 #include "runtime/Conversions.h"
@@ -153,10 +154,10 @@ void LeaveDialog(Graph& graph, GraphPreferenceForm* form) noexcept {
 }
 
 void ShowPreferences(Graph& graph, GraphPreferences graphPreference) {
-  graph.Raise(graph.ShowPreferenceForm);
-  graph.MousePointer(kHourglass);
   std::shared_ptr<GraphPreferenceForm> form;
   try {
+    graph.Raise(graph.ShowPreferenceForm);
+    graph.MousePointer(kHourglass);
     const auto series = graph.Series();
     const int16_t count = series->Count();
     if (count > kMostPreferenceRows) {
@@ -205,13 +206,7 @@ std::shared_ptr<GraphPreferenceServices> MakeGraphPreferenceServices() {
 
 std::shared_ptr<GraphPreferenceForm> PreferenceDialog() {
   static std::weak_ptr<GraphPreferenceForm> dialog;
-  std::shared_ptr<GraphPreferenceForm> form = dialog.lock();
-  if (!form || !form->IsLoaded()) {
-    form = std::make_shared<GraphPreferenceForm>();
-    form->Load();
-    dialog = form;
-  }
-  return form;
+  return Platform::Forms::LoadedOne(dialog);
 }
 
 void Graph::ApplyPreferenceForm(GraphPreferenceForm& form) {

@@ -99,6 +99,7 @@ void GraphPreferenceForm::Header(int page, const std::string& caption, double le
                                        "Header" + std::to_string(headers_.size() + 1));
   label->SetCaption(caption);
   label->Move(left, top, width, 255);
+  label->SetAutoSize(true);  // the desktop's font may be wider than the design's
   headers_.push_back(std::move(label));
 }
 
@@ -312,15 +313,13 @@ void GraphPreferenceForm::StdDevOn_Click(int index) {
 }
 
 void GraphPreferenceForm::LSLOn_Click(int index) {
-  const bool on = LSLOn[index].Value() == 1;
-  EnableBox(LSLDisplay[index], on);
-  EnableBox(LSLValue[index], on);
+  EnableBox(LSLDisplay[index], LSLOn[index].Value() == 1);
+  EnableBox(LSLValue[index], LSLOn[index].Value() == 1);
 }
 
 void GraphPreferenceForm::USLOn_Click(int index) {
-  const bool on = USLOn[index].Value() == 1;
-  EnableBox(USLDisplay[index], on);
-  EnableBox(USLValue[index], on);
+  EnableBox(USLDisplay[index], USLOn[index].Value() == 1);
+  EnableBox(USLValue[index], USLOn[index].Value() == 1);
 }
 
 void GraphPreferenceForm::Trend_Click(int index) {

@@ -119,8 +119,6 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
   void SelectNextControl(bool forward = true);
   void ZOrder(int position = 0);
   void Refresh();
-  // The window as it shows now: its inner area with every control on it.
-  Picture Snapshot() const;
 
   // Pops up a menu of this form at the pointer, or at (x, y) in twips of the
   // form's inner area, and runs the Click of the item chosen.
@@ -130,6 +128,10 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
   // off-screen picture and shown behind the controls. Sized to the inner area.
   Surface& Drawing();
+  // The window as it shows now (an MDI child with its frame, a top-level
+  // window without the desktop's): its controls, drawings and menu bar. No
+  // picture before the window exists.
+  Picture Snapshot() const;
   // Tests put a recording surface here (fixed text metrics, every call logged);
   // it takes the twips scale and follows the inner area's size.
   void SetDrawing(std::unique_ptr<Surface> drawing);

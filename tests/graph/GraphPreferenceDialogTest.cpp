@@ -57,6 +57,7 @@ TEST_F(GraphPrefsDialog, OpensOnThePageAskedWithATitledRowPerSeries) {
     EXPECT_TRUE(form.MeanDisplay[1].Enabled());
     EXPECT_EQ(form.MeanDisplay[1].BackColor(), Platform::RGB(255, 255, 255));
     EXPECT_TRUE(form.MeanBar[1].Enabled());
+    EXPECT_TRUE(form.SeriesValueAbove[2].Enabled());
     events.push_back("Modal " + std::to_string(host.graph->MousePointer()));
     form.OkButton.Click.Raise();
   });

@@ -24,8 +24,8 @@
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/TabDialog.h"
 #include "platform/gui/TextBox.h"
-#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 

@@ -1,35 +1,24 @@
+// The About window and the manuals.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/SettingsStore.h"
 #include "platform/gui/App.h"
-#include "platform/gui/Application.h"
-#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
-#include "platform/gui/ScriptedResponder.h"
-#include "tests/support/TempDir.h"
+#include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/frmAbout.h"
 
 using Kordex::frmAbout;
 
-namespace {
-
-class AboutWindow : public testing::Test {
+class AboutWindowTest : public ShellTest {
  protected:
   void SetUp() override {
-    Platform::EnsureApplication();
-    Platform::SetResponder(responder);
+    ShellTest::SetUp();
     Platform::SaveSetting(Platform::App::EXEName(), "Help", "Manual Location", folder.Folder());
-  }
-  void TearDown() override {
-    for (Platform::Form* form : Platform::Forms::All())
-      form->UnloadFor(Platform::UnloadModes::AppWindows);
-    Platform::SetResponder(nullptr);
   }
   void Manuals(const std::vector<std::string>& names) {
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
@@ -42,15 +31,11 @@ class AboutWindow : public testing::Test {
     return captions;
   }
 
-  std::shared_ptr<Platform::ScriptedResponder> responder =
-      std::make_shared<Platform::ScriptedResponder>();
   TestSupport::TempDir folder;
   std::shared_ptr<frmAbout> about = std::make_shared<frmAbout>();
 };
 
-}  // namespace
-
-TEST_F(AboutWindow, ShowsTheProgramAndOpensTheWebPage) {
+TEST_F(AboutWindowTest, ShowsTheProgramAndOpensTheWebPage) {
   Platform::App::SetVersion(2, 5, 7);
   Platform::App::SetFileDescription("Production data viewer");
   about->Show(Platform::ShowModes::Modeless);
@@ -64,9 +49,11 @@ TEST_F(AboutWindow, ShowsTheProgramAndOpensTheWebPage) {
     about->Snapshot().Save(std::string(binary) + "/AboutWindow.png");
   about->cmdClose.Click.Raise();
   EXPECT_FALSE(about->IsLoaded());
+  EXPECT_NE(frmAbout::Window(), about);
+  EXPECT_EQ(frmAbout::Window(), frmAbout::Window());
 }
 
-TEST_F(AboutWindow, OneManualOpensAtOnceByItsOwnName) {
+TEST_F(AboutWindowTest, OneManualOpensAtOnceByItsOwnName) {
   Manuals({"guide.pdf", "notes.txt"});
   about->ShowManual("*.PDF");
   EXPECT_TRUE(responder->PoppedMenus.empty());
@@ -74,7 +61,7 @@ TEST_F(AboutWindow, OneManualOpensAtOnceByItsOwnName) {
   EXPECT_FALSE(about->Visible());
 }
 
-TEST_F(AboutWindow, SeveralManualsPopUpTheirNames) {
+TEST_F(AboutWindowTest, SeveralManualsPopUpTheirNames) {
   Manuals({"Operator.pdf", "Setup.Guide.pdf", "Maintenance.PDF"});
   responder->OnPopup = [](Platform::Menu& menu) { return menu.Items()[2]; };
   about->ShowManual("*.PDF");

@@ -41,6 +41,18 @@ class PreferenceForm : public Platform::Form {
   std::vector<std::unique_ptr<Platform::TextBox>> boxes;
 };
 
+class FocusReturningResponder : public Platform::ScriptedResponder {
+ public:
+  int MessageBox(const std::string& prompt, int buttons, const std::string& title) override {
+    if (ReturnTo != nullptr) {
+      QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+      QApplication::sendEvent(ReturnTo->Internal().widget, &focusIn);
+    }
+    return ScriptedResponder::MessageBox(prompt, buttons, title);
+  }
+  Platform::TextBox* ReturnTo = nullptr;
+};
+
 std::string FileText(const std::filesystem::path& path) {
   std::ifstream in(path);
   std::stringstream text;
@@ -210,6 +222,12 @@ TEST_F(PreferenceItemTest, FailedFocusCheckDoesNotCheckTheNextBox) {
   form->txtSecond.SetText("xyz");
   form->txtFirst.SetFocus();
   DoEvents();
+  // On the desktop the focus comes back to the box it had gone to when the
+  // message box closes.
+  auto desktopLike = std::make_shared<FocusReturningResponder>();
+  desktopLike->ReturnTo = &form->txtSecond;
+  responder = desktopLike;
+  Platform::SetResponder(desktopLike);
   form->txtSecond.SetFocus();
   DoEvents();
   ASSERT_EQ(responder->Messages.size(), 1u);

@@ -97,6 +97,8 @@ TEST_F(ProductionLineTableTest, LineFoldersInListingOrder) {
     std::filesystem::create_directories(data.Path() / name);
   WriteFile(data.Path() / "Line5", "a file");
   WriteFile(data.Path() / "line7" / "LineInfo.Dat", "[Line Info]\r\nAlias=Seven\r\n");
+  WriteFile(data.Path() / "Line1" / "LineInfo.Dat", "[Line Info]\r\nAlias=Upper\r\n");
+  WriteFile(data.Path() / "line1" / "LineInfo.Dat", "[Line Info]\r\nAlias=Lower\r\n");
   const int problems = Platform::ProblemCount();
   LoadProductionLines();
   EXPECT_EQ(Platform::ProblemCount(), problems + 1);
@@ -105,6 +107,7 @@ TEST_F(ProductionLineTableTest, LineFoldersInListingOrder) {
   EXPECT_EQ(numbers, (std::vector<int>{-3, 0, 1, 12, 7}));
   EXPECT_EQ(ProductionLines.Lines[4].Caption, "Line   7 [Seven]");
   EXPECT_EQ(ProductionLines.Lines[0].Caption, "Line  -3");
+  EXPECT_EQ(ProductionLines.Lines[2].Caption, "Line   1 [Upper]");
 }
 
 TEST_F(ProductionLineTableTest, CaptionsAndLineInfo) {

@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/gui/App.h"
 #include "platform/gui/Colour.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/ImageSurface.h"
 #include "platform/gui/Shell.h"
@@ -89,6 +90,11 @@ frmAbout::frmAbout() : Form("frmAbout") {
 }
 
 frmAbout::~frmAbout() = default;
+
+std::shared_ptr<frmAbout> frmAbout::Window() {
+  static std::weak_ptr<frmAbout> window;
+  return Platform::Forms::LoadedOne(window);
+}
 
 void frmAbout::Form_Initialize() {
   Common::InitialiseCommonControls();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ class frmAbout : public Platform::Form {
  public:
   frmAbout();
   ~frmAbout() override;
+
+  // The program's About window, made and loaded hidden on first use, and
+  // again once it was unloaded (Close, or the program's end).
+  static std::shared_ptr<frmAbout> Window();
 
   // Lists the files of the manual folder that match manualFile (a pattern,
   // letter case aside) and opens the one the person picks; a single manual
