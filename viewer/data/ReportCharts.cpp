@@ -56,7 +56,7 @@ class ChartRun {
     const int16_t count = series->Count();
     for (int16_t i = 1; i <= count; ++i) series->Item(Variant(i))->Values()->Clear();
     graph_->XAxis()->Labels()->Clear();
-    ::KordexModule::SetGraphStyle(*graph_);
+    SetGraphStyle(*graph_);
 
     query_.Measure = measure;
     query_.LineNumber = form.intProductionLine();

@@ -88,7 +88,9 @@ void MainForm::AddToReportList(Platform::Form& NewReportForm) {
 }
 
 void MainForm::RemoveFromReportList(Platform::Form& OldReportForm) {
-  if (!OldReportForm.Tag().empty()) ReportList()->Remove(Runtime::Variant(OldReportForm.Tag()));
+  // A window whose report failed before it was listed has no entry.
+  const std::string& tag = OldReportForm.Tag();
+  if (!tag.empty() && ToolBars->FindTool(tag)) ReportList()->Remove(Runtime::Variant(tag));
 }
 
 bool MainForm::HasConstraintSet(const std::string& Tag) {
