@@ -4,7 +4,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -16,22 +15,6 @@
 #include "tools/sampledata/SampleData.h"
 
 namespace {
-
-// The one application object of the test program, made before the first test.
-class QtApplicationEnvironment : public testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[17] = "ViewerShellTests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 std::filesystem::path ConfigFolder() {
   return std::getenv("TAVRO_CONFIG_DIR");
