@@ -5,6 +5,7 @@
 #include "common/WindowsXPButtons.h"
 #include "platform/gui/App.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/GuiConstants.h"
 #include "viewer/data/ChartPreferenceName.h"
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
@@ -12,14 +13,6 @@
 #include "viewer/shell/ShellPictures.h"
 
 namespace Kordex {
-
-namespace {
-
-constexpr int16_t kKeyF5 = 116;
-constexpr int16_t kKeyTab = 9;
-constexpr int16_t kKeyEscape = 27;
-
-}  // namespace
 
 ChartForm::ChartForm() : Platform::Form("ChartForm", Kind::MdiChild) {
   SetClientSize(7710, 4935);
@@ -60,13 +53,13 @@ void ChartForm::Form_Resize() {
 }
 
 void ChartForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
-  if (KeyCode == kKeyF5) RunManualUpdate();
+  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
 }
 
 void ChartForm::Form_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii == kKeyTab) {
+  if (KeyAscii == Platform::KeyCodes::Tab) {
     ActivateNextReportWindow(*this);
-  } else if (KeyAscii == kKeyEscape) {
+  } else if (KeyAscii == Platform::KeyCodes::Escape) {
     Unload();
   }
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/WindowsXPButtons.h"
+#include "platform/gui/GuiConstants.h"
 #include "platform/gui/Surface.h"
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
@@ -13,8 +14,6 @@
 namespace Kordex {
 
 namespace {
-
-constexpr int16_t kKeyF5 = 116;
 
 // Half the room left over, as whole twips: the room rounded (halves to even),
 // then halved with the remainder dropped.
@@ -47,7 +46,7 @@ void LineStatusForm::Form_Activate() {
 }
 
 void LineStatusForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
-  if (KeyCode == kKeyF5) RunManualUpdate();
+  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
 }
 
 void LineStatusForm::Form_Unload(int16_t& /*Cancel*/) {

@@ -1,6 +1,7 @@
 // The main window's child windows: making chart, line-status and table
 // windows, listing them in the Reports menu, and saving charts and tables.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/gui/App.h"
@@ -24,6 +25,21 @@ namespace {
 
 // Explorer style, the path must exist, ask before overwriting.
 constexpr int kSaveFlags = 0x80802;
+
+// Asks for the file to save to; nothing when the person cancelled.
+std::optional<std::string> AskFileToSave(Platform::CommonDialog& Dialog, const std::string& Title,
+                                         const std::string& Filter) {
+  Dialog.DialogTitle = Title;
+  Dialog.Filter = Filter;
+  Dialog.Flags = kSaveFlags;
+  Dialog.FileName = "";
+  try {
+    Dialog.ShowSave();
+  } catch (const Runtime::Error&) {
+    return std::nullopt;  // cancelled
+  }
+  return Dialog.FileName;
+}
 
 void ReportSaveFailure(const std::string& FileName, const Runtime::Error& Failure) {
   Platform::MsgBox("Unable to save to '" + FileName + "'\r\n" + Failure.Description(),
@@ -88,12 +104,14 @@ void MainForm::AddToReportList(Platform::Form& NewReportForm) {
 }
 
 void MainForm::RemoveFromReportList(Platform::Form& OldReportForm) {
-  // A window whose report failed before it was listed has no entry.
+  // A window whose creation failed was never listed.
+  const auto list = ReportList();
   const std::string& tag = OldReportForm.Tag();
-  if (!tag.empty() && ToolBars->FindTool(tag)) ReportList()->Remove(Runtime::Variant(tag));
+  if (!tag.empty() && list->Find(tag) > 0) list->Remove(Runtime::Variant(tag));
 }
 
 bool MainForm::HasConstraintSet(const std::string& Tag) {
+  if (!objConstraintsCol) return false;
   try {
     objConstraintsCol->Item(Runtime::Variant(Tag));
     return true;
@@ -103,34 +121,21 @@ bool MainForm::HasConstraintSet(const std::string& Tag) {
 }
 
 void MainForm::SaveChart(ChartForm& Chart) {
-  comDialog.DialogTitle = "Save Chart As";
-  comDialog.Filter = "Bitmap (*.bmp)|*.bmp";
-  comDialog.Flags = kSaveFlags;
-  comDialog.FileName = "";
+  const auto fileName = AskFileToSave(comDialog, "Save Chart As", "Bitmap (*.bmp)|*.bmp");
+  if (!fileName) return;
   try {
-    comDialog.ShowSave();
-  } catch (const Runtime::Error&) {
-    return;  // cancelled
-  }
-  try {
-    Chart.PRDGraph.Object()->Save(comDialog.FileName);
+    Chart.PRDGraph.Object()->Save(*fileName);
   } catch (const Runtime::Error& failure) {
-    ReportSaveFailure(comDialog.FileName, failure);
+    ReportSaveFailure(*fileName, failure);
   }
 }
 
 void MainForm::SaveTable(TableForm& Table) {
-  comDialog.Filter =
-      "Text (*.TXT)|*.TXT|Rich Text Format (*.RTF)|*.RTF|Comma Delimeted File (*.CSV)|*.CSV";
-  comDialog.DialogTitle = "Save Table As";
-  comDialog.Flags = kSaveFlags;
-  comDialog.FileName = "";
-  try {
-    comDialog.ShowSave();
-  } catch (const Runtime::Error&) {
-    return;  // cancelled
-  }
-  const std::string fileName = comDialog.FileName;
+  const auto chosen = AskFileToSave(
+      comDialog, "Save Table As",
+      "Text (*.TXT)|*.TXT|Rich Text Format (*.RTF)|*.RTF|Comma Delimeted File (*.CSV)|*.CSV");
+  if (!chosen) return;
+  const std::string& fileName = *chosen;
   const TableFileType type = TableFileTypeOf(fileName);
   if (type == TableFileType::Unknown) {
     Platform::MsgBox("'" + fileName +
