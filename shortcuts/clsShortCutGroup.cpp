@@ -31,6 +31,19 @@ cntTabrill* clsShortCutGroup::Bar() const {
   return groups ? groups->ParentBar() : nullptr;
 }
 
-void clsShortCutGroup::cmdButton_Click() {}
+void clsShortCutGroup::cmdButton_Click() {
+  if (current_) return;
+  const auto groups = Parent();
+  if (!groups) return;
+  if (const auto& current = groups->Current()) current->Current(false);
+  current_ = true;
+  const auto self = shared_from_this();
+  groups->Current(self);
+  if (cntTabrill* bar = groups->ParentBar()) {
+    bar->UpdateScrollBar();
+    bar->DrawShortCuts();
+    bar->RaiseChangeShortCutGroup(self);
+  }
+}
 
 }  // namespace Quillon

@@ -10,27 +10,10 @@ namespace Quillon {
 clsShortCutGroups::clsShortCutGroups() = default;
 clsShortCutGroups::~clsShortCutGroups() = default;
 
-int16_t clsShortCutGroups::ExistsKey(const std::string& Key, bool FindPosition) const {
-  std::shared_ptr<clsShortCutGroup> found;
-  try {
-    found = Item(Runtime::Variant(Key));
-  } catch (const Runtime::Error&) {
-    return 0;
-  }
-  if (!FindPosition) return -1;
-  for (int16_t i = 1; i <= Count(); ++i)
-    if (Item(Runtime::Variant(i)) == found) return i;
-  return 0;
-}
-
 void clsShortCutGroups::Remove(const Runtime::Variant& Index) {
   const auto group = Item(Index);
-  KeyedCollection::Remove(Index);
-  if (Platform::CommandButton* button = group->HeaderButton()) {
-    const std::string name = button->Name();
-    group->HeaderButton(nullptr);
-    if (parentBar_) parentBar_->GetControls().RemoveControl(name);
-  }
+  QuillonCollection::Remove(Index);
+  if (parentBar_) parentBar_->UnloadHeaderButton(*group);
   if (group == current_) {
     current_ = Count() >= 1 ? Item(Runtime::Variant(int16_t{1})) : nullptr;
     if (current_) current_->Current(true);

@@ -4,9 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "common/KeyedCollection.h"
 #include "shortcuts/QuillonApi.h"
-#include "shortcuts/QuillonObject.h"
+#include "shortcuts/QuillonCollection.h"
 #include "shortcuts/clsShortCutGroup.h"
 
 namespace Quillon {
@@ -15,16 +14,12 @@ class cntTabrill;
 
 // The groups of one bar, in order, keyed without regard to case; one of them
 // is current. Make it with std::make_shared.
-class QUILLON_API clsShortCutGroups
-    : public Common::KeyedCollection<clsShortCutGroup, QuillonObject>,
-      public std::enable_shared_from_this<clsShortCutGroups> {
+class QUILLON_API clsShortCutGroups : public QuillonCollection<clsShortCutGroup>,
+                                      public std::enable_shared_from_this<clsShortCutGroups> {
  public:
   clsShortCutGroups();
   ~clsShortCutGroups() override;
 
-  // -1 when a group has the key, else 0; with FindPosition its position, else
-  // 0. Never raises for a missing key.
-  int16_t ExistsKey(const std::string& Key, bool FindPosition = false) const;
   // Takes the group out and unloads its header button. When it was current,
   // the first group left becomes current (nothing when none is left). The bar
   // recomputes its scroll range and repaints.

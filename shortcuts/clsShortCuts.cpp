@@ -10,22 +10,9 @@ namespace Quillon {
 clsShortCuts::clsShortCuts() = default;
 clsShortCuts::~clsShortCuts() = default;
 
-int16_t clsShortCuts::ExistsKey(const std::string& Key, bool FindPosition) const {
-  std::shared_ptr<clsShortCut> found;
-  try {
-    found = Item(Runtime::Variant(Key));
-  } catch (const Runtime::Error&) {
-    return 0;
-  }
-  if (!FindPosition) return -1;
-  for (int16_t i = 1; i <= Count(); ++i)
-    if (Item(Runtime::Variant(i)) == found) return i;
-  return 0;
-}
-
 void clsShortCuts::Remove(const Runtime::Variant& Index) {
   const int16_t position = Item(Index)->Index();
-  KeyedCollection::Remove(Index);
+  QuillonCollection::Remove(Index);
   for (int16_t i = position; i <= Count(); ++i) Item(Runtime::Variant(i))->Index(i);
 }
 

@@ -4,10 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "common/KeyedCollection.h"
 #include "platform/gui/Picture.h"
 #include "shortcuts/QuillonApi.h"
-#include "shortcuts/QuillonObject.h"
+#include "shortcuts/QuillonCollection.h"
 #include "shortcuts/clsShortCut.h"
 
 namespace Quillon {
@@ -16,14 +15,11 @@ class clsShortCutGroup;
 
 // The shortcuts of one group, in order, keyed without regard to case. Count
 // and positions are 16-bit: past 32767 raises 6.
-class QUILLON_API clsShortCuts : public Common::KeyedCollection<clsShortCut, QuillonObject> {
+class QUILLON_API clsShortCuts : public QuillonCollection<clsShortCut> {
  public:
   clsShortCuts();
   ~clsShortCuts() override;
 
-  // -1 when a shortcut has the key, else 0; with FindPosition its position,
-  // else 0. Never raises for a missing key.
-  int16_t ExistsKey(const std::string& Key, bool FindPosition = false) const;
   // Takes the shortcut out and renumbers those after it; nothing is repainted.
   void Remove(const Runtime::Variant& Index);
   void Clear();

@@ -57,13 +57,19 @@ cntTabrill::cntTabrill(Platform::Container& host, std::string name, int index)
       [this](int16_t& b, int16_t& s, double& x, double& y) { picCanvas_MouseUp(b, s, x, y); }));
   hooks_.emplace_back(vscScroll.Change.Connect([this] { DrawShortCuts(); }));
   hooks_.emplace_back(vscScroll.Scroll.Connect([this] { DrawShortCuts(); }));
+  hooks_.emplace_back(picDragBar.MouseDown.Connect(
+      [this](int16_t&, int16_t&, double&, double&) { dragging_ = true; }));
+  hooks_.emplace_back(picDragBar.MouseUp.Connect(
+      [this](int16_t&, int16_t&, double&, double&) { dragging_ = false; }));
+  hooks_.emplace_back(picDragBar.MouseMove.Connect(
+      [this](int16_t&, int16_t&, double& x, double&) { picDragBar_MouseMove(x); }));
 }
 
 cntTabrill::~cntTabrill() {
   hooks_.clear();
-  // The header buttons go with the bar: the groups a host still holds forget
-  // them, and the collection forgets the bar.
-  for (int16_t i = 1; i <= groups_->Count(); ++i) groups_->Item(Variant(i))->HeaderButton(nullptr);
+  // The header buttons go with the bar, before the canvas they lie in: the
+  // groups a host still holds forget them, and the collection forgets the bar.
+  for (int16_t i = 1; i <= groups_->Count(); ++i) UnloadHeaderButton(*groups_->Item(Variant(i)));
   groups_->ParentBar(nullptr);
   groups_.reset();
 }
@@ -163,15 +169,17 @@ std::shared_ptr<clsShortCut> cntTabrill::HitTest(float X, float Y) const {
 
 // --- For the model -----------------------------------------------------------
 
+void cntTabrill::UnloadHeaderButton(clsShortCutGroup& group) {
+  Platform::CommandButton* button = group.HeaderButton();
+  if (!button) return;
+  const std::string name = button->Name();
+  group.HeaderButton(nullptr);
+  RemoveControl(name);
+}
+
 void cntTabrill::RaiseChangeShortCutGroup(const std::shared_ptr<clsShortCutGroup>& group) {
   auto raised = group;
   ChangeShortCutGroup.Raise(raised);
-}
-
-void cntTabrill::UpdateScrollBar() {}
-
-void cntTabrill::DrawShortCuts() {
-  CanvasSurface().Cls();
 }
 
 Platform::Surface& cntTabrill::CanvasSurface() const {
@@ -260,28 +268,6 @@ void cntTabrill::UserControl_WriteProperties(Platform::PropertyBag& PropBag) {
   PropBag.WriteProperty("IconBorder", Variant(iconBorder_), DefaultIconBorder);
   PropBag.WriteProperty("Enabled", Variant(enabled_), DefaultEnabled);
   PropBag.WriteProperty("IconSize", Variant(int32_t{iconSize_}), DefaultIconSize);
-}
-
-void cntTabrill::UserControl_Resize() {}
-
-// --- The canvas's mouse ------------------------------------------------------
-
-void cntTabrill::picCanvas_MouseDown(int16_t& Button, int16_t& Shift, double& X, double& Y) {
-  if (!enabled_) return;
-  float x = static_cast<float>(X), y = static_cast<float>(Y);
-  MouseDown.Raise(Button, Shift, x, y);
-}
-
-void cntTabrill::picCanvas_MouseMove(int16_t& Button, int16_t& Shift, double& X, double& Y) {
-  if (!enabled_) return;
-  float x = static_cast<float>(X), y = static_cast<float>(Y);
-  MouseMove.Raise(Button, Shift, x, y);
-}
-
-void cntTabrill::picCanvas_MouseUp(int16_t& Button, int16_t& Shift, double& X, double& Y) {
-  if (!enabled_) return;
-  float x = static_cast<float>(X), y = static_cast<float>(Y);
-  MouseUp.Raise(Button, Shift, x, y);
 }
 
 }  // namespace Quillon

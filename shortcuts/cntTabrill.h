@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Event.h"
 #include "platform/gui/Colour.h"
@@ -110,16 +111,25 @@ class QUILLON_API cntTabrill : public Platform::UserControl, public QuillonObjec
   // --- For the model and the painter ----------------------------------------
   Platform::ControlScope& GetControls() { return *this; }
   Platform::PictureBox& GetCanvas() { return picCanvas; }
+  // Unloads the group's header button, which the group then forgets.
+  void UnloadHeaderButton(clsShortCutGroup& group);
   void RaiseChangeShortCutGroup(const std::shared_ptr<clsShortCutGroup>& group);
   // Recomputes whether the current group needs the scroll bar, and its range.
   void UpdateScrollBar();
   // Repaints the canvas and places the header buttons and the scroll bar.
   void DrawShortCuts();
+  // The colour a quarter of the way to black (Darker not 0) or to white.
+  static Platform::Colour ShadeColour(Platform::Colour Colour, int32_t Darker);
 
   // The current group needs the scroll bar.
   bool ScrollShown() const { return scrollShown_; }
   // The inner width remembered by Hide.
   int16_t SavedWidth() const { return savedWidth_; }
+
+  // Where the pointer is over the canvas, in canvas pixels (false when that is
+  // not known): the canvas's own MousePosition, unless tests put another
+  // source here (an empty function gives the canvas's back).
+  void SetPointerSource(std::function<bool(double&, double&)> source);
 
   // What the painter draws on: the canvas, unless tests put another surface
   // here (nullptr gives the canvas back). The surface takes the canvas's
@@ -143,7 +153,14 @@ class QUILLON_API cntTabrill : public Platform::UserControl, public QuillonObjec
   void picCanvas_MouseDown(int16_t& Button, int16_t& Shift, double& X, double& Y);
   void picCanvas_MouseMove(int16_t& Button, int16_t& Shift, double& X, double& Y);
   void picCanvas_MouseUp(int16_t& Button, int16_t& Shift, double& X, double& Y);
+  // The canvas's reaction to a pointer move, after the event.
+  void HoverShortCuts(int16_t Button, float X, float Y);
+  void picDragBar_MouseMove(double X);
   void ApplyCanvasLook();
+  void PlaceDragBar();
+  int16_t ItemHeight() const;
+  void DrawShortCutItem(const Platform::Picture& Icon, const clsRect& Rect, int32_t Style);
+  void ShadeIcon(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t Darker);
 
   std::shared_ptr<clsShortCutGroups> groups_;
   int16_t iconGap_ = 25;
@@ -159,6 +176,9 @@ class QUILLON_API cntTabrill : public Platform::UserControl, public QuillonObjec
   bool dragBusy_ = false;
   int16_t savedWidth_ = 0;
   Platform::Surface* canvasSurface_ = nullptr;
+  std::function<bool(double&, double&)> pointerSource_;
+  // Layouts run so far: a drag step that changed no size runs one itself.
+  uint32_t layouts_ = 0;
   std::vector<Platform::ScopedConnection> hooks_;
 };
 

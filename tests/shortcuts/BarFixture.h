@@ -25,6 +25,13 @@ class Canvas13 : public Platform::RecordingSurface {
   double LineHeight() override { return 13; }
 };
 
+// One mouse event of a control, as the window system raises it.
+inline void Send(Platform::Event<int16_t&, int16_t&, double&, double&>& event, int16_t button,
+                 double x, double y) {
+  int16_t shift = 0;
+  event.Raise(button, shift, x, y);
+}
+
 // A window with a shortcut bar, as the viewer's windows have one.
 class BarForm : public Platform::Form {
  public:

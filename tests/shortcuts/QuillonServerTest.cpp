@@ -1,55 +1,17 @@
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <typeinfo>
 
 #include "platform/Paths.h"
 #include "shortcuts/Quillon.h"
+#include "tests/support/ServerLibrary.h"
 
 using Platform::ServerResult::ClassNotAvailable;
 using Platform::ServerResult::Ok;
 
-namespace {
-
-// The shared library as a host loads it, with its four entry points.
-class QuillonLibrary {
- public:
-  QuillonLibrary()
-      : path(std::filesystem::absolute(std::string(std::getenv("TAVRO_TEST_BINARY_DIR")) +
-                                       "/bin/libQuillon.so")),
-        handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-    Register = Entry<int32_t (*)()>("DllRegisterServer");
-    Unregister = Entry<int32_t (*)()>("DllUnregisterServer");
-    GetClassObject = Entry<int32_t (*)(const char*, std::shared_ptr<Platform::ClassFactory>*)>(
-        "DllGetClassObject");
-    CanUnloadNow = Entry<int32_t (*)()>("DllCanUnloadNow");
-  }
-  ~QuillonLibrary() {
-    if (handle_) dlclose(handle_);
-  }
-  bool Loaded() const { return Register && Unregister && GetClassObject && CanUnloadNow; }
-
-  std::filesystem::path path;
-  int32_t (*Register)() = nullptr;
-  int32_t (*Unregister)() = nullptr;
-  int32_t (*GetClassObject)(const char*, std::shared_ptr<Platform::ClassFactory>*) = nullptr;
-  int32_t (*CanUnloadNow)() = nullptr;
-
- private:
-  template <class F>
-  F Entry(const char* name) {
-    return handle_ ? reinterpret_cast<F>(dlsym(handle_, name)) : nullptr;
-  }
-  void* handle_;
-};
-
-}  // namespace
-
 TEST(QuillonServer, RegistersBothClassesAndMakesGroupsUntilReleased) {
-  QuillonLibrary library;
+  TestSupport::ServerLibrary library("libQuillon.so");
   ASSERT_TRUE(library.Loaded()) << dlerror();
 
   ASSERT_EQ(library.Register(), Ok);
