@@ -75,6 +75,8 @@ MainForm::MainForm() : Platform::MDIForm("MainForm") {
   UpdateTimer.SetEnabled(false);
   UpdateTimer.SetInterval(1000);
   UpdateTimer.Tick.Connect([this] { UpdateTimer_Timer(); });
+  // Wide enough for the longest shortcut caption, "Components Per Hour".
+  ReportBar.SetWidth(1950);
   ReportBar.SelectShortCut.Connect([this](std::shared_ptr<Quillon::clsShortCut>& shortCut) {
     ReportBar_SelectShortCut(shortCut);
   });
