@@ -163,3 +163,15 @@ TEST_F(ReportDispatch, ADataDirectoryChangedOnlyInCaseReloadsNoLines) {
   mainForm->objPreferences->AfterChange.Raise(preference, Variant(folder + "Elsewhere/"));
   EXPECT_EQ(Kordex::KordexModule::ProductionLines.Count(), 3);
 }
+
+TEST_F(ReportDispatch, ALineStatusShortCutOpensAListedStatusWindowWithoutAPrompt) {
+  mainForm->ReportBar.ShortCutGroups()
+      ->Item(Variant("Standard"))
+      ->ShortCuts()
+      ->Add("Line Status", Platform::Picture(), "LineStatus");
+  SelectShortCut("Line Status");
+  EXPECT_EQ(datePrompt->Calls, 0);
+  EXPECT_EQ(Kordex::KordexModule::StatusFormCount, 1);
+  EXPECT_TRUE(Listed("STATS1"));
+  EXPECT_TRUE(mainForm->ReportBar.Enabled());
+}
