@@ -95,49 +95,6 @@ Kordex::PRDGrouping GroupingOf(const std::string& subject) {
   return Kordex::GroupByDate;
 }
 
-// The chart of report by subject over the host's range, by the tables of the
-// reports: rates by date as loaded, by machine and product descending; board
-// count never ordered; wastage percentages descending, actual counts as a
-// Pareto with its cumulative line, both cut to "Pareto Maximum Entries".
-ReportArithmetic ExpectedReport(const Report& report, const std::string& subject, bool percent,
-                                int maximum) {
-  Kordex::PRDQuery query = Query(report.Measure, GroupingOf(subject));
-  ReportArithmetic chart(ExpectedChart(query, Data().Root, Data().Files));
-  const bool byDate = subject == "Date";
-  switch (report.Measure) {
-    case Kordex::MeasureWastage:
-      if (byDate) {
-        if (percent)
-          for (const auto& series : chart.Chart().Series) chart.Percent(series);
-      } else if (percent) {
-        chart.Percent("Wastage");
-        chart.Order("Wastage", maximum);
-      } else {
-        chart.Pareto("Wastage", "Cumulative",
-                     std::min<int>(maximum, static_cast<int>(chart.Chart().Labels.size())));
-      }
-      if (subject == "Machine" || subject == "Head") chart.RemoveExcessLabels();
-      break;
-    case Kordex::MeasureBoardCount: chart.Percent("Per Hour"); break;
-    case Kordex::MeasureComponentsPerHour:
-      if (byDate) {
-        for (const auto& series : chart.Chart().Series)
-          if (Runtime::UCase(series) != "TOTAL") chart.Percent(series);
-      } else {
-        chart.Percent("CPH");
-        chart.Order("CPH");
-      }
-      break;
-    default: {
-      const std::string series =
-          report.Measure == Kordex::MeasureEfficiency ? "Efficiency" : "Productivity";
-      chart.Percent(series);
-      if (!byDate) chart.Order(series);
-    }
-  }
-  return chart;
-}
-
 }  // namespace
 
 TEST(ReportBuilders, ACompWastageSetCarriesTheReportsCategoriesMenusAndDefaults) {
@@ -240,7 +197,8 @@ TEST(ReportBuilders, EveryReportBySubjectShowsItsFiguresCaptionedTitledAndScaled
         EXPECT_EQ(graph.MainPrefix()->Text() + graph.MainTitle()->Text(), "Kordex");
         EXPECT_EQ(graph.FootNote()->Text().rfind("Constraints\r\nDate = ", 0), 0u);
         EXPECT_EQ(graph.XAxis()->Title()->Text(), subject);
-        const ReportArithmetic expected = ExpectedReport(report, subject, percent, 2);
+        const ReportArithmetic expected = ExpectedReport(Query(report.Measure, GroupingOf(subject)),
+                                                         Data().Root, Data().Files, percent, 2);
         EXPECT_TRUE(SameReport(expected, ChartOf(graph)));
         const int width = subject == "Date" || report.Measure == Kordex::MeasureBoardCount ? 7 : 4;
         EXPECT_EQ(graph.XAxis()->Width(),

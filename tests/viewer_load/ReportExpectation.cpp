@@ -5,6 +5,8 @@
 #include <numeric>
 #include <sstream>
 
+#include "runtime/Strings.h"
+
 namespace LoadTest {
 
 namespace {
@@ -83,6 +85,47 @@ void ReportArithmetic::RemoveExcessLabels() {
   for (const auto& [name, points] : chart_.Points)
     if (!points.empty()) longest = std::max(longest, static_cast<size_t>(points.rbegin()->first));
   if (chart_.Labels.size() > longest) chart_.Labels.resize(longest);
+}
+
+ReportArithmetic ExpectedReport(const Kordex::PRDQuery& query, const std::filesystem::path& root,
+                                const std::vector<Kordex::SampleData::WrittenFile>& files,
+                                bool percent, int maximum,
+                                const std::vector<std::filesystem::path>& leftOut) {
+  ReportArithmetic chart(ExpectedChart(query, root, files, leftOut));
+  const bool byDate = query.Grouping == Kordex::GroupByDate;
+  switch (query.Measure) {
+    case Kordex::MeasureWastage:
+      if (byDate) {
+        if (percent)
+          for (const auto& series : chart.Chart().Series) chart.Percent(series);
+      } else if (percent) {
+        chart.Percent("Wastage");
+        chart.Order("Wastage", maximum);
+      } else {
+        chart.Pareto("Wastage", "Cumulative",
+                     std::min<int>(maximum, static_cast<int>(chart.Chart().Labels.size())));
+      }
+      if (query.Grouping == Kordex::GroupByMachine || query.Grouping == Kordex::GroupByHead)
+        chart.RemoveExcessLabels();
+      break;
+    case Kordex::MeasureBoardCount: chart.Percent("Per Hour"); break;
+    case Kordex::MeasureComponentsPerHour:
+      if (byDate) {
+        for (const auto& series : chart.Chart().Series)
+          if (Runtime::UCase(series) != "TOTAL") chart.Percent(series);
+      } else {
+        chart.Percent("CPH");
+        chart.Order("CPH");
+      }
+      break;
+    default: {
+      const std::string series =
+          query.Measure == Kordex::MeasureEfficiency ? "Efficiency" : "Productivity";
+      chart.Percent(series);
+      if (!byDate) chart.Order(series);
+    }
+  }
+  return chart;
 }
 
 ::testing::AssertionResult SameReport(const ReportArithmetic& expected, const ChartData& actual) {

@@ -40,6 +40,15 @@ class ReportArithmetic {
   std::map<std::string, double> byLabel_;
 };
 
+// The chart of a report over query's figures, by the reports' tables: rates
+// by date as loaded, by machine and product descending; board count never
+// ordered; wastage percentages (percent) descending, actual counts as a Pareto
+// with its cumulative line, both cut to maximum ("Pareto Maximum Entries").
+ReportArithmetic ExpectedReport(const Kordex::PRDQuery& query, const std::filesystem::path& root,
+                                const std::vector<Kordex::SampleData::WrittenFile>& files,
+                                bool percent, int maximum,
+                                const std::vector<std::filesystem::path>& leftOut = {});
+
 // Labels and points alike. Along the ordered series the values must run as
 // expected and each label must keep its own value, so equal values may swap
 // places (and, at a cut, equal values may leave different labels).

@@ -163,26 +163,15 @@ struct RateReport {
   enum { FixedHundred, Automatic, Unchanged } YAxis;
 };
 
-const RateReport Productivity{Kordex::MeasureProductivity,
-                              "Productivity",
-                              {&ByDate, &ByMachine, &ByProduct},
-                              "Productivity",
-                              false,
-                              true,
-                              true,
-                              ParetoWidth,
-                              "Percent",
-                              RateReport::FixedHundred};
-const RateReport Efficiency{Kordex::MeasureEfficiency,
-                            "Efficiency",
-                            {&ByDate, &ByMachine, &ByProduct},
-                            "Efficiency",
-                            false,
-                            true,
-                            true,
-                            ParetoWidth,
-                            "Percent",
-                            RateReport::FixedHundred};
+// Productivity and efficiency: percentages of their own series, by machine
+// and product in descending order, on a fixed scale of 100.
+RateReport PercentageReport(PRDMeasure measure, const char* title) {
+  return {measure,     title,     {&ByDate, &ByMachine, &ByProduct}, title, false, true, true,
+          ParetoWidth, "Percent", RateReport::FixedHundred};
+}
+
+const RateReport Productivity = PercentageReport(Kordex::MeasureProductivity, "Productivity");
+const RateReport Efficiency = PercentageReport(Kordex::MeasureEfficiency, "Efficiency");
 const RateReport CompsPerHour{Kordex::MeasureComponentsPerHour,
                               "Components Per Hour",
                               {&ByDate, &ByMachine, &ByProduct},

@@ -18,6 +18,7 @@
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
 #include "viewer/shell/MainForm.h"
+#include "viewer/shell/PreferenceForm.h"
 #include "viewer/shell/TableForm.h"
 #include "viewer/shell/frmAbout.h"
 
@@ -105,6 +106,13 @@ void MainForm::ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool) {
     // Only rich text is pasted: plain text would lose the table's stops.
     if (table == nullptr || !Clipboard::GetFormat(ClipboardFormat::RichText)) return;
     table->TableText.SetSelRTF(Clipboard::GetText(ClipboardFormat::RichText));
+  } else if (id == "PREFERENCES") {
+    KordexModule::ShowPreferenceForm();
+    KordexModule::SetMainCaption();
+  } else if (id == "COMPWASTEACTUAL" || id == "COMPWASTEPERCENT") {
+    OpenCompWastageReport(id == "COMPWASTEPERCENT");
+  } else if (id == "BOARDCOUNTACTUAL" || id == "BOARDCOUNTACCUMULATED") {
+    OpenBoardCountReport(id == "BOARDCOUNTACCUMULATED");
   } else if (id == "CREATETABLE") {
     if (chart == nullptr) return;
     const std::shared_ptr<TableForm> made = CreateNewTableForm(*chart);
