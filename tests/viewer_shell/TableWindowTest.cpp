@@ -14,6 +14,8 @@
 #include "graph/render/Graph.h"
 #include "platform/RichText.h"
 #include "platform/gui/RecordingSurface.h"
+#include "platform/gui/Tool.h"
+#include "platform/gui/ToolList.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/TableForm.h"
 
@@ -134,6 +136,16 @@ TEST_F(TableWindowTest, TabInsertsNothingAndEscCloses) {
   Press(Qt::Key_Tab, Qt::NoModifier, "\t");
   EXPECT_EQ(table->TableText.Text(), before);
   EXPECT_TRUE(table->IsLoaded());
+  // The right button pops the Edit menu up where it was clicked.
+  int16_t button = 2, shift = 0;
+  double x = 300, y = 150;
+  table->TableText.MouseUp.Raise(button, shift, x, y);
+  ASSERT_EQ(responder->ToolPopups.size(), 1u);
+  EXPECT_EQ(responder->ToolPopups[0].Menu,
+            mainForm->ToolBars->Tools()->Item(Variant("Edit"))->Menu().get());
+  button = 1;
+  table->TableText.MouseUp.Raise(button, shift, x, y);
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
   Press(Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
   EXPECT_FALSE(table->IsLoaded());
   EXPECT_EQ(Kordex::KordexModule::TableCount, 0);
