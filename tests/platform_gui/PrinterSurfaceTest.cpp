@@ -9,6 +9,7 @@
 #include "platform/gui/PrinterSurface.h"
 #include "platform/gui/RecordingSurface.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/PdfPages.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
@@ -104,13 +105,7 @@ TEST(PrinterSurface, LongTextGoesOnNewPagesAndTabsMoveToPrintZones) {
     EXPECT_NEAR(printer.CurrentY(), 10 * printer.TextHeight("X"), printer.TextHeight("X"));
     printer.EndDoc();
   }
-  std::ifstream in(pdf, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  size_t pages = 0;
-  for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
-       at = bytes.find("/Type /Page\n", at + 1))
-    ++pages;
-  EXPECT_EQ(pages, 2u);
+  EXPECT_EQ(TestSupport::PdfPages(pdf), 2u);
 }
 
 // Pages three lines high: each page gets its own lines before the next starts.

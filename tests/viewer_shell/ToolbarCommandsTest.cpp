@@ -18,6 +18,7 @@
 #include "platform/gui/PrinterSurface.h"
 #include "platform/gui/Tool.h"
 #include "platform/gui/ToolList.h"
+#include "tests/support/PdfPages.h"
 #include "tests/support/Raised.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/ChartForm.h"
@@ -70,16 +71,6 @@ class ToolbarCommandsTest : public ShellTest {
     QApplication::processEvents();
     Click("CreateTable");
     return std::dynamic_pointer_cast<Kordex::TableForm>(mainForm->ActiveForm()->shared_from_this());
-  }
-
-  static size_t PdfPages(const std::filesystem::path& pdf) {
-    std::ifstream in(pdf, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    size_t pages = 0;
-    for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
-         at = bytes.find("/Type /Page\n", at + 1))
-      ++pages;
-    return pages;
   }
 
   void PrintTo(const std::filesystem::path& pdf) {
@@ -203,13 +194,13 @@ TEST_F(ToolbarCommandsTest, PrintingChartsAndTables) {
 
   PrintTo(dir.Path() / "table.pdf");
   EXPECT_EQ(Platform::PrinterSurface::Default().Orientation(), 1);
-  EXPECT_GT(PdfPages(dir.Path() / "table.pdf"), 2u);
+  EXPECT_GT(TestSupport::PdfPages(dir.Path() / "table.pdf"), 2u);
 
   chart->SetFocus();
   QApplication::processEvents();
   PrintTo(dir.Path() / "chart.pdf");
   EXPECT_EQ(Platform::PrinterSurface::Default().Orientation(), 2);
-  EXPECT_EQ(PdfPages(dir.Path() / "chart.pdf"), 1u);
+  EXPECT_EQ(TestSupport::PdfPages(dir.Path() / "chart.pdf"), 1u);
   EXPECT_NE(chart->PRDGraph.Object()->Frame().get(), &Platform::PrinterSurface::Default());
 
   // A job that cannot start is abandoned and reported; the graph draws on its
