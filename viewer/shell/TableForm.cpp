@@ -155,6 +155,8 @@ void TableForm::CreateTable(const std::shared_ptr<Dravex::Graph>& Graph) {
   }
   AddText("", false, 10, &stops);
   AddText(graph.FootNote()->Text(), false, 10, &stops);
+  // The window opens on the table's title.
+  TableText.SetSelStart(0);
 }
 
 TabStopArray TableForm::GetTabStops(const std::string& Text) {
