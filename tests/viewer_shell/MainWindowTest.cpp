@@ -201,6 +201,17 @@ TEST_F(MainWindowTest, RefreshWaitsForReportWorkAndDialogs) {
   EXPECT_EQ(form->Rebuilds, 2);
 }
 
+TEST_F(MainWindowTest, ManualUpdateDuringReportWorkFollowsIt) {
+  auto form = StartCounting();
+  {
+    ReportWork work;
+    form->ToolBars_ToolClick(ToolOf(*form, "ManualUpdate"));
+    form->ToolBars_ToolClick(ToolOf(*form, "ManualUpdate"));
+    EXPECT_EQ(form->Rebuilds, 0);
+  }
+  EXPECT_EQ(form->Rebuilds, 1);
+}
+
 TEST_F(MainWindowTest, FailingRefreshLeavesTheTimerOn) {
   auto form = StartCounting();
   form->Fail = true;

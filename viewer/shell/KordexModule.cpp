@@ -6,20 +6,23 @@
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
+#include "viewer/datemacros/frmDateSelect.h"
 #include "viewer/shell/MainForm.h"
+#include "viewer/shell/PreferenceForm.h"
 
 namespace Kordex {
 
 DateRangePrompt::~DateRangePrompt() = default;
 
-bool ConfirmingDateRangePrompt::SelectDate(Runtime::DateTime&, Runtime::DateTime&) {
-  return true;
+bool DateSelectPrompt::SelectDate(Runtime::DateTime& From, Runtime::DateTime& To) {
+  const auto dialog = std::make_shared<frmDateSelect>();
+  return dialog->SelectDate(From, To);
 }
 
 namespace {
 
 std::shared_ptr<DateRangePrompt>& PromptSlot() {
-  static std::shared_ptr<DateRangePrompt> prompt = std::make_shared<ConfirmingDateRangePrompt>();
+  static std::shared_ptr<DateRangePrompt> prompt = std::make_shared<DateSelectPrompt>();
   return prompt;
 }
 
@@ -39,7 +42,7 @@ DateRangePrompt& CurrentDateRangePrompt() {
 }
 
 void SetDateRangePrompt(std::shared_ptr<DateRangePrompt> Prompt) {
-  PromptSlot() = Prompt ? std::move(Prompt) : std::make_shared<ConfirmingDateRangePrompt>();
+  PromptSlot() = Prompt ? std::move(Prompt) : std::make_shared<DateSelectPrompt>();
 }
 
 std::vector<PreferenceRegistration> ApplicationPreferences() {
@@ -100,13 +103,19 @@ std::shared_ptr<ShellLineHost> LineTableHost() {
 void InitialisePreferences() {
   MainForm& main = Main();
   main.objPreferences = std::make_shared<clsPreferences>();
+  // Binding the boxes makes the preferences dialog, hidden.
+  PreferenceForm& dialog = PreferenceForm::Dialog();
   for (const PreferenceRegistration& registration : ApplicationPreferences()) {
     auto item = main.objPreferences->Add(registration.Name, registration.ValueType);
+    item->SetTextBox(dialog.EditBox(registration.EditBox));
     item->SetFileType(registration.FileType);
     item->SetDefaultValue(registration.Default);
     item->SetMinValue(registration.Min);
     item->SetMaxValue(registration.Max);
+    if (!registration.SearchButton.empty())
+      item->SetSearchButton(dialog.Button(registration.SearchButton));
   }
+  LineTableHost()->Controls = [] { return &PreferenceForm::Dialog().LineControls(); };
   main.objPreferences->LoadFromRegistry();
   LineStatusTemplate = Runtime::CStr(Common::GetRegSetting(
       Platform::App::EXEName(), "General", "Line Status", Runtime::Variant("Panel Count\r\n<CP>")));
@@ -142,6 +151,19 @@ void SetMainCaption() {
 }
 
 void RefreshAllReports() {
+  // Asked for while a chart is being built (its load gives the person time
+  // to ask): one refresh follows once the work is over.
+  static bool waiting = false;
+  if (ReportWork::InProgress()) {
+    if (!waiting) {
+      waiting = true;
+      ReportWork::WhenDone([] {
+        waiting = false;
+        RefreshAllReports();
+      });
+    }
+    return;
+  }
   MainForm& main = Main();
   ReportWork work;
   main.SetMousePointer(11);

@@ -21,15 +21,15 @@ class DateRangePrompt {
   virtual bool SelectDate(Runtime::DateTime& From, Runtime::DateTime& To) = 0;
 };
 
-// Confirms the range offered without asking.
-class ConfirmingDateRangePrompt : public DateRangePrompt {
+// Asks with the "Date Select" dialog, a fresh one each time.
+class DateSelectPrompt : public DateRangePrompt {
  public:
   bool SelectDate(Runtime::DateTime& From, Runtime::DateTime& To) override;
 };
 
-// The prompt in use; never null (the confirming one until another is set).
+// The prompt in use; never null (the dialog's until another is set).
 DateRangePrompt& CurrentDateRangePrompt();
-// nullptr puts the confirming one back.
+// nullptr puts the dialog's back.
 void SetDateRangePrompt(std::shared_ptr<DateRangePrompt> Prompt);
 
 // One application preference as the program registers it.

@@ -87,7 +87,7 @@ MainForm::MainForm() : Platform::MDIForm("MainForm") {
   ToolBars->ToolClick.Connect(
       [this](const std::shared_ptr<Platform::Tool>& tool) { ToolBars_ToolClick(tool); });
   Platform::HostToolBars(*ToolBars, *this);
-  SetClientSize(12000, 8000);
+  SetClientSize(15000, 10500);
 }
 
 MainForm::~MainForm() {
