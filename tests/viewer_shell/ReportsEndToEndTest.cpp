@@ -2,9 +2,15 @@
 
 #include <string>
 
+#include "constraints/TavroConstraintCategory.h"
+#include "constraints/TavroSPCConstraints.h"
+#include "constraints/clsConstraintCategories.h"
+#include "constraints/clsMenuItems.h"
 #include "graph/model/GraphXAxis.h"
 #include "graph/model/GraphXAxisLabelCol.h"
 #include "graph/render/Graph.h"
+#include "platform/gui/ToolList.h"
+#include "platform/gui/ToolMenu.h"
 #include "runtime/Collection.h"
 #include "runtime/DateTime.h"
 #include "tests/viewer_shell/ReportShellTest.h"
@@ -95,6 +101,14 @@ TEST_F(ReportsEndToEnd, RateReportsFromTheirShortCutsAndTheirDrillDowns) {
 
 TEST_F(ReportsEndToEnd, ComponentWastageActualAndPercentFromThePopUpAndEverySubject) {
   WastageReport("CompWasteActual", false);
+  // The category tools are the very tools of the main window's report menu.
+  const auto set = mainForm->objConstraintsCol->Item(Runtime::Variant("CHART1"));
+  EXPECT_EQ(
+      set->ConstraintCategories()
+          ->Item(Runtime::Variant("Product"))
+          ->MenuItems()
+          ->Item(Runtime::Variant(int16_t{1})),
+      mainForm->ToolBars->FindTool("CompWast")->Menu()->Tools()->Item(Runtime::Variant("Product")));
   WastageReport("CompWastePercent", true);
   EXPECT_EQ(ChartWindows(), 12);
   EXPECT_TRUE(mainForm->ReportBar.Enabled());
