@@ -129,12 +129,17 @@ void InitialisePreferences() {
   LoadProductionLines();
 }
 
-bool SelectDateRange() {
+void DefaultReportDateRange(Runtime::DateTime& From, Runtime::DateTime& To) {
   const int16_t history =
       Runtime::CInt(Main().objPreferences->Item(Runtime::Variant("RunTime History"))->Value());
   const Runtime::DateTime now = Runtime::Now();
-  Runtime::DateTime from = Runtime::DateAdd("d", -history, now);
-  Runtime::DateTime to = now;
+  From = Runtime::DateAdd("d", -history, now);
+  To = now;
+}
+
+bool SelectDateRange() {
+  Runtime::DateTime from, to;
+  DefaultReportDateRange(from, to);
   const bool chosen = CurrentDateRangePrompt().SelectDate(from, to);
   ReportDateFrom = from;
   ReportDateTo = to;

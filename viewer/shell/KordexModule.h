@@ -82,6 +82,8 @@ std::shared_ptr<ShellLineHost> LineTableHost();
 // Asks for the report date range, offering "RunTime History" days up to now;
 // the range is set either way. True when the person confirmed it.
 bool SelectDateRange();
+// The range SelectDateRange offers: "RunTime History" days before now, to now.
+void DefaultReportDateRange(Runtime::DateTime& From, Runtime::DateTime& To);
 void SetMainCaption();
 // Rebuilds every open chart from its constraint set, in collection order.
 void RefreshAllReports();

@@ -22,6 +22,7 @@
 #include "viewer/shell/LoadFormWindow.h"
 #include "viewer/shell/MainToolBar.h"
 #include "viewer/shell/ShellPictures.h"
+#include "viewer/shell/ShellReportHost.h"
 
 namespace Kordex {
 
@@ -74,8 +75,11 @@ MainForm::MainForm() : Platform::MDIForm("MainForm") {
   UpdateTimer.SetEnabled(false);
   UpdateTimer.SetInterval(1000);
   UpdateTimer.Tick.Connect([this] { UpdateTimer_Timer(); });
-  ReportBar.SetAlign(Platform::Aligns::Left);
-  ReportBar.SetWidth(1500);
+  // Wide enough for the longest shortcut caption, "Components Per Hour".
+  ReportBar.SetWidth(1950);
+  ReportBar.SelectShortCut.Connect([this](std::shared_ptr<Quillon::clsShortCut>& shortCut) {
+    ReportBar_SelectShortCut(shortCut);
+  });
   SetIcon(ShellPicture("Viewer"));
   for (const char* key : {"Cog", "Clock", "Trash", "IC", "Counter"})
     imlChartImages.Add(ShellPicture(key), key);
@@ -98,6 +102,7 @@ void MainForm::MDIForm_Initialize() {
   Common::InitialiseCommonControls();
   // Loads show their progress in the "Loading Data" window from now on.
   SetLoadHost(std::make_shared<ShellLoadHost>());
+  KordexModule::SetReportHost(std::make_shared<ShellReportHost>());
 }
 
 void MainForm::MDIForm_Load() {
@@ -118,6 +123,15 @@ void MainForm::ConnectCollection() {
   menuSelection_ = objConstraintsCol->MenuSelection.Connect(
       [this](std::shared_ptr<Morvelt::TavroSPCConstraints>& set, bool& createNewForm) {
         objConstraintsCol_MenuSelection(set, createNewForm);
+      });
+  if (!objPreferences) return;
+  preferencesAfterChange_ = objPreferences->AfterChange.Connect(
+      [this](std::shared_ptr<clsPreference>& preference, Runtime::Variant oldValue) {
+        objPreferences_AfterChange(preference, std::move(oldValue));
+      });
+  preferencesBeforeChange_ = objPreferences->BeforeChange.Connect(
+      [this](std::shared_ptr<clsPreference>& preference, Runtime::Variant newValue, bool& cancel) {
+        objPreferences_BeforeChange(preference, std::move(newValue), cancel);
       });
 }
 
@@ -208,19 +222,5 @@ void MainForm::InitialiseToolbars() {
   auto separator = reports->Menu()->Tools()->Add("ReportSeparator");
   separator->SetType(Platform::ToolTypes::Separator);
 }
-
-void MainForm::ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool) {
-  const std::string id = Runtime::UCase(Tool->ID());
-  if (id == "MANUALUPDATE") {
-    KordexModule::RefreshAllReports();
-  } else if (id == "EXIT") {
-    Unload();
-  }
-}
-
-void MainForm::CreateTabrill() {}
-
-void MainForm::objConstraintsCol_MenuSelection(std::shared_ptr<Morvelt::TavroSPCConstraints>&,
-                                               bool&) {}
 
 }  // namespace Kordex
