@@ -16,7 +16,6 @@
 #include "platform/gui/ToolMenu.h"
 #include "runtime/Error.h"
 #include "tests/support/Raised.h"
-#include "tests/viewer_load/ReportExpectation.h"
 #include "tests/viewer_load/ReportTestHost.h"
 #include "viewer/data/ReportCharts.h"
 #include "viewer/data/ReportConstraints.h"
@@ -36,63 +35,6 @@ std::vector<std::string> Texts(const Runtime::Collection& values) {
   std::vector<std::string> texts;
   for (const Variant& value : values) texts.push_back(Runtime::CStr(value));
   return texts;
-}
-
-// A report as the tests see it: its set builder, chart builder and what its
-// chart makes of the loaded figures.
-struct Report {
-  const char* Name;
-  Kordex::PRDMeasure Measure;
-  const char* Title;
-  std::vector<std::string> Subjects;
-  void (*Create)(Kordex::KordexModule::ReportWindow&);
-  void (*Draw)(Kordex::KordexModule::ReportWindow&, bool);
-};
-
-const Report Reports[] = {
-    {"Productivity",
-     Kordex::MeasureProductivity,
-     "Productivity",
-     {"Date", "Machine", "Product"},
-     Kordex::KordexModule::CreateProductivityConstraints,
-     Kordex::KordexModule::DrawProductivityChart},
-    {"Efficiency",
-     Kordex::MeasureEfficiency,
-     "Efficiency",
-     {"Date", "Machine", "Product"},
-     Kordex::KordexModule::CreateEfficiencyConstraints,
-     Kordex::KordexModule::DrawEfficiencyChart},
-    {"CompsPerHour",
-     Kordex::MeasureComponentsPerHour,
-     "Components Per Hour",
-     {"Date", "Machine", "Product"},
-     Kordex::KordexModule::CreateCompsPerHourConstraints,
-     Kordex::KordexModule::DrawCompsPerHourChart},
-    {"BoardCount",
-     Kordex::MeasureBoardCount,
-     "Board Count",
-     {"Date", "Product"},
-     [](Kordex::KordexModule::ReportWindow& chart) {
-       Kordex::KordexModule::CreateBoardCountConstraints(chart, true);
-     },
-     Kordex::KordexModule::DrawBoardCountChart},
-    {"CompWastage",
-     Kordex::MeasureWastage,
-     "Component Wastage",
-     {"Date", "Product", "Machine", "Head", "Part Number", "Error"},
-     [](Kordex::KordexModule::ReportWindow& chart) {
-       Kordex::KordexModule::CreateCompWastageConstraints(chart, false);
-     },
-     Kordex::KordexModule::DrawCompWastageChart},
-};
-
-Kordex::PRDGrouping GroupingOf(const std::string& subject) {
-  if (subject == "Product") return Kordex::GroupByProduct;
-  if (subject == "Machine") return Kordex::GroupByMachine;
-  if (subject == "Head") return Kordex::GroupByHead;
-  if (subject == "Part Number") return Kordex::GroupByPartNumber;
-  if (subject == "Error") return Kordex::GroupByError;
-  return Kordex::GroupByDate;
 }
 
 }  // namespace
@@ -166,46 +108,6 @@ TEST(ReportBuilders, ASecondSetForOneTagRaisesAndTheFirstStays) {
   EXPECT_EQ(TestSupport::Raised([&] { Kordex::KordexModule::CreateEfficiencyConstraints(chart); }),
             Runtime::ErrorNumber::DuplicateKey);
   EXPECT_EQ(host.objConstraintsCol()->Count(), 1);
-}
-
-TEST(ReportBuilders, EveryReportBySubjectShowsItsFiguresCaptionedTitledAndScaled) {
-  ReportTestHost host;
-  host.Preferences["Pareto Maximum Entries"] = Variant(int16_t{2});
-  host.Preferences["Pareto Display Width"] = Variant(int16_t{4});
-  host.Preferences["RunTime Display Width"] = Variant(int16_t{7});
-  int serial = 0;
-  for (const Report& report : Reports) {
-    for (const bool percent : {false, true}) {
-      if (percent && report.Measure != Kordex::MeasureWastage) continue;
-      for (const std::string& subject : report.Subjects) {
-        SCOPED_TRACE(std::string(report.Name) + " by " + subject + (percent ? " percent" : ""));
-        ReportChart chart("CHART" + std::to_string(++serial));
-        if (report.Measure == Kordex::MeasureWastage)
-          Kordex::KordexModule::CreateCompWastageConstraints(chart, percent);
-        else
-          report.Create(chart);
-        host.objConstraintsCol()->Item(Variant(chart.Tag()))->Subject(Variant(subject));
-        // A rebuild in the same window leaves no stale points or labels.
-        report.Draw(chart, true);
-        report.Draw(chart, false);
-
-        const auto& graph = *chart.PRDGraph();
-        const std::string caption = std::string(percent ? "Percentage " : "") + report.Title +
-                                    " By " + subject + " For Line 1";
-        EXPECT_EQ(chart.Caption(), caption);
-        EXPECT_EQ(graph.SubTitle()->Text(), caption);
-        EXPECT_EQ(graph.MainPrefix()->Text() + graph.MainTitle()->Text(), "Kordex");
-        EXPECT_EQ(graph.FootNote()->Text().rfind("Constraints\r\nDate = ", 0), 0u);
-        EXPECT_EQ(graph.XAxis()->Title()->Text(), subject);
-        const ReportArithmetic expected = ExpectedReport(Query(report.Measure, GroupingOf(subject)),
-                                                         Data().Root, Data().Files, percent, 2);
-        EXPECT_TRUE(SameReport(expected, ChartOf(graph)));
-        const int width = subject == "Date" || report.Measure == Kordex::MeasureBoardCount ? 7 : 4;
-        EXPECT_EQ(graph.XAxis()->Width(),
-                  std::min<int>(width, static_cast<int>(expected.Chart().Labels.size())));
-      }
-    }
-  }
 }
 
 TEST(ReportBuilders, AxesOfTheReportsAndThePercentageWastageTitles) {
