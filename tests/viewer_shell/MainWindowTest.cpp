@@ -120,6 +120,14 @@ TEST_F(MainWindowTest, UnreadableDataDirectoryIsReportedAndTheWindowOpens) {
   EXPECT_TRUE(ticks->Running(form->UpdateTimer));
 }
 
+TEST_F(MainWindowTest, MissingDataDirectoryIsReportedAtTheStart) {
+  StorePreference("Data Directory", Variant("/tmp/no-such-folder/Data/"));
+  auto form = StartMainWindow();
+  ASSERT_EQ(responder->Messages.size(), 1u);
+  EXPECT_EQ(responder->Messages[0].Title, "Data Directory Error!");
+  EXPECT_TRUE(ticks->Running(form->UpdateTimer));
+}
+
 TEST_F(MainWindowTest, FlagIsPolledEveryTenthTick) {
   StartMainWindow();
   for (const char* value : {"1", "-1", "True"}) {
@@ -214,6 +222,7 @@ TEST_F(MainWindowTest, ManualUpdateDuringReportWorkFollowsIt) {
 
 TEST_F(MainWindowTest, FailingRefreshLeavesTheTimerOn) {
   auto form = StartCounting();
+  responder->Messages.clear();
   form->Fail = true;
   Seconds(301);
   EXPECT_EQ(form->Rebuilds, 1);

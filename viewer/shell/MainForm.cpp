@@ -4,12 +4,14 @@
 
 #include "common/Logging.h"
 #include "common/WindowsXPButtons.h"
+#include "platform/Files.h"
 #include "platform/Problems.h"
 #include "platform/SettingsStore.h"
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
 #include "platform/gui/EventEntry.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/MsgBox.h"
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolBarHosting.h"
 #include "platform/gui/ToolList.h"
@@ -109,13 +111,31 @@ void MainForm::MDIForm_Load() {
   Show();
   SetToolBars(false);
   // A data directory that cannot be read is reported; the window opens all the same.
-  Platform::EnterEventHandler([] { KordexModule::InitialisePreferences(); });
+  bool started = false;
+  Platform::EnterEventHandler([&started] {
+    KordexModule::InitialisePreferences();
+    started = true;
+  });
+  if (started) ReportMissingDataDirectory();
   ConnectCollection();
   KordexModule::SetMainCaption();
   InitialiseToolbars();
   CreateTabrill();
   tickCounter_ = 0;
   UpdateTimer.SetEnabled(true);
+}
+
+void MainForm::ReportMissingDataDirectory() {
+  // Without its folder every chart would stay empty, as if nothing had been
+  // produced: say so once, at the start.
+  if (!objPreferences) return;
+  const std::string folder =
+      Runtime::CStr(objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
+  if (folder.empty() || Platform::IsFolder(folder)) return;
+  Platform::MsgBox("The data directory '" + folder +
+                       "' cannot be found.\r\nThe charts stay empty until it can be reached or "
+                       "another one is chosen under Edit, Preferences.",
+                   Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
 }
 
 void MainForm::ConnectCollection() {

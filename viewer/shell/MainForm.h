@@ -99,6 +99,7 @@ class MainForm : public Platform::MDIForm {
   void RefreshOnTimer();
   // Runs the status update of every line-status window.
   void UpdateLineStatusWindows();
+  void ReportMissingDataDirectory();
   void ConnectCollection();
 
   // A new chart window built by the report's set and chart builders and
