@@ -116,11 +116,11 @@ void MainForm::MDIForm_Load() {
     KordexModule::InitialisePreferences();
     started = true;
   });
-  if (started) ReportMissingDataDirectory();
   ConnectCollection();
   KordexModule::SetMainCaption();
   InitialiseToolbars();
   CreateTabrill();
+  if (started) ReportMissingDataDirectory();
   tickCounter_ = 0;
   UpdateTimer.SetEnabled(true);
 }
