@@ -105,7 +105,16 @@ void TableForm::AddText(const std::string& Text, bool Bold, int16_t Size,
     for (size_t i = 0; i < TabStops->size(); ++i)
       TableText.SetSelTabs(static_cast<int>(i), (*TabStops)[i]);
   }
-  TableText.SetRightMargin(Twips(std::max(Drawing().TextWidth(Text), TableText.Width())));
+  // The margin holds the widest line with its cells at their stops, so rows
+  // never wrap and put figures under another column's heading.
+  int32_t width = Twips(std::max(Drawing().TextWidth(Text), TableText.Width()));
+  const auto tabs = static_cast<size_t>(std::count(Text.begin(), Text.end(), '\t'));
+  if (TabStops != nullptr && !TabStops->empty() && tabs > 0) {
+    const int32_t lastStop = (*TabStops)[std::min(tabs, TabStops->size()) - 1];
+    width =
+        std::max(width, lastStop + Twips(Drawing().TextWidth(Text.substr(Text.rfind('\t') + 1))));
+  }
+  TableText.SetRightMargin(std::max(width, TableText.RightMargin()));
   TableText.SetSelText(Text + kCrLf);
 }
 
