@@ -110,9 +110,17 @@ void TableForm::AddText(const std::string& Text, bool Bold, int16_t Size,
   int32_t width = Twips(std::max(Drawing().TextWidth(Text), TableText.Width()));
   const auto tabs = static_cast<size_t>(std::count(Text.begin(), Text.end(), '\t'));
   if (TabStops != nullptr && !TabStops->empty() && tabs > 0) {
-    const int32_t lastStop = (*TabStops)[std::min(tabs, TabStops->size()) - 1];
-    width =
-        std::max(width, lastStop + Twips(Drawing().TextWidth(Text.substr(Text.rfind('\t') + 1))));
+    // The last cell in the line's own font, with the ten blanks every
+    // column keeps after its text.
+    Platform::Surface& surface = Drawing();
+    const double size = surface.FontSize();
+    const bool bold = surface.FontBold();
+    surface.SetFontSize(Size);
+    surface.SetFontBold(Bold);
+    const double last = surface.TextWidth(Text.substr(Text.rfind('\t') + 1) + Runtime::Space(10));
+    surface.SetFontSize(size);
+    surface.SetFontBold(bold);
+    width = std::max(width, (*TabStops)[std::min(tabs, TabStops->size()) - 1] + Twips(last));
   }
   TableText.SetRightMargin(std::max(width, TableText.RightMargin()));
   TableText.SetSelText(Text + kCrLf);
