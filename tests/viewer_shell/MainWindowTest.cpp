@@ -59,12 +59,15 @@ class CountingMainForm : public Kordex::MainForm {
 class MainWindowTest : public ShellTest {
  protected:
   std::shared_ptr<CountingMainForm> StartCounting() {
+    StorePreference("Data Directory", Variant(data.Folder()));
     auto form = std::make_shared<CountingMainForm>();
     mainForm = form;
     form->Load();
     form->objConstraintsCol->Add(std::make_shared<Morvelt::TavroSPCConstraints>(), "CHART1");
     return form;
   }
+
+  TestSupport::TempDir data;
 };
 
 TEST_F(MainWindowTest, StartUpWithEmptySettings) {
@@ -125,6 +128,20 @@ TEST_F(MainWindowTest, MissingDataDirectoryIsReportedAtTheStart) {
   auto form = StartMainWindow();
   ASSERT_EQ(responder->Messages.size(), 1u);
   EXPECT_EQ(responder->Messages[0].Title, "Data Directory Error!");
+  EXPECT_TRUE(ticks->Running(form->UpdateTimer));
+}
+
+TEST_F(MainWindowTest, ChartsKeepTheirDataWhileTheDataDirectoryIsOutOfReach) {
+  auto form = StartCounting();
+  const std::filesystem::path away = data.Path().string() + ".away";
+  std::filesystem::rename(data.Path(), away);
+  Seconds(301 * 2);
+  EXPECT_EQ(form->Rebuilds, 0);
+  ASSERT_EQ(responder->Messages.size(), 1u);  // told once
+  EXPECT_EQ(responder->Messages[0].Title, "Data Directory Error!");
+  std::filesystem::rename(away, data.Path());
+  Seconds(301);
+  EXPECT_EQ(form->Rebuilds, 1);
   EXPECT_TRUE(ticks->Running(form->UpdateTimer));
 }
 

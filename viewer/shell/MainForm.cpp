@@ -120,22 +120,25 @@ void MainForm::MDIForm_Load() {
   KordexModule::SetMainCaption();
   InitialiseToolbars();
   CreateTabrill();
-  if (started) ReportMissingDataDirectory();
+  // Without its folder every chart would stay empty, as if nothing had been
+  // produced: say so at the start.
+  if (started)
+    ReportMissingDataDirectory(
+        "The charts stay empty until it can be reached or another one is chosen under Edit, "
+        "Preferences.");
   tickCounter_ = 0;
   UpdateTimer.SetEnabled(true);
 }
 
-void MainForm::ReportMissingDataDirectory() {
-  // Without its folder every chart would stay empty, as if nothing had been
-  // produced: say so once, at the start.
-  if (!objPreferences) return;
+bool MainForm::ReportMissingDataDirectory(const std::string& Consequence) {
+  if (!objPreferences) return false;
   const std::string folder =
       Runtime::CStr(objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
-  if (folder.empty() || Platform::IsFolder(folder)) return;
-  Platform::MsgBox("The data directory '" + folder +
-                       "' cannot be found.\r\nThe charts stay empty until it can be reached or "
-                       "another one is chosen under Edit, Preferences.",
-                   Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
+  if (folder.empty() || Platform::IsFolder(folder)) return false;
+  if (!Consequence.empty())
+    Platform::MsgBox("The data directory '" + folder + "' cannot be found.\r\n" + Consequence,
+                     Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
+  return true;
 }
 
 void MainForm::ConnectCollection() {
