@@ -315,7 +315,8 @@ Variant IntDiv(const Variant& a, const Variant& b) {
   const Num kind = WholeKind(x.kind, y.kind);
   const int64_t r = int64_t{x.whole} / y.whole;
   const Variant result = WidenedResult(kind, r);
-  if ((kind <= Num::Integer && result.Kind() != VarType::Integer && result.Kind() != VarType::Byte) ||
+  if ((kind <= Num::Integer && result.Kind() != VarType::Integer &&
+       result.Kind() != VarType::Byte) ||
       result.Kind() == VarType::Double) {
     Raise(ErrorNumber::Overflow);
   }
