@@ -78,6 +78,7 @@ class FolderEntries {
 std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   names_.clear();
   lengths_.clear();
+  leftOut_.clear();
   next_ = 0;
   started_ = true;
   if (pattern.find('\0') != std::string_view::npos)
@@ -95,9 +96,13 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     const std::string onDisk =
         resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
     int64_t length = 0;
-    if (Wanted(EntryAttributes(nativeFolder, onDisk, &length), attributes)) {
+    const int32_t entryAttributes = EntryAttributes(nativeFolder, onDisk, &length);
+    if (Wanted(entryAttributes, attributes)) {
       names_.push_back(SystemPath(onDisk));
       lengths_.push_back(length);
+    } else if (!HiddenName(onDisk) || (attributes & FileAttribute::Hidden) != 0) {
+      const int kind = EntryKind(resolved);
+      if (kind != 0 && kind != ENOENT) leftOut_.push_back({SystemPath(onDisk), kind});
     }
     return Next();
   }
@@ -135,9 +140,18 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     } else if (!dots) {
       entryAttributes = EntryAttributesAt(entries.Descriptor(), nativeName, &length);
     }
-    if (Wanted(entryAttributes, attributes))
+    if (Wanted(entryAttributes, attributes)) {
       found.push_back({std::move(folded), std::move(systemName), length});
+    } else if (!dots && (!HiddenName(nativeName) || (attributes & FileAttribute::Hidden) != 0)) {
+      const int kind =
+          entryAttributes < 0 ? EntryKindAt(entries.Descriptor(), nativeName) : NotRegular::Folder;
+      if (kind != 0 && kind != ENOENT && (kind != NotRegular::Folder || entryAttributes >= 0)) {
+        leftOut_.push_back({std::move(systemName), kind});
+      }
+    }
   }
+  std::sort(leftOut_.begin(), leftOut_.end(),
+            [](const Unusable& a, const Unusable& b) { return a.Name < b.Name; });
   std::sort(found.begin(), found.end());
   names_.reserve(found.size());
   lengths_.reserve(found.size());

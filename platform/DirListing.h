@@ -33,9 +33,21 @@ class TAVRO_PLATFORM_API DirListing {
   // listing started (0 for a folder, or before the first name).
   int64_t Length() const { return next_ == 0 ? 0 : lengths_[next_ - 1]; }
 
+  // The entries that match the pattern and were left out for their kind
+  // alone: folders when they were not asked for, and what is neither a file
+  // nor a folder (a pipe, a socket, a device, a link to nothing or a loop of
+  // links). Kind is a NotRegular kind or ELOOP (Files.h). Hidden entries not
+  // asked for are not among them.
+  struct Unusable {
+    std::string Name;
+    int Kind = 0;
+  };
+  const std::vector<Unusable>& LeftOut() const { return leftOut_; }
+
  private:
   std::vector<std::string> names_;
   std::vector<int64_t> lengths_;
+  std::vector<Unusable> leftOut_;
   size_t next_ = 0;
   bool started_ = false;
 };

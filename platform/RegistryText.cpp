@@ -283,12 +283,17 @@ std::string ValueLine(const RegValue& value) {
   return line;
 }
 
-std::string ProblemText(size_t lineNumber, std::string_view line) {
+// The start of a line as a report shows it.
+std::string Shown(std::string_view line) {
   std::string shown = DecodeLine(line.substr(0, 80));
   for (char& c : shown) {
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
   }
-  return "line " + std::to_string(lineNumber) + " is damaged and was skipped: " + shown;
+  return shown;
+}
+
+std::string ProblemText(size_t lineNumber, std::string_view line) {
+  return "line " + std::to_string(lineNumber) + " is damaged and was skipped: " + Shown(line);
 }
 
 bool IsKeyLine(std::string_view trimmed) {
@@ -395,32 +400,42 @@ RegistryDocument ParseRegistryText(std::string_view text) {
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     const std::string_view line = Trim(raw);
     if (line.empty()) continue;
+    // Comments and damaged lines are kept byte for byte, blanks and all.
     if (line[0] == ';' || line[0] == '#') {
       if (key == nullptr) {
-        doc.Leading.emplace_back(line);
+        doc.Leading.emplace_back(raw);
       } else {
-        key->Entries.push_back({false, {}, std::string(line)});
+        key->Entries.push_back({false, {}, std::string(raw)});
       }
       continue;
     }
+    // A line in another encoding than UTF-8 is read as Windows-1252 and said so.
+    const bool readAsWindows1252 = !IsValidUtf8(line);
+    auto noteEncoding = [&] {
+      if (!readAsWindows1252) return;
+      doc.Problems.push_back("line " + std::to_string(lineNumber) +
+                             " is not UTF-8 and was read as Windows-1252: " + Shown(line));
+    };
     const std::string decoded = DecodeLine(line);
     if (IsKeyLine(decoded)) {
       const std::string path = decoded.substr(1, decoded.size() - 2);
       const size_t count = doc.Keys.size();
       key = &doc.Make(path);
       if (doc.Keys.size() != count) names.emplace_back();
+      noteEncoding();
       continue;
     }
     RegValue value;
     if (key == nullptr || !ReadValueLine(decoded, value)) {
       doc.Problems.push_back(ProblemText(lineNumber, line));
       if (key == nullptr) {
-        doc.Leading.emplace_back(line);
+        doc.Leading.emplace_back(raw);
       } else {
-        key->Entries.push_back({false, {}, std::string(line)});
+        key->Entries.push_back({false, {}, std::string(raw)});
       }
       continue;
     }
+    noteEncoding();
     auto& seen = names[static_cast<size_t>(key - doc.Keys.data())];
     const auto [it, added] = seen.emplace(Runtime::FoldCase(value.Name), key->Entries.size());
     if (added) {
