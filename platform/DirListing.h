@@ -29,6 +29,14 @@ class TAVRO_PLATFORM_API DirListing {
   std::string Next();
   bool Started() const { return started_; }
   const std::vector<std::string>& Names() const { return names_; }
+  // The entry handed out last as the file system names it, and the native
+  // folder listed ("" for the current one, else ending in "/"): together they
+  // open that very entry, whatever bytes its name holds ("" before the first).
+  const std::string& NativeName() const {
+    static const std::string none;
+    return next_ == 0 ? none : nativeNames_[next_ - 1];
+  }
+  const std::string& NativeFolder() const { return nativeFolder_; }
   // The length in bytes of the entry handed out last, as it was when the
   // listing started (0 for a folder, or before the first name).
   int64_t Length() const { return next_ == 0 ? 0 : lengths_[next_ - 1]; }
@@ -46,6 +54,8 @@ class TAVRO_PLATFORM_API DirListing {
 
  private:
   std::vector<std::string> names_;
+  std::vector<std::string> nativeNames_;
+  std::string nativeFolder_;
   std::vector<int64_t> lengths_;
   std::vector<Unusable> leftOut_;
   size_t next_ = 0;

@@ -61,7 +61,10 @@ std::string NativePath(std::string_view systemPath) {
 }
 
 std::string SystemPath(std::string_view nativePath) {
-  return Runtime::Utf8ToCp1252(nativePath);
+  // A name written by a system that knows no UTF-8 (a copied machine share)
+  // keeps its bytes, read as the code page they most likely are.
+  return Runtime::IsValidUtf8(nativePath) ? Runtime::Utf8ToCp1252(nativePath)
+                                          : std::string(nativePath);
 }
 
 }  // namespace Platform

@@ -23,35 +23,8 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && Runtime::EqualsNoCase(s.substr(0, prefix.size()), prefix);
 }
 
-bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    size_t extra = 0;
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    if ((b & 0xE0) == 0xC0 && b >= 0xC2) {
-      extra = 1;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2;
-    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4) {
-      extra = 3;
-    } else {
-      return false;
-    }
-    if (i + extra >= s.size()) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
 std::string DecodeLine(std::string_view line) {
-  return IsValidUtf8(line) ? Runtime::Utf8ToCp1252(line) : std::string(line);
+  return Runtime::IsValidUtf8(line) ? Runtime::Utf8ToCp1252(line) : std::string(line);
 }
 
 int HexDigit(char c) {
@@ -410,7 +383,7 @@ RegistryDocument ParseRegistryText(std::string_view text) {
       continue;
     }
     // A line in another encoding than UTF-8 is read as Windows-1252 and said so.
-    const bool readAsWindows1252 = !IsValidUtf8(line);
+    const bool readAsWindows1252 = !Runtime::IsValidUtf8(line);
     auto noteEncoding = [&] {
       if (!readAsWindows1252) return;
       doc.Problems.push_back("line " + std::to_string(lineNumber) +

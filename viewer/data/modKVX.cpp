@@ -70,19 +70,29 @@ std::string_view KvxText(std::string_view field) noexcept {
   return field.size() >= 2 ? field.substr(1, field.size() - 2) : std::string_view{};
 }
 
-double KvxNumber(std::string_view field) noexcept {
-  if (field.empty()) return 0.0;
+bool ReadKvxNumber(std::string_view field, double& value) noexcept {
+  value = 0.0;
+  if (field.empty()) return true;
   // Most fields are plain whole numbers: read them here, exactly as the
   // leading-number rule would, and leave the rest to it.
   int64_t whole = 0;
-  if (KvxWholeNumber(field, whole)) return static_cast<double>(whole);
+  if (KvxWholeNumber(field, whole)) {
+    value = static_cast<double>(whole);
+    return true;
+  }
   try {
-    const double value = Runtime::Val(field);
-    return std::isnan(value) ? 0.0 : value;
+    value = Runtime::DecimalVal(field);
+    return true;
   } catch (const Runtime::Error&) {
     // A number too large for a double: nothing sensible was read.
-    return 0.0;
+    return false;
   }
+}
+
+double KvxNumber(std::string_view field) noexcept {
+  double value = 0.0;
+  ReadKvxNumber(field, value);
+  return value;
 }
 
 Runtime::Variant KvxValue(std::string_view field) {

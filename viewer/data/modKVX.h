@@ -58,8 +58,8 @@ struct KvxReaderState {
 // disturbed and the buffer is reused from file to file.
 class KvxReader {
  public:
-  // Files beyond this size are read up to it: positions are 32-bit and a
-  // damaged multi-gigabyte file must not exhaust memory.
+  // Files beyond this size are not read (Open fails): positions are 32-bit
+  // and a damaged multi-gigabyte file must not exhaust memory.
   static constexpr size_t MaxFileBytes = size_t{64} << 20;
 
   // Resets the reader and reads the whole file; false when it cannot be read.
@@ -146,10 +146,15 @@ class KvxReader {
 
 // Reading one field of a data line: a field that begins and ends with a double
 // quote is the text between them; any other field is the number its leading
-// digits read as (0 when it does not begin with a number).
+// stretch reads as: decimal only, "." the decimal point, blanks inside
+// ignored, an exponent allowed ("1.5E3"); 0 when it does not begin with a
+// number ("-", "abc", "&H3E8"). Every number the production data holds is read
+// this way.
 bool IsKvxText(std::string_view field) noexcept;
 std::string_view KvxText(std::string_view field) noexcept;
 double KvxNumber(std::string_view field) noexcept;
+// The same, false (value 0) for a number beyond the range of a double.
+bool ReadKvxNumber(std::string_view field, double& value) noexcept;
 // A field of at most 15 digits, a minus before them or not: its value, exact.
 // False for any other field (which KvxNumber reads by the general rule).
 inline bool KvxWholeNumber(std::string_view field, int64_t& value) noexcept {
