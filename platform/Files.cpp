@@ -112,7 +112,8 @@ int EntryKindAt(int folder, const std::string& nativeName) {
   return ENOENT;
 }
 
-int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsigned mode) {
+int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsigned mode,
+                    int64_t* length) {
   error = 0;
   const int fd = open(nativePath.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) {
@@ -135,7 +136,9 @@ int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsign
     close(fd);
     return -1;
   }
-  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (length != nullptr) *length = static_cast<int64_t>(st.st_size);
+  // O_NONBLOCK stays: a regular file ignores it, and clearing it would cost
+  // two more calls on every file a load opens.
   return fd;
 }
 

@@ -63,11 +63,13 @@ inline constexpr int LinkToNothing = -25;
 // Opens a file by its native path without ever waiting on it: the open does
 // not block (O_NONBLOCK, so a FIFO or a device answers at once) and only a
 // regular file, or a symbolic link to one, is kept. flags are those of
-// open(2) (O_CLOEXEC is added); the descriptor is left in blocking mode. On
+// open(2) (O_CLOEXEC is added); O_NONBLOCK stays set, which a regular file
+// ignores. On
 // failure the result is -1 and error says why: an errno value, or a NotRegular
 // kind (see FileErrorText).
+// With length, also the file's length in bytes as it was opened.
 TAVRO_PLATFORM_API int OpenRegularFile(const std::string& nativePath, int flags, int& error,
-                                       unsigned mode = 0644);
+                                       unsigned mode = 0644, int64_t* length = nullptr);
 // A short text for an error of OpenRegularFile or of another file call ("it is
 // a pipe (FIFO)", "No such file or directory").
 TAVRO_PLATFORM_API std::string FileErrorText(int error);

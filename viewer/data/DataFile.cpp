@@ -1,7 +1,6 @@
 #include "viewer/data/DataFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,17 +18,12 @@ bool Fail(std::string& bytes, std::string* why, std::string reason) {
   return false;
 }
 
-bool ReadOpened(int fd, std::string& bytes, size_t maxBytes, std::string* why) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    ::close(fd);
-    return Fail(bytes, why, Platform::FileErrorText(errno));
-  }
+bool ReadOpened(int fd, int64_t length, std::string& bytes, size_t maxBytes, std::string* why) {
   // The size is a hint only: a file that grows or shrinks while it is read
   // gives what was there. One byte more than the size, so that a single read
   // meets the end, and one more than the limit, to tell a file too large.
   const size_t limit = maxBytes + 1;
-  size_t capacity = static_cast<size_t>(info.st_size) + 1;
+  size_t capacity = static_cast<size_t>(length) + 1;
   if (capacity > limit) capacity = limit;
   bytes.resize(capacity);
   size_t filled = 0;
@@ -65,20 +59,22 @@ bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxByt
   // The name as written first: only a data folder copied with its names in
   // another case pays for looking them up level by level.
   int error = 0;
-  int fd = Platform::OpenRegularFile(Platform::NativePath(FileName), O_RDONLY, error);
+  int64_t length = 0;
+  int fd = Platform::OpenRegularFile(Platform::NativePath(FileName), O_RDONLY, error, 0, &length);
   if (fd < 0 && (error == ENOENT || error == ENOTDIR)) {
-    fd = Platform::OpenRegularFile(Platform::ResolvePath(FileName), O_RDONLY, error);
+    fd = Platform::OpenRegularFile(Platform::ResolvePath(FileName), O_RDONLY, error, 0, &length);
   }
   if (fd < 0) return Fail(bytes, why, Platform::FileErrorText(error));
-  return ReadOpened(fd, bytes, maxBytes, why);
+  return ReadOpened(fd, length, bytes, maxBytes, why);
 }
 
 bool ReadNativeDataFile(const std::string& NativePath, std::string& bytes, size_t maxBytes,
                         std::string* why) {
   int error = 0;
-  const int fd = Platform::OpenRegularFile(NativePath, O_RDONLY, error);
+  int64_t length = 0;
+  const int fd = Platform::OpenRegularFile(NativePath, O_RDONLY, error, 0, &length);
   if (fd < 0) return Fail(bytes, why, Platform::FileErrorText(error));
-  return ReadOpened(fd, bytes, maxBytes, why);
+  return ReadOpened(fd, length, bytes, maxBytes, why);
 }
 
 }  // namespace Kordex
