@@ -273,6 +273,9 @@ void PRDAggregation::AddComponentsPerHour(const PrdRun& Run, int16_t Machine) {
 }
 
 void PRDAggregation::EndDay() {
+  // The day's sums go to the graph before the event loop or a read of the
+  // points below can see it.
+  chart_.Flush();
   if (!byDate_) return;
   const int16_t p = DayPosition();
   switch (query_.Measure) {
@@ -314,6 +317,7 @@ void PRDAggregation::EndDay() {
     }
     default: break;
   }
+  chart_.Flush();
 }
 
 void PRDAggregation::EndRange() {
@@ -356,6 +360,7 @@ void PRDAggregation::EndRange() {
       }
     }
   }
+  chart_.Flush();
 }
 
 PRDAggregation::ProductTally& PRDAggregation::TallyOf(const PrdRun& Run) {
