@@ -116,15 +116,22 @@ class Cell {
   template <class Int>
   Int Whole(std::string& fault) const {
     if (!present_ || field_.empty()) return 0;
+    // Nearly every figure: plain digits that fit, read exactly as the general
+    // rule would, without a call.
+    int64_t whole = 0;
+    if (KvxWholeNumber(field_, whole) && whole >= std::numeric_limits<Int>::min() &&
+        whole <= std::numeric_limits<Int>::max()) {
+      return static_cast<Int>(whole);
+    }
+    return WholeByRule<Int>(fault);
+  }
+  template <class Int>
+  [[gnu::noinline]] Int WholeByRule(std::string& fault) const {
     constexpr double low = std::numeric_limits<Int>::min();
     constexpr double high = std::numeric_limits<Int>::max();
     double value = 0.0;
     int64_t whole = 0;
     if (KvxWholeNumber(field_, whole)) {
-      // Nearly every figure: plain digits, read exactly as below would.
-      if (whole >= std::numeric_limits<Int>::min() && whole <= std::numeric_limits<Int>::max()) {
-        return static_cast<Int>(whole);
-      }
       value = static_cast<double>(whole);
     } else if (IsKvxText(field_)) {
       if (!Runtime::ParseNumber(KvxText(field_), value)) {
@@ -207,9 +214,8 @@ class SummaryReader {
   void EachDataLine(Visit visit) {
     for (;;) {
       kvx_.ReadLine();
-      const KvxReaderState& state = kvx_.State();
-      if (state.Status == KvxStatusEndOfFile || state.NewBlock) return;
-      if (state.Line.empty()) continue;
+      if (kvx_.AtEnd() || kvx_.NewBlock()) return;
+      if (kvx_.Line().empty()) continue;
       kvx_.SplitLine(fields_);
       visit();
     }
@@ -270,7 +276,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   const int16_t totalColumn = kvx_.FindColumn("Total");
   const int16_t errorsColumn = kvx_.FindColumn("Errors");
   const bool errorsArray =
-      errorsColumn > 0 && kvx_.State().Columns[static_cast<size_t>(errorsColumn) - 1].IsArray;
+      errorsColumn > 0 && kvx_.Columns()[static_cast<size_t>(errorsColumn) - 1].IsArray;
   std::string key;
   // The items are gathered in the scratch list, whose room stays from file to
   // file, and moved to their place once their number is known.
