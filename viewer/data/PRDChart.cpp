@@ -80,6 +80,17 @@ int16_t PRDChart::EnsureLabel(const std::string& Name) {
 
 int16_t PRDChart::EnsureLabel(const std::string& Name, const std::string& Label,
                               const Runtime::Variant& Value) {
+  // Most names come again as they were written before: found without folding.
+  if (const auto seen = positionByName_.find(Name); seen != positionByName_.end()) {
+    return seen->second;
+  }
+  const int16_t position = EnsureLabelFolded(Name, Label, Value);
+  positionByName_.emplace(Name, position);
+  return position;
+}
+
+int16_t PRDChart::EnsureLabelFolded(const std::string& Name, const std::string& Label,
+                                    const Runtime::Variant& Value) {
   const std::string key = LabelKey(Name);
   std::string folded = Runtime::FoldCase(key);
   if (const auto found = positionByKey_.find(folded); found != positionByKey_.end()) {
@@ -114,7 +125,7 @@ void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
   if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
   slots_.at(Series);
   const uint64_t at = (uint64_t{Series} << 16) | static_cast<uint16_t>(Position);
-  const auto [entry, added] = pendingAt_.emplace(at, pending_.size());
+  const auto [entry, added] = pendingAt_.try_emplace(at, pending_.size());
   if (added) {
     pending_.push_back({Series, Position, y, t});
   } else {

@@ -92,6 +92,8 @@ class PRDChart {
   // integer while the new sum fits one, else a double.
   static Runtime::Variant Whole(int64_t value, int64_t& sum);
   std::pair<int64_t, int64_t>& SumsAt(Slot& Series, int16_t Position);
+  int16_t EnsureLabelFolded(const std::string& Name, const std::string& Label,
+                            const Runtime::Variant& Value);
   void AddValue(const Runtime::Variant& Series, const Runtime::Variant& y,
                 const Runtime::Variant& t, int16_t Position);
 
@@ -101,8 +103,9 @@ class PRDChart {
   std::shared_ptr<Dravex::GraphSeriesCol> series_;
   std::shared_ptr<Dravex::GraphXAxisLabelCol> labels_;
   std::vector<Slot> slots_;
-  std::unordered_map<std::string, SeriesSlot> slotByName_;  // folded name
-  std::unordered_map<std::string, int16_t> positionByKey_;  // folded key
+  std::unordered_map<std::string, SeriesSlot> slotByName_;   // folded name
+  std::unordered_map<std::string, int16_t> positionByKey_;   // folded key
+  std::unordered_map<std::string, int16_t> positionByName_;  // names as EnsureLabel met them
   // Whole pairs not yet in the graph, in the order their points were first
   // touched, and where each point's entry is (by series and position).
   struct Pending {
