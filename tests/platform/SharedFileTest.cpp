@@ -113,6 +113,7 @@ TEST(SharedFiles, WritersKilledMidWriteLeaveNothingBehind) {
   TestSupport::SettingsFolder folder;
   SaveSetting("App", "Keep", "Value", "kept");
   const std::string big(2 << 20, 'x');
+  SaveSetting("App", "Big", "Text", big);  // so that a whole value is there however the kills fall
   for (int round = 0; round < 20; ++round) {
     const pid_t child = fork();
     if (child == 0) {
