@@ -8,8 +8,14 @@ data="${TAVRO_DEMO_DATA:-$PWD/build/demo-data}"
 if [ ! -d "$data" ]; then
   build/bin/sampledata --out "$data"
 fi
-if [ ! -x build/bin/TavroKordex ]; then
-  echo "Sample data is in $data. The viewer program itself is not built yet (see README, Status)."
-  exit 0
+# The viewer's default data directory is "Data/" beside the program; a
+# "Data Directory" stored in the preferences still wins.
+if [ ! -e build/bin/Data ] || [ -L build/bin/Data ]; then
+  ln -sfn "$data" build/bin/Data
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "The viewer needs a display. Run it on a desktop, or under a virtual one:"
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' ./run.sh"
+  exit 1
 fi
 exec build/bin/TavroKordex "$@"

@@ -9,6 +9,7 @@
 
 #include "platform/ProfileText.h"
 #include "platform/RegistryText.h"
+#include "platform/RichText.h"
 #include "runtime/CaseFold.h"
 
 namespace FuzzChecks {
@@ -84,6 +85,14 @@ inline std::string CheckRegistryText(std::string_view data) {
       seen = entry.Value.Data == Platform::TextData(bytes);
   }
   return seen ? std::string() : "a new value does not read back";
+}
+
+// Reading never fails, and what was read writes to RTF that reads back the same.
+inline std::string CheckRichText(std::string_view data) {
+  const Platform::RichDocument doc = Platform::ReadRtf(data);
+  if (doc.Paragraphs.empty()) return "a document without a paragraph";
+  if (Platform::ReadRtf(Platform::WriteRtf(doc)) != doc) return "writing what was read changes it";
+  return {};
 }
 
 }  // namespace FuzzChecks

@@ -32,6 +32,8 @@
 
 namespace Dravex {
 
+class GraphPreferenceForm;
+
 // Which way RoundAxisLimit rounds.
 enum class Rounding : int16_t {
   RoundDown = -1,
@@ -318,7 +320,9 @@ class DRAVEX_API Graph : public DravexObject,
 
   // --- Inside the library ---------------------------------------------------
 
-  // ApplyPreferenceForm: preferences dialog.
+  // Copies every row of the preferences dialog into its series: row r into
+  // the series at position r + 1 (GraphPreferenceDialog).
+  void ApplyPreferenceForm(GraphPreferenceForm& form);
 
   void RaiseNumLabels(SizeEventType numLabel, bool& labelAction) override;
   void RaiseScrollBarSize(SizeEventType scrollBarSize, bool& scrollBarAction) override;

@@ -1,20 +1,13 @@
 #include "graph/render/GraphPreferenceServices.h"
 
+#include "graph/prefs/GraphPreferenceDialog.h"
+
 namespace Dravex {
 
 namespace {
 
-class NoPreferences : public GraphPreferenceServices {
- public:
-  void ShowPreferences(Graph&, GraphPreferences) override {}
-  void SavePreferences(Graph&, const std::string&, const std::string&,
-                       const std::string&) override {}
-  void LoadPreferences(Graph&, const std::string&, const std::string&, const std::string&,
-                       const Runtime::Variant&) override {}
-};
-
 std::shared_ptr<GraphPreferenceServices>& Installed() {
-  static std::shared_ptr<GraphPreferenceServices> services = std::make_shared<NoPreferences>();
+  static std::shared_ptr<GraphPreferenceServices> services = MakeGraphPreferenceServices();
   return services;
 }
 
@@ -27,7 +20,7 @@ std::shared_ptr<GraphPreferenceServices> GraphPreferenceServices::Current() {
 }
 
 void GraphPreferenceServices::Install(std::shared_ptr<GraphPreferenceServices> services) {
-  Installed() = services ? std::move(services) : std::make_shared<NoPreferences>();
+  Installed() = services ? std::move(services) : MakeGraphPreferenceServices();
 }
 
 }  // namespace Dravex

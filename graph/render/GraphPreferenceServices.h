@@ -14,8 +14,8 @@ class Graph;
 // The graph's preferences: the "Graph Preferences" dialog that edits every
 // series' statistics, limit, trend, alarm and display settings, and the saving
 // and loading of those settings in the registry. The Graph's members of the
-// same names hand their work to the services installed here; until the
-// preferences code installs its own, a stand-in does nothing.
+// same names hand their work to the services installed here: the library's
+// own (graph/prefs/) unless a host or a test installs others.
 class DRAVEX_API GraphPreferenceServices {
  public:
   virtual ~GraphPreferenceServices();
@@ -34,7 +34,7 @@ class DRAVEX_API GraphPreferenceServices {
 
   // The services every graph of the library uses.
   static std::shared_ptr<GraphPreferenceServices> Current();
-  // Installs services for every graph; nullptr puts the stand-in back.
+  // Installs services for every graph; nullptr puts the library's own back.
   static void Install(std::shared_ptr<GraphPreferenceServices> services);
 };
 

@@ -1,5 +1,6 @@
 #include "platform/gui/CommonDialog.h"
 
+#include "platform/gui/PrinterSurface.h"
 #include "platform/gui/Responder.h"
 #include "runtime/Error.h"
 
@@ -30,7 +31,14 @@ void CommonDialog::ShowSave() {
 }
 
 void CommonDialog::ShowPrinter() {
-  PrinterRequest request{PrinterName, Copies, Orientation, FromPage, ToPage, Flags};
+  if (PrinterDefault) {
+    const PrinterSurface& printer = PrinterSurface::Default();
+    PrinterName = printer.PrinterName();
+    Copies = printer.Copies();
+    Orientation = printer.Orientation();
+    OutputFileName = printer.OutputFileName();
+  }
+  PrinterRequest request{PrinterName, Copies, Orientation, FromPage, ToPage, Flags, OutputFileName};
   if (!CurrentResponder().PrinterSetup(request)) {
     if (CancelError) Cancelled();
     return;
@@ -40,6 +48,16 @@ void CommonDialog::ShowPrinter() {
   Orientation = request.Orientation;
   FromPage = request.FromPage;
   ToPage = request.ToPage;
+  OutputFileName = request.OutputFileName;
+  if (PrinterDefault) {
+    PrinterSurface& printer = PrinterSurface::Default();
+    printer.SetPrinterName(PrinterName);
+    printer.SetCopies(Copies);
+    printer.SetOrientation(Orientation == PrinterOrientations::Landscape
+                               ? PrinterOrientations::Landscape
+                               : PrinterOrientations::Portrait);
+    printer.SetOutputFileName(OutputFileName);
+  }
 }
 
 }  // namespace Platform

@@ -46,6 +46,11 @@ class TAVRO_PLATFORM_GUI_API CommonDialog {
   int Orientation = PrinterOrientations::Portrait;
   int FromPage = 0;
   int ToPage = 0;
+  // "" for the printer; otherwise the PDF file chosen to print to.
+  std::string OutputFileName;
+  // The printer dialog starts from the program's printer and, on OK, makes
+  // the choices its own.
+  bool PrinterDefault = true;
 
   // The chosen file's name without its folder.
   std::string FileTitle() const;

@@ -18,6 +18,7 @@
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/Menu.h"
 #include "platform/gui/MenuInternal.h"
+#include "platform/gui/QtBridge.h"
 #include "platform/gui/RecordingSurface.h"
 #include "platform/gui/Responder.h"
 #include "platform/gui/Timer.h"
@@ -550,6 +551,12 @@ void Form::PopupMenu(Menu& menu, int flags, std::optional<double> x, std::option
              : QCursor::pos();
   if (Menu* chosen = CurrentResponder().PopupMenu(menu, global.x(), global.y()))
     chosen->Click.Raise();
+}
+
+Picture Form::Snapshot() const {
+  QWidget* frame = window_->Frame();
+  if (frame == nullptr) return {};
+  return PictureOf(frame->grab().toImage());
 }
 
 Surface& Form::Drawing() {

@@ -128,6 +128,10 @@ class TAVRO_PLATFORM_GUI_API Form : public Container,
   // The form's own drawing: Cls, Print, TextWidth... in twips, kept like an
   // off-screen picture and shown behind the controls. Sized to the inner area.
   Surface& Drawing();
+  // The window as it shows now (an MDI child with its frame, a top-level
+  // window without the desktop's): its controls, drawings and menu bar. No
+  // picture before the window exists.
+  Picture Snapshot() const;
   // Tests put a recording surface here (fixed text metrics, every call logged);
   // it takes the twips scale and follows the inner area's size.
   void SetDrawing(std::unique_ptr<Surface> drawing);

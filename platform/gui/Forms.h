@@ -18,6 +18,20 @@ class TAVRO_PLATFORM_GUI_API Forms {
   // A copy of the list: safe to walk while forms are unloaded.
   static std::vector<Form*> All();
   static int IndexOf(const Form& form);  // -1 when not loaded
+
+  // A form of which the program keeps one: the one in slot while it is
+  // loaded, else a new one, loaded hidden. Only the loaded forms keep it
+  // alive, so none outlives the window system in a static.
+  template <class F>
+  static std::shared_ptr<F> LoadedOne(std::weak_ptr<F>& slot) {
+    std::shared_ptr<F> form = slot.lock();
+    if (!form || !form->IsLoaded()) {
+      form = std::make_shared<F>();
+      form->Load();
+      slot = form;
+    }
+    return form;
+  }
 };
 
 }  // namespace Platform

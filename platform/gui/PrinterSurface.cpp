@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "platform/gui/QtBridge.h"
 #include "runtime/Error.h"
@@ -75,6 +76,41 @@ void PrinterSurface::SetOrientation(int orientation) {
   impl_->Printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape
                                                      : QPageLayout::Portrait);
   FontChanged();
+}
+
+std::string PrinterSurface::PrinterName() const {
+  return FromQString(impl_->Printer.printerName());
+}
+
+void PrinterSurface::SetPrinterName(const std::string& name) {
+  if (!name.empty()) impl_->Printer.setPrinterName(ToQString(name));
+}
+
+int PrinterSurface::Copies() const {
+  return impl_->Printer.copyCount();
+}
+
+void PrinterSurface::SetCopies(int copies) {
+  impl_->Printer.setCopyCount(std::max(1, copies));
+}
+
+std::string PrinterSurface::OutputFileName() const {
+  return FromQString(impl_->Printer.outputFileName());
+}
+
+void PrinterSurface::SetOutputFileName(const std::string& fileName) {
+  if (fileName.empty()) {
+    impl_->Printer.setOutputFileName({});
+    impl_->Printer.setOutputFormat(QPrinter::NativeFormat);
+  } else {
+    impl_->Printer.setOutputFormat(QPrinter::PdfFormat);
+    impl_->Printer.setOutputFileName(ToQString(fileName));
+  }
+}
+
+bool PrinterSurface::LineFits(double y, double lineHeight) {
+  const double top = ScaleTop();
+  return y <= top || y + lineHeight <= top + ScaleHeight();
 }
 
 bool PrinterSurface::JobOpen() const {

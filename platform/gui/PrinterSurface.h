@@ -34,6 +34,15 @@ class TAVRO_PLATFORM_GUI_API PrinterSurface : public PaintedSurface {
   int Orientation() const;
   void SetOrientation(int orientation);
 
+  // The choices of the printer dialog; they take effect with the next job.
+  std::string PrinterName() const;
+  void SetPrinterName(const std::string& name);
+  int Copies() const;
+  void SetCopies(int copies);
+  // "" prints on the printer; a name prints to that PDF file instead.
+  std::string OutputFileName() const;
+  void SetOutputFileName(const std::string& fileName);
+
   bool JobOpen() const;
   // Ends the page and starts the next one; the current position goes to the top.
   void NewPage();
@@ -51,6 +60,9 @@ class TAVRO_PLATFORM_GUI_API PrinterSurface : public PaintedSurface {
   QPaintDevice& MetricsDevice() override;
   bool HasRasterOps() const override { return false; }
   void DoCls() override;
+  // Text printed past the bottom of the page goes on at the top of the next.
+  bool LineFits(double y, double lineHeight) override;
+  void StartNextPage() override { NewPage(); }
 
  private:
   void Initialise();

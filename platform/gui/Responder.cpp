@@ -156,6 +156,10 @@ bool DesktopResponder::PrinterSetup(PrinterRequest& request) {
   QPrinter printer;
   if (!request.PrinterName.empty()) printer.setPrinterName(ToQString(request.PrinterName));
   printer.setCopyCount(request.Copies);
+  if (!request.OutputFileName.empty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(ToQString(request.OutputFileName));
+  }
   printer.setPageOrientation(request.Orientation == PrinterOrientations::Landscape
                                  ? QPageLayout::Landscape
                                  : QPageLayout::Portrait);
@@ -168,6 +172,8 @@ bool DesktopResponder::PrinterSetup(PrinterRequest& request) {
                             : PrinterOrientations::Portrait;
   request.FromPage = printer.fromPage();
   request.ToPage = printer.toPage();
+  request.OutputFileName =
+      printer.outputFormat() == QPrinter::PdfFormat ? FromQString(printer.outputFileName()) : "";
   return true;
 }
 

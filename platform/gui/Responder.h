@@ -34,6 +34,8 @@ struct PrinterRequest {
   int FromPage = 0;
   int ToPage = 0;
   int Flags = 0;
+  // "" for the printer; otherwise the PDF file printed to.
+  std::string OutputFileName;
 };
 
 // Everything that would wait for a person goes through the responder: message

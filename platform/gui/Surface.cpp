@@ -173,17 +173,51 @@ void Surface::PrintLine(std::string_view text) {
 }
 
 void Surface::PrintText(std::string_view text, bool endLine) {
-  const double x0 = currentX_, y0 = currentY_;
-  DoPrint(text, endLine, x0, y0);
-  const int lines = CountTextLines(text);
   const double lineHeight = LineHeight();
+  const double left = ScaleLeft();
+  // The text goes to DoPrint in runs of lines that share a page.
+  size_t runStart = 0;
+  double runX = currentX_, runY = currentY_;
+  double lineX = currentX_, lineY = currentY_;
+  std::string_view last;
+  ForEachTextLine(text, [&](std::string_view line, int index) {
+    const auto offset = static_cast<size_t>(line.data() - text.data());
+    if (index > 0) {
+      lineX = left;
+      lineY += lineHeight;
+      if (!LineFits(lineY, lineHeight)) {
+        DoPrint(text.substr(runStart, offset - runStart), true, runX, runY);
+        StartNextPage();
+        runStart = offset;
+        runX = left;
+        runY = lineY = ScaleTop();
+      }
+    }
+    last = line;
+  });
+  DoPrint(text.substr(runStart), endLine, runX, runY);
   if (endLine) {
-    currentX_ = ScaleLeft();
-    currentY_ = y0 + lines * lineHeight;
+    currentX_ = left;
+    currentY_ = lineY + lineHeight;
   } else {
-    const double lastStart = lines == 1 ? x0 : ScaleLeft();
-    currentX_ = lastStart + MeasureLine(LastTextLine(text));
-    currentY_ = y0 + (lines - 1) * lineHeight;
+    currentX_ = PrintedLineEnd(last, lineX);
+    currentY_ = lineY;
+  }
+}
+
+double Surface::PrintedLineEnd(std::string_view line, double x,
+                               void (*draw)(Surface&, std::string_view, double, double), double y) {
+  double zone = 0;
+  for (;;) {
+    const size_t tab = line.find('\t');
+    const std::string_view piece = line.substr(0, tab);
+    if (draw != nullptr && !piece.empty()) draw(*this, piece, x, y);
+    x += MeasureLine(piece);
+    if (tab == std::string_view::npos) return x;
+    if (zone <= 0) zone = std::max(14 * MeasureLine("0"), 1e-9);
+    const double left = ScaleLeft();
+    x = left + (std::floor((x - left) / zone + 1e-9) + 1) * zone;
+    line.remove_prefix(tab + 1);
   }
 }
 
@@ -191,7 +225,13 @@ void Surface::DoPrint(std::string_view text, bool, double x, double y) {
   const double lineHeight = LineHeight();
   const double left = ScaleLeft();
   ForEachTextLine(text, [&](std::string_view line, int index) {
-    if (!line.empty()) DoTextLine(line, index == 0 ? x : left, y + index * lineHeight);
+    if (line.empty()) return;
+    PrintedLineEnd(
+        line, index == 0 ? x : left,
+        [](Surface& surface, std::string_view piece, double at, double top) {
+          surface.DoTextLine(piece, at, top);
+        },
+        y + index * lineHeight);
   });
 }
 

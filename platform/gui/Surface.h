@@ -246,6 +246,17 @@ class TAVRO_PLATFORM_GUI_API Surface {
   // The drawing itself, in scale units; the public members keep the state and
   // the current position. DoPrint draws a whole text that may hold several lines.
   virtual void DoPrint(std::string_view text, bool endLine, double x, double y);
+  // Print asks before each further line at y whether it fits on the page; a
+  // surface with pages (the printer) says no at the bottom of a page, and Print
+  // then draws what it has and starts the next page.
+  virtual bool LineFits(double /*y*/, double /*lineHeight*/) { return true; }
+  virtual void StartNextPage() {}
+  // Where a printed line ends when it starts at x: each TAB moves on to the
+  // next print zone (14 columns of the width of "0", from the left edge).
+  // Draw, when given, gets each piece between TABs at its place.
+  double PrintedLineEnd(std::string_view line, double x,
+                        void (*draw)(Surface&, std::string_view, double, double) = nullptr,
+                        double y = 0);
   virtual void DoTextLine(std::string_view line, double x, double y) = 0;
   virtual void DoDrawText(std::string_view text, double x1, double y1, double x2, double y2,
                           int flags) = 0;

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "platform/gui/Container.h"
+#include "platform/gui/EditorText.h"
 #include "platform/gui/EventEntry.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/GuiInternal.h"
@@ -20,48 +21,6 @@ QLineEdit* LineOf(const TextBox& box) {
 
 QPlainTextEdit* PlainOf(const TextBox& box) {
   return qobject_cast<QPlainTextEdit*>(box.Internal().widget.data());
-}
-
-// The editor's text with CR LF line ends, and back.
-std::string ToSystem(const QString& text) {
-  std::string result;
-  for (char c : FromQString(text)) {
-    if (c == '\n')
-      result += "\r\n";
-    else
-      result += c;
-  }
-  return result;
-}
-
-QString ToEditor(const std::string& text, bool multiLine) {
-  std::string result;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (!multiLine && (text[i] == '\r' || text[i] == '\n')) continue;
-    result += text[i];
-  }
-  return ToQString(result);
-}
-
-// Positions count CR LF as two characters; the editor counts one.
-int ToEditorPosition(const std::string& text, int position) {
-  int editor = 0;
-  for (int i = 0; i < position && i < static_cast<int>(text.size()); ++i)
-    if (!(text[static_cast<size_t>(i)] == '\r' && i + 1 < static_cast<int>(text.size()) &&
-          text[static_cast<size_t>(i) + 1] == '\n'))
-      ++editor;
-  return editor;
-}
-
-int ToSystemPosition(const std::string& text, int editor) {
-  int position = 0;
-  for (int seen = 0; seen < editor && position < static_cast<int>(text.size()); ++position)
-    if (!(text[static_cast<size_t>(position)] == '\r' &&
-          position + 1 < static_cast<int>(text.size()) &&
-          text[static_cast<size_t>(position) + 1] == '\n'))
-      ++seen;
-  return position;
 }
 
 }  // namespace
@@ -80,13 +39,13 @@ void TextBox::BuildEditor(const std::string& text) {
   if (multiLine_) {
     auto* plain = new QPlainTextEdit(parent);
     plain->setTabChangesFocus(false);
-    plain->setPlainText(ToEditor(text, true));
+    plain->setPlainText(Gui::SystemToEditor(text, true));
     plain->setReadOnly(locked_);
     QObject::connect(plain, &QPlainTextEdit::textChanged, plain, [this] { NoticeEdited(); });
     editor = plain;
   } else {
     auto* line = new QLineEdit(parent);
-    line->setText(ToEditor(text, false));
+    line->setText(Gui::SystemToEditor(text, false));
     line->setReadOnly(locked_);
     if (maxLength_ > 0) line->setMaxLength(maxLength_);
     QObject::connect(line, &QLineEdit::textChanged, line, [this] { NoticeEdited(); });
@@ -106,11 +65,11 @@ void TextBox::BuildEditor(const std::string& text) {
 
 std::string TextBox::Text() const {
   if (QLineEdit* line = LineOf(*this)) return FromQString(line->text());
-  return ToSystem(PlainOf(*this)->toPlainText());
+  return Gui::EditorToSystem(PlainOf(*this)->toPlainText());
 }
 
 void TextBox::SetText(const std::string& text) {
-  const std::string shown = multiLine_ ? text : FromQString(ToEditor(text, false));
+  const std::string shown = multiLine_ ? text : FromQString(Gui::SystemToEditor(text, false));
   if (shown == Text()) return;
   if (QLineEdit* line = LineOf(*this)) {
     const QSignalBlocker block(line);
@@ -118,7 +77,7 @@ void TextBox::SetText(const std::string& text) {
   } else {
     QPlainTextEdit* plain = PlainOf(*this);
     const QSignalBlocker block(plain);
-    plain->setPlainText(ToEditor(shown, true));
+    plain->setPlainText(Gui::SystemToEditor(shown, true));
   }
   RaiseChangeIfNew(Text());
 }
@@ -138,15 +97,15 @@ int TextBox::SelStart() const {
   if (QLineEdit* line = LineOf(*this))
     return line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
   const QTextCursor cursor = PlainOf(*this)->textCursor();
-  return ToSystemPosition(Text(), cursor.selectionStart());
+  return Gui::ToSystemPosition(Text(), cursor.selectionStart());
 }
 
 int TextBox::SelLength() const {
   if (QLineEdit* line = LineOf(*this)) return line->hasSelectedText() ? line->selectionLength() : 0;
   const QTextCursor cursor = PlainOf(*this)->textCursor();
   const std::string text = Text();
-  return ToSystemPosition(text, cursor.selectionEnd()) -
-         ToSystemPosition(text, cursor.selectionStart());
+  return Gui::ToSystemPosition(text, cursor.selectionEnd()) -
+         Gui::ToSystemPosition(text, cursor.selectionStart());
 }
 
 void TextBox::SetSelStart(int start) {
@@ -158,7 +117,7 @@ void TextBox::SetSelStart(int start) {
   }
   QPlainTextEdit* plain = PlainOf(*this);
   QTextCursor cursor = plain->textCursor();
-  cursor.setPosition(ToEditorPosition(Text(), start));
+  cursor.setPosition(Gui::ToEditorPosition(Text(), start));
   plain->setTextCursor(cursor);
 }
 
@@ -172,8 +131,8 @@ void TextBox::SetSelLength(int length) {
   }
   QPlainTextEdit* plain = PlainOf(*this);
   QTextCursor cursor = plain->textCursor();
-  cursor.setPosition(ToEditorPosition(text, start));
-  cursor.setPosition(ToEditorPosition(text, start + length), QTextCursor::KeepAnchor);
+  cursor.setPosition(Gui::ToEditorPosition(text, start));
+  cursor.setPosition(Gui::ToEditorPosition(text, start + length), QTextCursor::KeepAnchor);
   plain->setTextCursor(cursor);
 }
 

@@ -285,6 +285,15 @@ bool VisualControl::MousePosition(double& x, double& y) const {
   return true;
 }
 
+void VisualControl::TwipsToWindow(double& x, double& y) const {
+  QWidget* widget = internal_->widget;
+  if (widget == nullptr) return;
+  const QPointF inWindow = QPointF(widget->mapTo(widget->window(), QPoint(0, 0))) +
+                           QPointF(Gui::TwipsToPixels(x), Gui::TwipsToPixels(y));
+  x = Gui::PixelsToTwips(inWindow.x());
+  y = Gui::PixelsToTwips(inWindow.y());
+}
+
 double VisualControl::PixelsToEventX(double x) const {
   const auto* inner = dynamic_cast<const Container*>(this);
   return inner ? inner->PixelsToUnitsX(x) : Gui::PixelsToTwips(x);

@@ -91,6 +91,10 @@ class TAVRO_PLATFORM_GUI_API VisualControl : public Control {
   // The pointer's position over the control in its own units (as the mouse
   // events give it); false when it is not known.
   bool MousePosition(double& x, double& y) const;
+  // A point in twips from the control's top-left corner, made twips from the
+  // top-left corner of the window the control shows in (for a control on an
+  // MDI child, the main window): where a toolbar control's menu pops up.
+  void TwipsToWindow(double& x, double& y) const;
 
   Event<> Click;
   Event<> DblClick;

@@ -1,8 +1,5 @@
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "constraints/Morvelt.h"
@@ -10,6 +7,7 @@
 #include "constraints/MorveltObject.h"
 #include "constraints/TavroConstraintCol.h"
 #include "platform/Paths.h"
+#include "tests/support/ServerLibrary.h"
 
 using namespace Morvelt;
 using Platform::ServerResult::ClassNotAvailable;
@@ -19,38 +17,6 @@ using Platform::ServerResult::Ok;
 namespace {
 
 const std::string CollectionClass = "{DECA0937-526A-454D-BCF8-20BC85F66FE1}";
-
-// The shared library as a host loads it, with its four entry points.
-class MorveltLibrary {
- public:
-  MorveltLibrary()
-      : path(std::filesystem::absolute(std::string(std::getenv("TAVRO_TEST_BINARY_DIR")) +
-                                       "/bin/libMorvelt.so")),
-        handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-    Register = Entry<int32_t (*)()>("DllRegisterServer");
-    Unregister = Entry<int32_t (*)()>("DllUnregisterServer");
-    GetClassObject = Entry<int32_t (*)(const char*, std::shared_ptr<Platform::ClassFactory>*)>(
-        "DllGetClassObject");
-    CanUnloadNow = Entry<int32_t (*)()>("DllCanUnloadNow");
-  }
-  ~MorveltLibrary() {
-    if (handle_) dlclose(handle_);
-  }
-  bool Loaded() const { return Register && Unregister && GetClassObject && CanUnloadNow; }
-
-  std::filesystem::path path;
-  int32_t (*Register)() = nullptr;
-  int32_t (*Unregister)() = nullptr;
-  int32_t (*GetClassObject)(const char*, std::shared_ptr<Platform::ClassFactory>*) = nullptr;
-  int32_t (*CanUnloadNow)() = nullptr;
-
- private:
-  template <class F>
-  F Entry(const char* name) {
-    return handle_ ? reinterpret_cast<F>(dlsym(handle_, name)) : nullptr;
-  }
-  void* handle_;
-};
 
 }  // namespace
 
@@ -78,7 +44,7 @@ TEST(MorveltClasses, EveryClassIsServedUnderTheTypeLibrarysName) {
 }
 
 TEST(MorveltLibrary, RegistersItselfAndServesItsClassesUntilReleased) {
-  MorveltLibrary library;
+  TestSupport::ServerLibrary library("libMorvelt.so");
   ASSERT_TRUE(library.Loaded()) << dlerror();
 
   ASSERT_EQ(library.Register(), Ok);

@@ -269,7 +269,8 @@ class RecordingPreferences : public GraphPreferenceServices {
 
 TEST(GraphControl, PreferencesGoToTheInstalledServices) {
   TestHost host;
-  host.graph->ShowPreferences(GraphPreferences::GraphTrends);  // the stand-in does nothing
+  // Without series the library's own show no dialog and save nothing.
+  host.graph->ShowPreferences(GraphPreferences::GraphTrends);
   host.graph->SavePreferences("TavroKordex", "Charts", "Line 1");
 
   const auto services = std::make_shared<RecordingPreferences>();

@@ -31,3 +31,7 @@ TEST(ParserCorpus, ProfileFilesKeepTheirProperties) {
 TEST(ParserCorpus, SettingsFilesKeepTheirProperties) {
   RunCorpus("settings", FuzzChecks::CheckRegistryText);
 }
+
+TEST(ParserCorpus, RichTextReadsAndWritesBackTheSame) {
+  RunCorpus("rtf", FuzzChecks::CheckRichText);
+}

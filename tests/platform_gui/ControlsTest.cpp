@@ -22,9 +22,10 @@
 #include "platform/gui/PictureBox.h"
 #include "platform/gui/ProgressBar.h"
 #include "platform/gui/ScrollBar.h"
+#include "platform/gui/TabDialog.h"
 #include "platform/gui/TextBox.h"
-#include "tests/platform_gui/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 
@@ -527,4 +528,29 @@ TEST_F(FormsTest, ProgressBarAndEditableComboBox) {
   EXPECT_EQ(changes, 1);
   static_cast<QComboBox*>(WidgetOf(combo))->lineEdit()->insert(QStringLiteral("!"));
   EXPECT_EQ(combo.Text(), "Weekly!");
+}
+
+TEST_F(FormsTest, TabDialogShowsTheControlsOfTheSelectedPageOnly) {
+  auto form = std::make_shared<Form>("Tabs");
+  TabDialog tabs(*form, "tabs", {"One", "Two"});
+  tabs.Move(0, 0, 4000, 2000);
+  Label first(tabs.Page(0), "first");
+  ControlArray<Label> rows(tabs, "rows");  // made while page 0 is selected
+  tabs.SetTab(1);
+  Label& loaded = rows.Load(1);  // lands on page 1
+  loaded.SetVisible(true);
+  loaded.Move(120, 1200, 1000, 255);
+  form->Show();
+  DoEvents();
+  EXPECT_FALSE(WidgetOf(first)->isVisible());
+  EXPECT_TRUE(WidgetOf(loaded)->isVisible());
+  tabs.SetTab(0);
+  EXPECT_TRUE(WidgetOf(first)->isVisible());
+  EXPECT_TRUE(WidgetOf(rows[0])->isVisible());
+  EXPECT_FALSE(WidgetOf(loaded)->isVisible());
+  // Positions count from the dialog's corner, tabs included.
+  EXPECT_EQ(WidgetOf(loaded)->mapTo(WidgetOf(tabs), QPoint(0, 0)), QPoint(8, 80));
+  EXPECT_EQ(tabs.TabCaption(1), "Two");
+  EXPECT_EQ(RaisedError([&] { tabs.SetTab(2); }), 380);
+  rows.Unload(1);
 }

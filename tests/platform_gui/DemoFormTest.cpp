@@ -22,7 +22,7 @@
 #include "platform/gui/Shape.h"
 #include "platform/gui/TextBox.h"
 #include "platform/gui/Timer.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 

@@ -9,7 +9,7 @@
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/PictureBox.h"
 #include "platform/gui/TextBox.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;

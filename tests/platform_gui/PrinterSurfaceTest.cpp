@@ -7,7 +7,9 @@
 #include <QPrinter>
 
 #include "platform/gui/PrinterSurface.h"
+#include "platform/gui/RecordingSurface.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/PdfPages.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
@@ -83,4 +85,48 @@ TEST(PrinterSurface, TextsAreMeasuredAtThePrintersResolution) {
   printer.SetFontSize(14);
   printer.SetFontSize(12);
   EXPECT_NEAR(printer.TextWidth("Measured text"), at300, at300 * 0.05);
+}
+
+TEST(PrinterSurface, LongTextGoesOnNewPagesAndTabsMoveToPrintZones) {
+  TestSupport::TempDir dir;
+  const std::filesystem::path pdf = dir.Path() / "pages.pdf";
+  {
+    PrinterSurface printer(pdf.string());
+    printer.SetScaleMode(ScaleModes::Twips);
+    printer.Print("A\tB");
+    EXPECT_NEAR(printer.CurrentX(), 14 * printer.TextWidth("0") + printer.TextWidth("B"), 1);
+    printer.SetCurrentX(0);
+    printer.SetCurrentY(0);
+    const int lines = static_cast<int>(printer.ScaleHeight() / printer.TextHeight("X")) + 10;
+    std::string text;
+    for (int i = 1; i <= lines; ++i) text += "Row " + std::to_string(i) + "\t1.5\r\n";
+    printer.Print(text);
+    // Ten lines ran onto the second page; the position follows them there.
+    EXPECT_NEAR(printer.CurrentY(), 10 * printer.TextHeight("X"), printer.TextHeight("X"));
+    printer.EndDoc();
+  }
+  EXPECT_EQ(TestSupport::PdfPages(pdf), 2u);
+}
+
+// Pages three lines high: each page gets its own lines before the next starts.
+class PagedRecording : public RecordingSurface {
+ public:
+  std::vector<size_t> PageStarts;  // records made before each new page
+ protected:
+  bool LineFits(double y, double lineHeight) override { return y + lineHeight <= 30; }
+  void StartNextPage() override {
+    PageStarts.push_back(Records().size());
+    SetCurrentY(0);
+  }
+};
+
+TEST(PrinterSurface, EachPageGetsItsLinesBeforeTheNextStarts) {
+  PagedRecording paged;
+  paged.Print("1\r\n2\r\n3\r\n4\r\n5");
+  const auto prints = paged.RecordsOf("PrintLine");
+  ASSERT_EQ(prints.size(), 1u);
+  EXPECT_EQ(prints[0].Text, "1\r\n2\r\n3\r\n");
+  EXPECT_EQ(paged.PageStarts, std::vector<size_t>{1});
+  EXPECT_EQ(paged.RecordsOf("Print")[0].Text, "4\r\n5");
+  EXPECT_EQ(paged.CurrentY(), 10);
 }

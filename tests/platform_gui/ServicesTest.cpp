@@ -17,7 +17,7 @@
 #include "platform/gui/Shell.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;

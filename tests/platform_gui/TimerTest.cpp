@@ -4,7 +4,7 @@
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
 #include "runtime/Error.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
 
 using namespace Platform;

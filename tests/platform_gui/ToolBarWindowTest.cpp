@@ -26,7 +26,7 @@
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
-#include "tests/platform_gui/FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 

@@ -1,5 +1,5 @@
-// The one application object of the test program, made before the first test
-// and kept to the end (the test main has set QT_QPA_PLATFORM=offscreen).
+// The one application object of a test program of forms, made before the
+// first test and kept to the end (the test main has set QT_QPA_PLATFORM=offscreen).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +14,7 @@ class QtApplicationEnvironment : public testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[17] = "PlatformGuiTests";
+  char name_[11] = "TavroTests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };

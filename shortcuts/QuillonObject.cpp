@@ -1,0 +1,3 @@
+#include "shortcuts/QuillonObject.h"
+
+template class Common::CountedObject<Quillon::QuillonObjects>;

@@ -1,0 +1,172 @@
+#include "viewer/data/ProductionLines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "common/IniFileFunctions.h"
+#include "platform/DirListing.h"
+#include "platform/Files.h"
+#include "platform/Problems.h"
+#include "platform/SettingsStore.h"
+#include "runtime/Collection.h"
+#include "runtime/Conversions.h"
+#include "runtime/DateTime.h"
+#include "runtime/Format.h"
+#include "runtime/Strings.h"
+
+namespace Kordex {
+
+namespace {
+
+std::shared_ptr<ProductionLineHost>& HostSlot() {
+  static std::shared_ptr<ProductionLineHost> host = std::make_shared<ProductionLineHost>();
+  return host;
+}
+
+int16_t Clamp16(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int16_t>(std::clamp(std::round(value), -32768.0, 32767.0));
+}
+
+// The number of a line folder: "Line" and a whole number in its own plain
+// form that fits 16 bits. False for anything else.
+bool LineFolderNumber(const std::string& name, int16_t& number) {
+  if (Runtime::UCase(Runtime::Left(name, 4)) != "LINE") return false;
+  const std::string rest = Runtime::Mid(name, 5);
+  const double value = Runtime::Val(rest);
+  if (value < -32768 || value > 32767 || value != std::floor(value)) return false;
+  if (Runtime::NumberText(value) != rest) return false;
+  number = static_cast<int16_t>(value);
+  return true;
+}
+
+std::string LineCaption(int16_t number, const std::string& alias) {
+  std::string caption = "Line " + Runtime::Right("   " + std::to_string(number), 3);
+  if (!alias.empty()) caption += " [" + alias + "]";
+  return caption;
+}
+
+// "Hours Per Day" is a real number: a missing or empty value gives 1.
+float HoursPerDay(const std::string& lineInfo) {
+  const std::string text = Common::ReadIniString(lineInfo, "Line Info", "Hours Per Day", "");
+  if (Runtime::Trim(text).empty()) return 1.0f;
+  const double hours = Runtime::Val(text);
+  return std::abs(hours) > 3.0e38 ? 0.0f : static_cast<float>(hours);
+}
+
+}  // namespace
+
+ProductionLineHost::~ProductionLineHost() = default;
+std::string ProductionLineHost::DataDirectory() {
+  return {};
+}
+std::string ProductionLineHost::ProgramName() {
+  return "TavroKordex";
+}
+void ProductionLineHost::ShowLines(const ProductionLineList&, int16_t) {}
+
+std::shared_ptr<ProductionLineHost> LineHost() {
+  return HostSlot();
+}
+
+void SetLineHost(std::shared_ptr<ProductionLineHost> Host) {
+  HostSlot() = Host ? std::move(Host) : std::make_shared<ProductionLineHost>();
+}
+
+namespace KordexModule {
+
+ProductionLineList ProductionLines;
+ProductionLineList EditProductionLines;
+
+int16_t RememberedLine(const std::string& ProgramName) {
+  const std::string text = Platform::GetSetting(ProgramName, "Initialise", "Production Line", "1");
+  double value = 0;
+  if (!Runtime::ParseNumber(text, value) || value < -32768 || value > 32767 ||
+      value != std::floor(value))
+    return 1;
+  return static_cast<int16_t>(value);
+}
+
+void LoadProductionLines() {
+  const std::shared_ptr<ProductionLineHost> host = LineHost();
+  const int16_t remembered = RememberedLine(host->ProgramName());
+  const std::string dataDirectory = host->DataDirectory();
+
+  // The whole listing first: reading a line starts listings of its own.
+  std::vector<std::string> folders;
+  if (!dataDirectory.empty()) {
+    Platform::DirListing listing;
+    for (std::string name = listing.Start(dataDirectory + "Line*", 18); !name.empty();
+         name = listing.Next())
+      if (Platform::IsFolder(dataDirectory + name)) folders.push_back(name);
+  }
+
+  ProductionLineList lines;
+  std::set<int16_t> numbers;
+  for (const std::string& folder : folders) {
+    int16_t number = 0;
+    if (!LineFolderNumber(folder, number)) continue;
+    if (!numbers.insert(number).second) {
+      Platform::ReportProblem("The data directory " + dataDirectory + " holds line " +
+                              std::to_string(number) + " twice; the folder \"" + folder +
+                              "\" is left out.");
+      continue;
+    }
+    const std::string lineFolder = dataDirectory + folder + "/";
+    const std::string lineInfo = lineFolder + "LineInfo.Dat";
+    ProductionLineInfo line;
+    line.LineNumber = number;
+    line.CountMachine = Clamp16(Common::ReadIniInt(lineInfo, "Line Info", "Count Machine", 1));
+    line.HoursPerDay = HoursPerDay(lineInfo);
+    line.Caption = LineCaption(number, Common::ReadIniString(lineInfo, "Line Info", "Alias", ""));
+    line.PlacementFiles = GetPlacementFiles(lineFolder, line.CountMachine);
+    lines.Lines.push_back(std::move(line));
+  }
+
+  ProductionLines = std::move(lines);
+  EditProductionLines = ProductionLines;
+  host->ShowLines(ProductionLines, remembered);
+}
+
+PlacementFileList GetPlacementFiles(const std::string& LineFolder, int16_t Machine) {
+  PlacementFileList list;
+  std::set<std::string> seen;
+  const Runtime::DateTime now = Runtime::Now();
+  const std::string suffix =
+      "/MachinePRD/M" + std::to_string(Machine) + "/?????_????_PRDCOUNT_*.TavroData";
+  for (int i = 0; i <= 89; ++i) {
+    const std::string day =
+        Runtime::Format(Runtime::Variant(Runtime::DateAdd("d", -i, now)), "yyyy_mm_dd");
+    Platform::DirListing listing;
+    for (std::string name = listing.Start(LineFolder + "History/" + day + suffix); !name.empty();
+         name = listing.Next()) {
+      // Less ".TavroData" and the "?????_????_PRDCOUNT_" in front.
+      const std::string product = Runtime::Mid(Runtime::Left(name, Runtime::Len(name) - 10), 21);
+      if (seen.insert(product).second) list.Files.push_back(PlacementFile{false, product, 0});
+    }
+  }
+
+  const Runtime::CollectionRef entries =
+      Common::ReadIniSection(LineFolder + "LineInfo.Dat", "Placement Files");
+  for (int32_t e = 1; e <= entries->Count(); ++e) {
+    const std::string entry = Runtime::CStr(entries->Item(Runtime::Variant(e)));
+    const int32_t first = Runtime::InStr(entry, "=");
+    if (first == 0) continue;
+    const std::string key = Runtime::UCase(Runtime::Trim(Runtime::Left(entry, first - 1)));
+    std::string value = Runtime::Mid(entry, first + 1);
+    const int32_t second = Runtime::InStr(value, "=");
+    if (second > 0) value = Runtime::Left(value, second - 1);
+    for (PlacementFile& file : list.Files) {
+      if (Runtime::UCase(file.Name) == key) {
+        file.Count = Clamp16(Runtime::Val(Runtime::Trim(value)));
+        break;
+      }
+    }
+  }
+  return list;
+}
+
+}  // namespace KordexModule
+
+}  // namespace Kordex

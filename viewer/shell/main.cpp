@@ -1,0 +1,16 @@
+// TavroKordex: the viewer of the placement lines' production data.
+#include <memory>
+
+#include "platform/gui/App.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/EventEntry.h"
+#include "viewer/shell/MainForm.h"
+
+int main(int argc, char** argv) {
+  Platform::InitialiseApplication(argc, argv);
+  Platform::App::SetProductName("Tavro Kordex Viewer");
+  Platform::App::SetTitle("Tavro Kordex Viewer");
+  auto main = std::make_shared<Kordex::MainForm>();
+  Platform::EnterEventHandler([&main] { main->Load(); });
+  return Platform::RunApplication();
+}
