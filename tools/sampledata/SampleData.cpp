@@ -166,7 +166,7 @@ LineModel MakeLine(Rng& rng, int number, int machines, int products) {
     rng.Shuffle(errors);
     errors.resize(static_cast<size_t>(rng.Between(4, 8)));
     machine.Errors = errors;
-    for (size_t e = 0; e < errors.size(); ++e) machine.ErrorRates.push_back(rng.Real(0.0, 0.004));
+    for (size_t e = 0; e < errors.size(); ++e) machine.ErrorRates.push_back(rng.Real(0.0, 0.0015));
     line.Machines.push_back(std::move(machine));
   }
   std::vector<std::string> names = ProductPool();
@@ -370,14 +370,21 @@ Result WriteDataDirectory(const fs::path& root, const Options& options,
       const year_month_day day(last - days(d));
       if (weekday(sys_days(day)) == Sunday) continue;
       const fs::path dayDir = lineDir / "History" / DateText(day, '_');
-      // The day's schedule: one to three runs, one after the other, each
-      // making as many boards as the line's pace allows less its stops.
+      // The day's schedule: one to three runs, one after the other with a
+      // product change between them, that take most of the line's working
+      // hours; each makes as many boards as the line's pace allows less its
+      // stops.
       std::vector<RunPlan> runs;
       int64_t start = 6 * 3600 + rng.Between(0, 1800);
       const int runCount = rng.Between(1, 3);
+      const double working =
+          (line.HoursPerDay * 3600.0 - 1800.0 - 2400.0 * runCount) * rng.Real(0.6, 0.95);
+      std::vector<double> shares(static_cast<size_t>(runCount));
+      for (double& share : shares) share = rng.Real(0.5, 1.5);
+      const double allShares = std::accumulate(shares.begin(), shares.end(), 0.0);
       for (int r = 0; r < runCount; ++r) {
         const size_t p = rng.Below(line.Products.size());
-        const int64_t span = std::llround(rng.Real(0.5, line.HoursPerDay / 4.0) * 3600);
+        const int64_t span = std::llround(working * shares[static_cast<size_t>(r)] / allShares);
         const double pace = rng.Real(0.78, 0.95);
         const double drag = rng.Real(0.96, 1.12);
         const double cycle = line.Products[p].CycleSeconds * drag;
