@@ -314,6 +314,9 @@ TEST_F(DateSelect, UserMacrosAreMadeKeptAndChosen) {
   EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\1", "Name"), "Quarter");
 
   Click("User", 1);
+  form->txtName_GotFocus();  // typing replaces the whole placeholder
+  EXPECT_EQ(form->txtName.SelStart(), 0);
+  EXPECT_EQ(form->txtName.SelLength(), 5);
   form->txtDateFrom.SetText("1/0");
   int16_t enter = 13;
   form->txtDateTo_KeyPress(enter);  // Enter in the last box tests

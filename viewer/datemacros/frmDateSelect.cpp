@@ -637,10 +637,12 @@ void frmDateSelect::MacroDelete_Click() {
 }
 
 void frmDateSelect::txtName_GotFocus() {
+  // The placeholder is selected whole, brackets and all, so that the first
+  // key typed replaces it rather than leaving a stray "[" in front.
   const std::string text = txtName.Text();
   if (Runtime::EqualsNoCase(text, "[New]")) {
-    txtName.SetSelStart(1);
-    txtName.SetSelLength(static_cast<int>(text.size()) - 1);
+    txtName.SetSelStart(0);
+    txtName.SetSelLength(static_cast<int>(text.size()));
   }
 }
 
