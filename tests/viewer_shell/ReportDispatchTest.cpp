@@ -194,3 +194,10 @@ TEST_F(ReportDispatch, AChartClosedWhileItsShortCutBuildsItGoesWithoutAnError) {
   EXPECT_FALSE(Listed("CHART1"));
   EXPECT_TRUE(mainForm->ReportBar.Enabled());
 }
+
+TEST_F(ReportDispatch, ADataDirectoryStoredWithoutItsFinalSeparatorStillGivesTheData) {
+  mainForm->objPreferences->Item(Variant("Data Directory"))->SetValue(Variant(root.string()));
+  SelectShortCut("Productivity");
+  ExpectReport(*Chart("CHART1"), Request(Kordex::MeasureProductivity, Kordex::GroupByDate),
+               "Productivity By Date For Line 1", "Date");
+}
