@@ -153,6 +153,9 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     form.txtCountMachine.SetText("3");
     EXPECT_EQ(form.lstPlacementFiles.List(0), "WidgetB");
     EXPECT_EQ(form.txtPanelPerHour.Text(), "40");
+    form.lstProductionLines.SetListIndex(0);
+    EXPECT_EQ(form.txtPanelPerHour.Text(), "");  // line 1 counted no products
+    form.lstProductionLines.SetListIndex(1);
     form.txtHoursPerDay.SetText("8");
     form.txtPanelPerHour.SetText("99999");  // pasted: what the field holds at most
     form.LineStatus.SetText("Boards\r\n<CP>");

@@ -203,7 +203,10 @@ void PreferenceForm::lstProductionLines_Click() {
     lstPlacementFiles.AddItem(files[f].Name);
     lstPlacementFiles.SetItemData(lstPlacementFiles.NewIndex(), static_cast<int32_t>(f + 1));
   }
-  if (lstPlacementFiles.ListCount() > 0) lstPlacementFiles.SetListIndex(0);
+  if (lstPlacementFiles.ListCount() > 0)
+    lstPlacementFiles.SetListIndex(0);
+  else
+    txtPanelPerHour.SetText("");  // no figure left over from the line shown before
 }
 
 void PreferenceForm::lstPlacementFiles_Click() {
