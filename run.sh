@@ -13,4 +13,9 @@ fi
 if [ ! -e build/bin/Data ] || [ -L build/bin/Data ]; then
   ln -sfn "$data" build/bin/Data
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "The viewer needs a display. Run it on a desktop, or under a virtual one:"
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' ./run.sh"
+  exit 1
+fi
 exec build/bin/TavroKordex "$@"

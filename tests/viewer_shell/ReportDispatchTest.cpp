@@ -143,6 +143,20 @@ TEST_F(ReportDispatch, ARefreshTickRebuildsEveryChartInItsWindowWithTheFilesAdde
                "Component Wastage By Date For Line 1", "Date");
 }
 
+TEST_F(ReportDispatch, AChartThatFailsToRefreshHoldsUpNoOther) {
+  SelectShortCut("Productivity");
+  SelectShortCut("Efficiency");
+  // The first chart's set loses its last day: its rebuild fails.
+  SetOf("CHART1")->Constraints()->Item(Variant("Date"))->ConstraintValues()->Remove(Variant(2));
+  Chart("CHART2")->PRDGraph.Object()->XAxis()->Labels()->Clear();
+  Seconds(301);
+  EXPECT_EQ(responder->Messages.size(), 1u);
+  EXPECT_EQ(ChartWindows(), 2);
+  EXPECT_EQ(mainForm->MousePointer(), 0);
+  ExpectReport(*Chart("CHART2"), Request(Kordex::MeasureEfficiency, Kordex::GroupByDate),
+               "Efficiency By Date For Line 1", "Date");
+}
+
 TEST_F(ReportDispatch, BoardCountToolsBeforeAnyRangeUseTheDefaultWindowWithoutAPrompt) {
   mainForm->ToolBars->ToolClicked(mainForm->ToolBars->FindTool("BoardCountActual"));
   EXPECT_EQ(datePrompt->Calls, 0);
