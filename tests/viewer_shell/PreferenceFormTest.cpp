@@ -188,6 +188,17 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
   EXPECT_EQ(Contents(data / "Line2" / "LineInfo.Dat"), line2);
 }
 
+TEST_F(PreferenceFormTest, LineEditsReachTheirFilesWhenTheDataDirectoryLacksItsSeparator) {
+  mainForm->objPreferences->Item(Variant("Data Directory"))->SetValue(Variant(data.string()));
+  Open([&](PreferenceForm& form) {
+    form.lstProductionLines.SetListIndex(1);
+    form.txtCountMachine.SetText("3");
+    EXPECT_EQ(form.lstPlacementFiles.ListCount(), 1);
+    form.OkButton.Click.Raise();
+  });
+  EXPECT_NE(Contents(data / "Line2" / "LineInfo.Dat").find("Count Machine=3"), std::string::npos);
+}
+
 TEST_F(PreferenceFormTest, LineFieldsTakeWholeNumbersThatFit) {
   Open([&](PreferenceForm& form) {
     form.Tab.SetTab(3);

@@ -33,8 +33,10 @@ clsPreferences& Preferences() {
   return *main->objPreferences;
 }
 
+// The "Data Directory" value as the folder the line folders are named in.
 std::string DataDirectoryValue() {
-  return Runtime::CStr(Preferences().Item(Variant("Data Directory"))->Value());
+  Preferences();  // none: "object not set", as for every other preference
+  return KordexModule::LineTableHost()->DataDirectory();
 }
 
 // A field's number, at most what its 16-bit field holds.
