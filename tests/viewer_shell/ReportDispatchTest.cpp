@@ -189,3 +189,29 @@ TEST_F(ReportDispatch, ALineStatusShortCutOpensAListedStatusWindowWithoutAPrompt
   EXPECT_TRUE(Listed("STATS1"));
   EXPECT_TRUE(mainForm->ReportBar.Enabled());
 }
+
+TEST_F(ReportDispatch, AChartClosedWhileItsShortCutBuildsItGoesWithoutAnError) {
+  const auto loads = std::make_shared<LoadTest::RecordingHost>();
+  loads->OnDoEvents = [](int) {
+    if (ChartForm* chart = Chart("CHART1"); chart && chart->IsLoaded()) {
+      int16_t esc = 27;
+      chart->Form_KeyPress(esc);
+    }
+  };
+  Kordex::SetLoadHost(loads);
+  Platform::EnterEventHandler([this] { SelectShortCut("Productivity"); });
+  Kordex::SetLoadHost(nullptr);
+  EXPECT_TRUE(responder->Messages.empty());
+  EXPECT_EQ(ChartWindows(), 0);
+  EXPECT_EQ(Kordex::KordexModule::ChartCount, 0);
+  EXPECT_EQ(mainForm->objConstraintsCol->Count(), 0);
+  EXPECT_FALSE(Listed("CHART1"));
+  EXPECT_TRUE(mainForm->ReportBar.Enabled());
+}
+
+TEST_F(ReportDispatch, ADataDirectoryStoredWithoutItsFinalSeparatorStillGivesTheData) {
+  mainForm->objPreferences->Item(Variant("Data Directory"))->SetValue(Variant(root.string()));
+  SelectShortCut("Productivity");
+  ExpectReport(*Chart("CHART1"), Request(Kordex::MeasureProductivity, Kordex::GroupByDate),
+               "Productivity By Date For Line 1", "Date");
+}
