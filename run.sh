@@ -5,6 +5,11 @@ cd "$(dirname "$0")"
 scripts/setup.sh
 scripts/build.sh
 data="${TAVRO_DEMO_DATA:-$PWD/build/demo-data}"
+# The demo directory of the build is made again when the generator has
+# changed since; a directory named by TAVRO_DEMO_DATA is never touched.
+if [ -z "${TAVRO_DEMO_DATA:-}" ] && [ -d "$data" ] && [ build/bin/sampledata -nt "$data" ]; then
+  rm -rf "$data"
+fi
 if [ ! -d "$data" ]; then
   build/bin/sampledata --out "$data"
 fi

@@ -360,7 +360,7 @@ TEST(SummaryReference, TheReaderAgreesWithThePlainReadingOfTheRules) {
   options.Seed = 11;
   options.Lines = 1;
   options.Machines = 3;
-  options.Days = 6;
+  options.Days = 8;
   options.DamagedShare = 0.5;
   SampleData::WriteDataDirectory(dir.Path() / "data", options);
   EXPECT_GT(CompareAll(dir.Path() / "data"), 30U);
