@@ -12,7 +12,14 @@ bool FileExists(const std::string& path, int32_t attributes) {
   if (path.empty()) return false;
   try {
     Platform::DirListing listing;
-    return !listing.Start(path, attributes).empty();
+    if (!listing.Start(path, attributes).empty()) return true;
+    // A pipe, a device or a link to nothing in a file's place exists, though
+    // it cannot be used: nobody may create a file over it, and reading it
+    // reports it.
+    for (const auto& entry : listing.LeftOut()) {
+      if (entry.Kind != Platform::NotRegular::Folder) return true;
+    }
+    return false;
   } catch (const std::exception&) {
     return false;
   }

@@ -2,9 +2,7 @@
 
 #include "common/FileFunctions.h"
 #include "platform/ProfileFile.h"
-#include "platform/TextFile.h"
 #include "runtime/Conversions.h"
-#include "runtime/Error.h"
 
 namespace Common {
 
@@ -16,15 +14,11 @@ int32_t ReadIniInt(const std::string& fileName, const std::string& section, cons
 
 void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
                     const Runtime::Variant& value) {
-  if (!FileExists(fileName, 0)) {
-    try {
-      Platform::TextFile(fileName, Platform::TextFile::Mode::Output).Close();
-    } catch (const Runtime::Error&) {
-      // No file, no write: the test below finds it missing.
-    }
-  }
-  if (FileExists(fileName, 0))
-    Platform::WriteProfileString(fileName, section, key, Runtime::CStr(value));
+  // The profile write makes a missing file first and writes nothing into a
+  // folder that does not exist; it never creates over a folder or a pipe in
+  // the file's place. A write that fails otherwise is reported by it, and
+  // Platform::LastProfileWriteSucceeded() tells a caller that must know.
+  Platform::WriteProfileString(fileName, section, key, Runtime::CStr(value));
 }
 
 std::string ReadIniString(const std::string& fileName, const std::string& section,

@@ -77,7 +77,10 @@ class FolderEntries {
 
 std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   names_.clear();
+  nativeNames_.clear();
+  nativeFolder_.clear();
   lengths_.clear();
+  leftOut_.clear();
   next_ = 0;
   started_ = true;
   if (pattern.find('\0') != std::string_view::npos)
@@ -95,26 +98,37 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     const std::string onDisk =
         resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
     int64_t length = 0;
-    if (Wanted(EntryAttributes(nativeFolder, onDisk, &length), attributes)) {
+    const int32_t entryAttributes = EntryAttributes(nativeFolder, onDisk, &length);
+    if (Wanted(entryAttributes, attributes)) {
       names_.push_back(SystemPath(onDisk));
+      nativeNames_.push_back(onDisk);
+      nativeFolder_ = resolved.substr(0, resolved.size() - onDisk.size());
       lengths_.push_back(length);
+    } else if (!HiddenName(onDisk) || (attributes & FileAttribute::Hidden) != 0) {
+      const int kind = EntryKind(resolved);
+      if (kind != 0 && kind != ENOENT) leftOut_.push_back({SystemPath(onDisk), kind});
     }
     return Next();
   }
 
   // The folder as written first: only a folder copied with its names in
   // another case pays for looking them up level by level.
-  FolderEntries entries(folder.empty() ? "." : NativePath(folder));
+  nativeFolder_ = NativePath(folder);
+  FolderEntries entries(folder.empty() ? "." : nativeFolder_);
   if (!entries.Open() && (errno == ENOENT || errno == ENOTDIR)) {
-    entries.Reopen(ResolvePath(folder));
+    nativeFolder_ = ResolvePath(folder);
+    entries.Reopen(nativeFolder_);
   }
   if (!entries.Open()) return {};
+  if (!nativeFolder_.empty() && nativeFolder_.back() != '/') nativeFolder_ += '/';
   struct Found {
     std::string folded;
     std::string name;
+    std::string native;
     int64_t length;
     bool operator<(const Found& other) const {
-      return folded != other.folded ? folded < other.folded : name < other.name;
+      if (folded != other.folded) return folded < other.folded;
+      return name != other.name ? name < other.name : native < other.native;
     }
   };
   std::vector<Found> found;
@@ -135,14 +149,25 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     } else if (!dots) {
       entryAttributes = EntryAttributesAt(entries.Descriptor(), nativeName, &length);
     }
-    if (Wanted(entryAttributes, attributes))
-      found.push_back({std::move(folded), std::move(systemName), length});
+    if (Wanted(entryAttributes, attributes)) {
+      found.push_back({std::move(folded), std::move(systemName), nativeName, length});
+    } else if (!dots && (!HiddenName(nativeName) || (attributes & FileAttribute::Hidden) != 0)) {
+      const int kind =
+          entryAttributes < 0 ? EntryKindAt(entries.Descriptor(), nativeName) : NotRegular::Folder;
+      if (kind != 0 && kind != ENOENT && (kind != NotRegular::Folder || entryAttributes >= 0)) {
+        leftOut_.push_back({std::move(systemName), kind});
+      }
+    }
   }
+  std::sort(leftOut_.begin(), leftOut_.end(),
+            [](const Unusable& a, const Unusable& b) { return a.Name < b.Name; });
   std::sort(found.begin(), found.end());
   names_.reserve(found.size());
+  nativeNames_.reserve(found.size());
   lengths_.reserve(found.size());
   for (auto& f : found) {
     names_.push_back(std::move(f.name));
+    nativeNames_.push_back(std::move(f.native));
     lengths_.push_back(f.length);
   }
   return Next();

@@ -29,13 +29,35 @@ class TAVRO_PLATFORM_API DirListing {
   std::string Next();
   bool Started() const { return started_; }
   const std::vector<std::string>& Names() const { return names_; }
+  // The entry handed out last as the file system names it, and the native
+  // folder listed ("" for the current one, else ending in "/"): together they
+  // open that very entry, whatever bytes its name holds ("" before the first).
+  const std::string& NativeName() const {
+    static const std::string none;
+    return next_ == 0 ? none : nativeNames_[next_ - 1];
+  }
+  const std::string& NativeFolder() const { return nativeFolder_; }
   // The length in bytes of the entry handed out last, as it was when the
   // listing started (0 for a folder, or before the first name).
   int64_t Length() const { return next_ == 0 ? 0 : lengths_[next_ - 1]; }
 
+  // The entries that match the pattern and were left out for their kind
+  // alone: folders when they were not asked for, and what is neither a file
+  // nor a folder (a pipe, a socket, a device, a link to nothing or a loop of
+  // links). Kind is a NotRegular kind or ELOOP (Files.h). Hidden entries not
+  // asked for are not among them.
+  struct Unusable {
+    std::string Name;
+    int Kind = 0;
+  };
+  const std::vector<Unusable>& LeftOut() const { return leftOut_; }
+
  private:
   std::vector<std::string> names_;
+  std::vector<std::string> nativeNames_;
+  std::string nativeFolder_;
   std::vector<int64_t> lengths_;
+  std::vector<Unusable> leftOut_;
   size_t next_ = 0;
   bool started_ = false;
 };

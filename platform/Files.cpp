@@ -1,9 +1,12 @@
 #include "platform/Files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "platform/Paths.h"
@@ -78,6 +81,79 @@ int32_t AttributesOf(const struct stat& st, const std::string& nativeName, int64
 }
 
 }  // namespace
+
+namespace {
+
+int KindOf(mode_t mode) {
+  if (S_ISREG(mode)) return 0;
+  if (S_ISDIR(mode)) return NotRegular::Folder;
+  if (S_ISFIFO(mode)) return NotRegular::Pipe;
+  if (S_ISSOCK(mode)) return NotRegular::Socket;
+  return NotRegular::Device;
+}
+
+}  // namespace
+
+int EntryKind(const std::string& nativePath) {
+  struct stat st {};
+  if (stat(nativePath.c_str(), &st) == 0) return KindOf(st.st_mode);
+  if (errno == ELOOP) return ELOOP;
+  if (lstat(nativePath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return NotRegular::LinkToNothing;
+  return ENOENT;
+}
+
+int EntryKindAt(int folder, const std::string& nativeName) {
+  struct stat st {};
+  if (fstatat(folder, nativeName.c_str(), &st, 0) == 0) return KindOf(st.st_mode);
+  if (errno == ELOOP) return ELOOP;
+  if (fstatat(folder, nativeName.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
+    return NotRegular::LinkToNothing;
+  }
+  return ENOENT;
+}
+
+int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsigned mode,
+                    int64_t* length) {
+  error = 0;
+  const int fd = open(nativePath.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+  if (fd < 0) {
+    error = errno;
+    // A FIFO without a reader refuses a write with ENXIO: name what it is.
+    if (error == ENXIO || error == EISDIR || error == ENOENT) {
+      const int kind = EntryKind(nativePath);
+      if (kind < 0) error = kind;
+    }
+    return -1;
+  }
+  struct stat st {};
+  if (fstat(fd, &st) != 0) {
+    error = errno;
+    close(fd);
+    return -1;
+  }
+  if (const int kind = KindOf(st.st_mode); kind != 0) {
+    error = kind;
+    close(fd);
+    return -1;
+  }
+  if (length != nullptr) *length = static_cast<int64_t>(st.st_size);
+  // O_NONBLOCK stays: a regular file ignores it, and clearing it would cost
+  // two more calls on every file a load opens.
+  return fd;
+}
+
+std::string FileErrorText(int error) {
+  switch (error) {
+    case 0: return "no error";
+    case NotRegular::Folder: return "it is a folder";
+    case NotRegular::Pipe: return "it is a pipe (FIFO), not a file";
+    case NotRegular::Socket: return "it is a socket, not a file";
+    case NotRegular::Device: return "it is a device, not a file";
+    case NotRegular::LinkToNothing: return "it is a link to nothing";
+    case ELOOP: return "it is a loop of links";
+    default: return std::strerror(error);
+  }
+}
 
 bool HiddenName(const std::string& nativeName) {
   return nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..";

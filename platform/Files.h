@@ -50,6 +50,33 @@ TAVRO_PLATFORM_API void MakeFolder(std::string_view path);
 // matches the name without an extension ("*.*" matches every name).
 TAVRO_PLATFORM_API bool MatchesPattern(std::string_view name, std::string_view pattern);
 
+// Kinds of entries that stand where a file was expected and are not one.
+// They are kept apart from errno values (which are positive).
+namespace NotRegular {
+inline constexpr int Folder = -21;
+inline constexpr int Pipe = -22;
+inline constexpr int Socket = -23;
+inline constexpr int Device = -24;
+inline constexpr int LinkToNothing = -25;
+}  // namespace NotRegular
+
+// Opens a file by its native path without ever waiting on it: the open does
+// not block (O_NONBLOCK, so a FIFO or a device answers at once) and only a
+// regular file, or a symbolic link to one, is kept. flags are those of
+// open(2) (O_CLOEXEC is added); O_NONBLOCK stays set, which a regular file
+// ignores. On
+// failure the result is -1 and error says why: an errno value, or a NotRegular
+// kind (see FileErrorText).
+// With length, also the file's length in bytes as it was opened.
+TAVRO_PLATFORM_API int OpenRegularFile(const std::string& nativePath, int flags, int& error,
+                                       unsigned mode = 0644, int64_t* length = nullptr);
+// A short text for an error of OpenRegularFile or of another file call ("it is
+// a pipe (FIFO)", "No such file or directory").
+TAVRO_PLATFORM_API std::string FileErrorText(int error);
+// What a native path names: 0 a regular file (or a link to one), a NotRegular
+// kind for anything else that is there, ENOENT when nothing is.
+TAVRO_PLATFORM_API int EntryKind(const std::string& nativePath);
+
 // Inside the platform library: the attributes of an entry of a native folder
 // ("" for the current folder); -1 when it is missing or neither a file nor a
 // folder. With length, also its length in bytes (0 for a folder).
@@ -57,6 +84,8 @@ int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nati
                         int64_t* length = nullptr);
 // The same for an entry of a folder open as the descriptor given.
 int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length = nullptr);
+// EntryKind for an entry of a folder open as the descriptor given.
+int EntryKindAt(int folder, const std::string& nativeName);
 // Whether an entry of that native name is hidden: a dot starts it.
 bool HiddenName(const std::string& nativeName);
 // MatchesPattern over a name and a pattern already folded (Runtime::FoldCase).

@@ -56,12 +56,28 @@ std::string LogFolder() {
   return StateFolder() + "Log/";
 }
 
+namespace {
+
+bool IsAscii(std::string_view text) {
+  bool ascii = true;
+  for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  return ascii;
+}
+
+}  // namespace
+
 std::string NativePath(std::string_view systemPath) {
+  // Plain ASCII, as nearly every name of the data is, reads the same in both.
+  if (IsAscii(systemPath)) return std::string(systemPath);
   return Runtime::Cp1252ToUtf8(systemPath);
 }
 
 std::string SystemPath(std::string_view nativePath) {
-  return Runtime::Utf8ToCp1252(nativePath);
+  if (IsAscii(nativePath)) return std::string(nativePath);
+  // A name written by a system that knows no UTF-8 (a copied machine share)
+  // keeps its bytes, read as the code page they most likely are.
+  return Runtime::IsValidUtf8(nativePath) ? Runtime::Utf8ToCp1252(nativePath)
+                                          : std::string(nativePath);
 }
 
 }  // namespace Platform

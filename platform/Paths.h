@@ -21,7 +21,10 @@ TAVRO_PLATFORM_API std::string LogFolder();
 // The program's own state folder, parent of the log folder.
 TAVRO_PLATFORM_API std::string StateFolder();
 
-// A system path as the file system names it, and back.
+// A system path as the file system names it, and back. A native name that is
+// not UTF-8 is taken as Windows-1252 as it stands, so it reads as its bytes
+// mean there ("CAF\xC9" is "CAFÉ"); NativePath of that is not the same bytes, so
+// a listed entry is opened by the name the listing gave (DirListing).
 TAVRO_PLATFORM_API std::string NativePath(std::string_view systemPath);
 TAVRO_PLATFORM_API std::string SystemPath(std::string_view nativePath);
 

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <set>
 
+#include "platform/Files.h"
 #include "platform/Paths.h"
 
 namespace Platform {
@@ -22,8 +23,9 @@ void AppendToProblemLog(const std::string& line) {
   const std::string folder = NativePath(StateFolder());
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const int fd =
-      open((folder + "Problems.Log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  // Never waits on a pipe put in the log's place.
+  int error = 0;
+  const int fd = OpenRegularFile(folder + "Problems.Log", O_WRONLY | O_CREAT | O_APPEND, error);
   if (fd < 0) return;
   const char* data = line.data();
   size_t left = line.size();

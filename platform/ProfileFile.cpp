@@ -3,6 +3,8 @@
 #include <cerrno>
 
 #include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/Problems.h"
 #include "platform/ProfileText.h"
 #include "platform/SafeFile.h"
 
@@ -10,9 +12,19 @@ namespace Platform {
 
 namespace {
 
+bool lastWriteSucceeded = true;
+
+std::string Describe(const std::string& native, int error) {
+  return "profile file " + SystemPath(native) + ": " + FileErrorText(error);
+}
+
 ProfileDocument Load(std::string_view path) {
   std::string text;
-  if (ReadWholeFile(ResolvePath(path), text) != 0) return {};
+  const std::string native = ResolvePath(path);
+  if (const int rc = ReadWholeFile(native, text); rc != 0) {
+    if (rc != ENOENT) ReportProblem(Describe(native, rc) + " (cannot be read; defaults are used)");
+    return {};
+  }
   return ParseProfileText(text);
 }
 
@@ -73,9 +85,28 @@ std::vector<std::string> ReadProfileSection(std::string_view path, std::string_v
 bool WriteProfileString(std::string_view path, std::string_view section, std::string_view key,
                         std::string_view value) {
   const std::string native = ResolvePath(path);
-  std::string text;
-  if (const int rc = ReadWholeFile(native, text); rc != 0 && rc != ENOENT) return false;
-  return ReplaceFile(native, SetProfileValue(text, section, key, value)) == 0;
+  if (native.empty()) return lastWriteSucceeded = false;
+  const RewriteResult result = RewriteFile(native, [&](std::string& text, bool) {
+    text = SetProfileValue(text, section, key, value);
+    return true;
+  });
+  lastWriteSucceeded = result.Error == 0;
+  // A file in a folder that does not exist is simply not written, as the
+  // classic profile routines do; every other failure is worth a report.
+  const size_t slash = result.Target.rfind('/');
+  const bool folderMissing = result.Error == ENOENT && slash != std::string::npos && slash > 0 &&
+                             EntryKind(result.Target.substr(0, slash)) == ENOENT;
+  if (!lastWriteSucceeded && !folderMissing) {
+    const bool lock = std::string_view(result.Step) == "cannot be locked";
+    ReportProblem(Describe(lock ? native + ".lock" : result.Target, result.Error) + " (" +
+                  result.Step + "; [" + std::string(section) + "] " + std::string(key) +
+                  " is not saved)");
+  }
+  return lastWriteSucceeded;
+}
+
+bool LastProfileWriteSucceeded() {
+  return lastWriteSucceeded;
 }
 
 }  // namespace Platform

@@ -1,12 +1,12 @@
 #include "platform/RegistryStore.h"
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Problems.h"
 #include "platform/SafeFile.h"
@@ -39,7 +39,7 @@ bool IsRoot(RegKey key) {
 }
 
 std::string Describe(const std::string& path, int error) {
-  return "settings file " + SystemPath(path) + ": " + std::strerror(error);
+  return "settings file " + SystemPath(path) + ": " + FileErrorText(error);
 }
 
 void ReportParseProblems(const std::string& path, const RegistryDocument& doc) {
@@ -82,32 +82,29 @@ int32_t Modify(RegKey root, const std::function<int32_t(RegistryDocument&)>& cha
     ReportProblem(Describe(path, ec.value()) + " (folder cannot be made; settings are not saved)");
     return RegResult::AccessDenied;
   }
-  const FileLock lock(path + ".lock");
-  if (lock.Error() != 0) {
-    ReportProblem(Describe(path + ".lock", lock.Error()) +
-                  " (cannot be locked; settings are not saved)");
-    return RegResult::AccessDenied;
-  }
-  std::string text;
-  const FileIdentity before = IdentityOf(path);
-  if (const int rc = ReadWholeFile(path, text); rc != 0 && rc != ENOENT) {
-    ReportProblem(Describe(path, rc) + " (cannot be read; settings are not saved)");
-    return RegResult::AccessDenied;
-  }
   StoreFile& file = files[path];
-  file.Document = ParseRegistryText(text);
-  file.Identity = before;
-  file.Loaded = true;
-  ReportParseProblems(path, file.Document);
-  RegistryDocument changed = file.Document;
-  const int32_t result = change(changed);
-  if (result != RegResult::Success) return result;
-  const std::string newText = FormatRegistryText(changed);
-  if (newText == text && before.Exists) return RegResult::Success;
-  if (const int rc = ReplaceFile(path, newText); rc != 0) {
-    ReportProblem(Describe(path, rc) + " (cannot be written; settings are not saved)");
+  RegistryDocument changed;
+  int32_t result = RegResult::Success;
+  const RewriteResult written = RewriteFile(path, [&](std::string& text, bool exists) {
+    file.Document = ParseRegistryText(text);
+    file.Identity = IdentityOf(path);
+    file.Loaded = true;
+    ReportParseProblems(path, file.Document);
+    changed = file.Document;
+    result = change(changed);
+    if (result != RegResult::Success) return false;
+    std::string newText = FormatRegistryText(changed);
+    if (newText == text && exists) return false;
+    text = std::move(newText);
+    return true;
+  });
+  if (written.Error != 0) {
+    const bool lock = std::string_view(written.Step) == "cannot be locked";
+    ReportProblem(Describe(lock ? path + ".lock" : path, written.Error) + " (" + written.Step +
+                  "; settings are not saved)");
     return RegResult::AccessDenied;
   }
+  if (result != RegResult::Success) return result;
   file.Document = std::move(changed);
   file.Identity = IdentityOf(path);
   return RegResult::Success;

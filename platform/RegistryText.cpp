@@ -23,35 +23,8 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && Runtime::EqualsNoCase(s.substr(0, prefix.size()), prefix);
 }
 
-bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    size_t extra = 0;
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    if ((b & 0xE0) == 0xC0 && b >= 0xC2) {
-      extra = 1;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2;
-    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4) {
-      extra = 3;
-    } else {
-      return false;
-    }
-    if (i + extra >= s.size()) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
 std::string DecodeLine(std::string_view line) {
-  return IsValidUtf8(line) ? Runtime::Utf8ToCp1252(line) : std::string(line);
+  return Runtime::IsValidUtf8(line) ? Runtime::Utf8ToCp1252(line) : std::string(line);
 }
 
 int HexDigit(char c) {
@@ -283,12 +256,17 @@ std::string ValueLine(const RegValue& value) {
   return line;
 }
 
-std::string ProblemText(size_t lineNumber, std::string_view line) {
+// The start of a line as a report shows it.
+std::string Shown(std::string_view line) {
   std::string shown = DecodeLine(line.substr(0, 80));
   for (char& c : shown) {
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
   }
-  return "line " + std::to_string(lineNumber) + " is damaged and was skipped: " + shown;
+  return shown;
+}
+
+std::string ProblemText(size_t lineNumber, std::string_view line) {
+  return "line " + std::to_string(lineNumber) + " is damaged and was skipped: " + Shown(line);
 }
 
 bool IsKeyLine(std::string_view trimmed) {
@@ -395,32 +373,42 @@ RegistryDocument ParseRegistryText(std::string_view text) {
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     const std::string_view line = Trim(raw);
     if (line.empty()) continue;
+    // Comments and damaged lines are kept byte for byte, blanks and all.
     if (line[0] == ';' || line[0] == '#') {
       if (key == nullptr) {
-        doc.Leading.emplace_back(line);
+        doc.Leading.emplace_back(raw);
       } else {
-        key->Entries.push_back({false, {}, std::string(line)});
+        key->Entries.push_back({false, {}, std::string(raw)});
       }
       continue;
     }
+    // A line in another encoding than UTF-8 is read as Windows-1252 and said so.
+    const bool readAsWindows1252 = !Runtime::IsValidUtf8(line);
+    auto noteEncoding = [&] {
+      if (!readAsWindows1252) return;
+      doc.Problems.push_back("line " + std::to_string(lineNumber) +
+                             " is not UTF-8 and was read as Windows-1252: " + Shown(line));
+    };
     const std::string decoded = DecodeLine(line);
     if (IsKeyLine(decoded)) {
       const std::string path = decoded.substr(1, decoded.size() - 2);
       const size_t count = doc.Keys.size();
       key = &doc.Make(path);
       if (doc.Keys.size() != count) names.emplace_back();
+      noteEncoding();
       continue;
     }
     RegValue value;
     if (key == nullptr || !ReadValueLine(decoded, value)) {
       doc.Problems.push_back(ProblemText(lineNumber, line));
       if (key == nullptr) {
-        doc.Leading.emplace_back(line);
+        doc.Leading.emplace_back(raw);
       } else {
-        key->Entries.push_back({false, {}, std::string(line)});
+        key->Entries.push_back({false, {}, std::string(raw)});
       }
       continue;
     }
+    noteEncoding();
     auto& seen = names[static_cast<size_t>(key - doc.Keys.data())];
     const auto [it, added] = seen.emplace(Runtime::FoldCase(value.Name), key->Entries.size());
     if (added) {

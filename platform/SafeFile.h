@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <string>
 
 namespace Platform {
@@ -10,7 +11,8 @@ namespace Platform {
 // profile files. Paths here are native (UTF-8). Results are errno values, 0 on
 // success. Internal to the platform library.
 
-// The file's whole content; ENOENT when it does not exist.
+// The file's whole content; ENOENT when it does not exist. Only a regular file
+// is read; anything else is refused at once with its kind (Files.h).
 int ReadWholeFile(const std::string& path, std::string& content);
 
 // Replaces (or creates) the file with content so that a reader sees either the
@@ -19,6 +21,29 @@ int ReadWholeFile(const std::string& path, std::string& content);
 // An existing file keeps its permission bits. On failure the old file is left
 // as it was.
 int ReplaceFile(const std::string& path, const std::string& content);
+
+// How a change of a shared file went (RewriteFile). Error is 0 on success,
+// else an errno value or a NotRegular kind (Files.h), and Step says what could
+// not be done ("cannot be locked", "cannot be read", "cannot be written").
+struct RewriteResult {
+  int Error = 0;
+  const char* Step = "";
+  // The file changed or read: the target when the path is a symbolic link.
+  std::string Target;
+};
+
+// Changes a file that several processes may write, losing nobody's change:
+// - a symbolic link is followed to the file it names (once, to its end), and
+//   that file is replaced in its own folder, so the link stays a link; a link
+//   to nothing or a loop of links is refused;
+// - the lock "<path>.lock" is held throughout (FileLock);
+// - temporary files of writers that were killed mid-write are removed;
+// - the file is read afresh and change() is called with its text (empty when
+//   the file is missing, exists then false); when change() answers true the
+//   file is replaced atomically (ReplaceFile) with the text as changed.
+// An entry that is not a regular file is never waited on (OpenRegularFile).
+RewriteResult RewriteFile(const std::string& path,
+                          const std::function<bool(std::string& text, bool exists)>& change);
 
 // What tells one version of a file from another: device, inode, size and
 // modification time. A replaced file always gets a new inode.

@@ -32,15 +32,16 @@ TextFile::~TextFile() {
 void TextFile::Open(std::string_view path, Mode mode) {
   if (IsOpen()) Fail(Runtime::ErrorNumber::PathFileAccessError);
   const std::string native = ResolvePath(path);
-  int flags = O_CLOEXEC;
+  int flags = 0;
   switch (mode) {
-    case Mode::Input: flags |= O_RDONLY; break;
-    case Mode::Output: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-    case Mode::Append: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
+    case Mode::Input: flags = O_RDONLY; break;
+    case Mode::Output: flags = O_WRONLY | O_CREAT | O_TRUNC; break;
+    case Mode::Append: flags = O_WRONLY | O_CREAT | O_APPEND; break;
   }
-  const int fd = native.empty() ? -1 : open(native.c_str(), flags, 0666);
+  // Never waits: a pipe, a device or a folder in the file's place is refused.
+  int error = ENOENT;
+  const int fd = native.empty() ? -1 : OpenRegularFile(native, flags, error, 0666);
   if (fd < 0) {
-    const int error = native.empty() ? ENOENT : errno;
     if (error == ENOENT) {
       const bool folderMissing =
           native.find('/') != std::string::npos &&
@@ -53,7 +54,7 @@ void TextFile::Open(std::string_view path, Mode mode) {
                           : Runtime::ErrorNumber::PathFileAccessError);
   }
   struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (fstat(fd, &st) != 0) {
     close(fd);
     Fail(Runtime::ErrorNumber::PathFileAccessError);
   }

@@ -290,26 +290,11 @@ Variant Fix(const Variant& v) {
   return WholePart(v, [](double d) { return std::trunc(d); });
 }
 
-double Val(std::string_view text) {
-  size_t i = 0;
-  const auto skip = [&](size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
-  };
-  skip(i);
-  if (i < text.size() && text[i] == '&') {
-    size_t j = i + 1;
-    skip(j);
-    if (j < text.size()) {
-      const char prefix = static_cast<char>(text[j] | 0x20);
-      if (prefix == 'h' || prefix == 'o') {
-        ++j;
-        uint64_t bits = 0;
-        if (ReadRadix(text, j, prefix == 'h' ? 16 : 8, bits, skip) == 0) return 0.0;
-        return FromRadixBits(bits);
-      }
-    }
-    return 0.0;
-  }
+namespace {
+
+// The decimal number at i, blanks inside skipped; 0 when there is none.
+template <class Skip>
+double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
     negative = text[i] == '-';
@@ -344,6 +329,40 @@ double Val(std::string_view text) {
   }
   const double value = digits.Value(negative);
   return value == 0.0 ? 0.0 : value;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  size_t i = 0;
+  const auto skip = [&](size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
+  };
+  skip(i);
+  if (i < text.size() && text[i] == '&') {
+    size_t j = i + 1;
+    skip(j);
+    if (j < text.size()) {
+      const char prefix = static_cast<char>(text[j] | 0x20);
+      if (prefix == 'h' || prefix == 'o') {
+        ++j;
+        uint64_t bits = 0;
+        if (ReadRadix(text, j, prefix == 'h' ? 16 : 8, bits, skip) == 0) return 0.0;
+        return FromRadixBits(bits);
+      }
+    }
+    return 0.0;
+  }
+  return LeadingDecimal(text, i, skip);
+}
+
+double DecimalVal(std::string_view text) {
+  size_t i = 0;
+  const auto skip = [&](size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
+  };
+  skip(i);
+  return LeadingDecimal(text, i, skip);
 }
 
 bool ParseNumber(std::string_view text, double& value) {

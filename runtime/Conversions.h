@@ -35,6 +35,10 @@ TAVRO_RUNTIME_API Variant Fix(const Variant& v);
 // ("E" or "D"), and "&H"/"&O" prefixes; 0 when the text does not start with a
 // number. Val("1 2") is 12, Val("12abc") is 12, Val("abc") is 0.
 TAVRO_RUNTIME_API double Val(std::string_view text);
+// Val reading decimal numbers only: "&H3E8" and "&O17" are 0, as any other
+// text that does not start with a decimal number. Raises Overflow (6), as Val
+// does, for a number beyond the range of a Double.
+TAVRO_RUNTIME_API double DecimalVal(std::string_view text);
 
 // True when the whole text, less leading and trailing blanks, reads as a
 // number (the regional decimal point and grouping allowed, a leading or

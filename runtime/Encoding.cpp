@@ -102,4 +102,31 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    size_t extra = 0;
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    if ((b & 0xE0) == 0xC0 && b >= 0xC2) {
+      extra = 1;
+    } else if ((b & 0xF0) == 0xE0) {
+      extra = 2;
+    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4) {
+      extra = 3;
+    } else {
+      return false;
+    }
+    if (i + extra >= text.size()) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
 }  // namespace Runtime

@@ -18,4 +18,8 @@ TAVRO_RUNTIME_API std::string Cp1252ToUtf8(std::string_view text);
 // sequences, become '?'.
 TAVRO_RUNTIME_API std::string Utf8ToCp1252(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8 (no overlong lead bytes, nothing
+// beyond U+10FFFF's lead bytes, no truncated sequence).
+TAVRO_RUNTIME_API bool IsValidUtf8(std::string_view text);
+
 }  // namespace Runtime

@@ -136,22 +136,19 @@ Operand ToOperand(const Variant& v) {
   }
 }
 
-Variant WholeResult(Num kind, int64_t r) {
-  switch (kind) {
-    case Num::Byte:
-      if (r < 0 || r > 255) Raise(ErrorNumber::Overflow);
-      return static_cast<uint8_t>(r);
-    case Num::Integer:
-      if (r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max()) {
-        Raise(ErrorNumber::Overflow);
-      }
-      return static_cast<int16_t>(r);
-    default:
-      if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max()) {
-        Raise(ErrorNumber::Overflow);
-      }
-      return static_cast<int32_t>(r);
+// The result of whole-number arithmetic on variants: the operands' type when
+// it holds the value, else the next wider one (Byte, Integer, Long, Double).
+// Only a fixed-width conversion overflows, never the arithmetic itself.
+Variant WidenedResult(Num kind, int64_t r) {
+  if (kind == Num::Byte && r >= 0 && r <= 255) return static_cast<uint8_t>(r);
+  if (kind <= Num::Integer && r >= std::numeric_limits<int16_t>::min() &&
+      r <= std::numeric_limits<int16_t>::max()) {
+    return static_cast<int16_t>(r);
   }
+  if (r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max()) {
+    return static_cast<int32_t>(r);
+  }
+  return static_cast<double>(r);
 }
 
 Variant DoubleResult(double r) {
@@ -204,7 +201,7 @@ Variant Arithmetic(const Variant& a, const Variant& b, Op op) {
   const Num kind = ResultKind(x.kind, y.kind, op);
   if (kind <= Num::Long) {
     const int64_t p = x.whole, q = y.whole;
-    return WholeResult(kind, op == Op::Add ? p + q : op == Op::Subtract ? p - q : p * q);
+    return WidenedResult(kind, op == Op::Add ? p + q : op == Op::Subtract ? p - q : p * q);
   }
   const double p = x.value, q = y.value;
   return FloatResult(kind, op == Op::Add ? p + q : op == Op::Subtract ? p - q : p * q);
@@ -300,8 +297,8 @@ Variant operator-(const Variant& a) {
   const Operand x = ToOperand(a);
   switch (x.kind) {
     case Num::Byte:
-    case Num::Integer: return WholeResult(Num::Integer, -int64_t{x.whole});
-    case Num::Long: return WholeResult(Num::Long, -int64_t{x.whole});
+    case Num::Integer: return WidenedResult(Num::Integer, -int64_t{x.whole});
+    case Num::Long: return WidenedResult(Num::Long, -int64_t{x.whole});
     case Num::Text: return DoubleResult(-x.value);
     default: return FloatResult(x.kind, -x.value);
   }
@@ -313,7 +310,17 @@ Variant IntDiv(const Variant& a, const Variant& b) {
   const Operand x = ToWholeOperand(a);
   const Operand y = ToWholeOperand(b);
   if (y.whole == 0) Raise(ErrorNumber::DivisionByZero);
-  return WholeResult(WholeKind(x.kind, y.kind), int64_t{x.whole} / y.whole);
+  // "\" answers in its operands' type: only the smallest Integer or Long
+  // divided by -1 leaves it.
+  const Num kind = WholeKind(x.kind, y.kind);
+  const int64_t r = int64_t{x.whole} / y.whole;
+  const Variant result = WidenedResult(kind, r);
+  if ((kind <= Num::Integer && result.Kind() != VarType::Integer &&
+       result.Kind() != VarType::Byte) ||
+      result.Kind() == VarType::Double) {
+    Raise(ErrorNumber::Overflow);
+  }
+  return result;
 }
 
 Variant Mod(const Variant& a, const Variant& b) {
@@ -322,7 +329,7 @@ Variant Mod(const Variant& a, const Variant& b) {
   const Operand x = ToWholeOperand(a);
   const Operand y = ToWholeOperand(b);
   if (y.whole == 0) Raise(ErrorNumber::DivisionByZero);
-  return WholeResult(WholeKind(x.kind, y.kind), int64_t{x.whole} % y.whole);
+  return WidenedResult(WholeKind(x.kind, y.kind), int64_t{x.whole} % y.whole);
 }
 
 Variant Pow(const Variant& a, const Variant& b) {

@@ -40,6 +40,12 @@ int16_t RowsToApply(const Graph& graph, const GraphPreferenceForm& form) {
   return static_cast<int16_t>(std::min<int>(graph.Series()->Count(), form.MeanSeriesName.Count()));
 }
 
+// The entry of a list that stands for value, or no choice (-1) when the list
+// offers none for it.
+int ListIndexOf(int value, const Platform::ComboBox& list) {
+  return value >= 0 && value < list.ListCount() ? value : -1;
+}
+
 void FillRow(GraphPreferenceForm& form, const GraphSeries& series, int r) {
   const std::string title = series.Title()->Text();
   const auto s = series.StatsAlarms();
@@ -72,8 +78,7 @@ void FillRow(GraphPreferenceForm& form, const GraphSeries& series, int r) {
 
   // A trend or alarm the lists do not offer shows no choice.
   form.TrendSeriesName[r].SetCaption(title);
-  const auto trend = static_cast<int>(s->Trend()->Trend());
-  form.Trend[r].SetListIndex(trend < form.Trend[r].ListCount() ? trend : -1);
+  form.Trend[r].SetListIndex(ListIndexOf(static_cast<int>(s->Trend()->Trend()), form.Trend[r]));
   form.Trend_Click(r);
   if (!s->Trend()->Name().empty()) form.TrendDisplay[r].SetText(s->Trend()->Name());
 
@@ -87,8 +92,7 @@ void FillRow(GraphPreferenceForm& form, const GraphSeries& series, int r) {
   form.SeriesOn_Click(r);
 
   form.AlarmSeriesName[r].SetCaption(title);
-  const auto alarm = static_cast<int>(s->Alarm());
-  form.Alarm[r].SetListIndex(alarm < form.Alarm[r].ListCount() ? alarm : -1);
+  form.Alarm[r].SetListIndex(ListIndexOf(static_cast<int>(s->Alarm()), form.Alarm[r]));
 }
 
 // False, after telling the person, when a limit box holds a number no limit

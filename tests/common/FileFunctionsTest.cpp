@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -23,6 +24,9 @@ TEST(FileFunctions, FileExistsMatchesWildcardsWithoutRegardToCase) {
   EXPECT_TRUE(FileExists(dir.Folder() + "a.kvx", 16));  // a folder listing finds files too
   EXPECT_FALSE(FileExists("", 16));
   EXPECT_FALSE(FileExists(dir.Folder() + "*/a.kvx", 0));  // a bad pattern is trapped
+  // A pipe in a file's place is there, though no file: nothing is made over it.
+  ASSERT_EQ(mkfifo((dir.Path() / "LineInfo.Dat").c_str(), 0644), 0);
+  EXPECT_TRUE(FileExists(dir.Folder() + "lineinfo.dat", 0));
 }
 
 TEST(FileFunctions, SafeDirContinuesTheListingAndFileExistsLeavesItAlone) {

@@ -159,14 +159,20 @@ TEST_F(GraphPrefsDialog, AHostErrorLeavesTheGraphIdleAndTheNextCallWorks) {
   hostFails = false;
   events.clear();
   Stats(2)->Alarm(static_cast<AlarmType>(3));
+  // A damaged stored setting may hold a negative one.
+  Stats(1)->Alarm(static_cast<AlarmType>(-2));
+  Stats(1)->Trend()->Trend(static_cast<TrendType>(-2));
   Play([](GraphPreferenceForm& form) {
     EXPECT_EQ(form.AlarmSeriesName.Count(), 2);
     EXPECT_EQ(form.Alarm[1].ListIndex(), -1);
+    EXPECT_EQ(form.Alarm[0].ListIndex(), -1);
+    EXPECT_EQ(form.Trend[0].ListIndex(), -1);
     form.OkButton.Click.Raise();
   });
   host.graph->ShowPreferences(GraphPreferences::GraphAlarms);
   EXPECT_EQ(events.back(), "Hide 0");
   EXPECT_EQ(Stats(2)->Alarm(), static_cast<AlarmType>(3));
+  EXPECT_EQ(Stats(1)->Alarm(), static_cast<AlarmType>(-2));
 }
 
 TEST_F(GraphPrefsDialog, TooManySeriesOrTooLargeALimitGetAMessage) {

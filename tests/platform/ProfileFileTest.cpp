@@ -92,7 +92,7 @@ TEST(ProfileFile, WritesKeepTheRestOfTheFile) {
   // No temporary file is left behind.
   int files = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(files, 2);  // the file and its lock file
 }
 
 TEST(ProfileFile, WritesMakeTheFileAndKeepItsLineEnds) {

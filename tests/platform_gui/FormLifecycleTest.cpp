@@ -9,8 +9,8 @@
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/PictureBox.h"
 #include "platform/gui/TextBox.h"
-#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 

@@ -17,8 +17,8 @@
 #include "platform/gui/Shell.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
-#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 using Runtime::Variant;

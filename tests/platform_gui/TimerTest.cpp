@@ -4,8 +4,8 @@
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
 #include "runtime/Error.h"
-#include "tests/support/FormsFixture.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/FormsFixture.h"
 
 using namespace Platform;
 

@@ -1,16 +1,17 @@
 #include "tests/support/TempDir.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <cstdlib>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace TestSupport {
 
 const std::filesystem::path& TestRoot() {
   static const std::filesystem::path root = [] {
     std::string pattern = (std::filesystem::temp_directory_path() / "tavro-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    if (mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("cannot make a temporary folder");
     return std::filesystem::path(pattern);
   }();
   return root;

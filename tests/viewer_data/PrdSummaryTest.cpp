@@ -180,14 +180,14 @@ TEST(MachinePrdSummary, FaultNamesTheFirstUnsoundFigure) {
       {"1,1,2,12abc,1", ""},  // the leading number
       {"1,1,2,,1", ""},       // nothing is 0
       {"1,1,2,\"many\",1", "a text where a number belongs"},
-      {"1,1,2,twelve,1", "a text where a number belongs"},
+      {"1,1,2,twelve,1", ""},  // not a number: 0
       {"1,1,2,\"\",1", "a text where a number belongs"},
-      {"1,1,2,5,-", "a text where a number belongs"},
+      {"1,1,2,5,-", ""},
       {"1,1,70000,5,1", "a number too large"},
       {"1,1,2,2147483648,1", "a number too large"},
       {"1,1,2,1E400,1", "a number too large"},
       {"1,1,2,5,1E400", "a number too large"},
-      {"1,1,2,twelve,1E400", "a text where a number belongs"},  // the first one
+      {"1,1,2,\"x\",1E400", "a text where a number belongs"},  // the first one
   };
   for (const auto& [line, fault] : cases) {
     EXPECT_EQ(Read(heads(line)).Fault, fault) << line;
@@ -197,6 +197,27 @@ TEST(MachinePrdSummary, FaultNamesTheFirstUnsoundFigure) {
                        "1,1,1,2000000000", "1,1,2,2000000000", "[END Head Data]"}))
                 .Fault,
             "a number too large");
+}
+
+TEST(MachinePrdSummary, UnquotedFieldsThatAreNoDecimalNumberReadZero) {
+  for (const char* seconds : {"-", "abc", "e9", "\"16MM\"x2040", "\x05", "&H3E8", "&O17"}) {
+    const PrdSummary s = Read(CrLf(
+        {"[Head Data]", "@DEFINE,Head,#Head Number,#Spindle Number,#Total",
+         (std::string("Head,1,1,") + seconds + ",10,5").c_str(), "Head,1,2,7", "[END Head Data]",
+         "[Run Time Data]", "@DEFINE,Board,$Attribute,#Value", "1,\"TOTAL\",40", "[Table]",
+         "@DEFINE,Table,$Attribute,$Value", "[Time]", "@DEFINE,Time,$Category,#Seconds",
+         "Time,\"RUNNING\",100", (std::string("Time,\"WAITING\",") + seconds).c_str(),
+         "Time,\"STOPPED\",30", "[END Time]", "[END Table]", "[END Run Time Data]"}));
+    EXPECT_EQ(s.Fault, "") << seconds;
+    ASSERT_EQ(s.Runs[0].HeadCount(), 2) << seconds;
+    EXPECT_EQ(s.Runs[0].Heads[0].Total, 0) << seconds;
+    EXPECT_EQ(s.Runs[0].HeadTotal, 7) << seconds;
+    EXPECT_EQ(s.Runs[0].BoardCount, 40) << seconds;
+    ASSERT_EQ(s.Runs[0].TableCount(), 1) << seconds;
+    EXPECT_EQ(s.Runs[0].Tables[0].RunningSeconds, 100) << seconds;
+    EXPECT_EQ(s.Runs[0].Tables[0].WaitingSeconds, 0) << seconds;
+    EXPECT_EQ(s.Runs[0].Tables[0].StoppedSeconds, 30) << seconds;
+  }
 }
 
 TEST(MachinePrdSummary, UnreadableFileGivesTheEmptyRun) {

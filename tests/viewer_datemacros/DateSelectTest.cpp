@@ -314,6 +314,9 @@ TEST_F(DateSelect, UserMacrosAreMadeKeptAndChosen) {
   EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\1", "Name"), "Quarter");
 
   Click("User", 1);
+  form->txtName_GotFocus();  // typing replaces the whole placeholder
+  EXPECT_EQ(form->txtName.SelStart(), 0);
+  EXPECT_EQ(form->txtName.SelLength(), 5);
   form->txtDateFrom.SetText("1/0");
   int16_t enter = 13;
   form->txtDateTo_KeyPress(enter);  // Enter in the last box tests
@@ -349,14 +352,16 @@ TEST_F(DateSelect, WhateverTheStoreHoldsLoads) {
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       {"2", {"New", "Dup", "Dup"}},
       {"99999", {"New", "Dup", "Dup"}},
-      {"abc", {"New"}},
-      {"1e400", {"New"}}};
+      {"abc", {"New", "Dup", "Dup"}},
+      {"1e400", {"New", "Dup", "Dup"}}};
   form->Load();
   for (const auto& [number, captions] : cases) {
     Platform::SaveSetting(App, "Date Macros", "Number", number);
     form->LoadDateMacros();
     EXPECT_EQ(UserCaptions(), captions) << number;
   }
+  form->SaveDateMacros();
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macros", "Number", ""), "2");
 }
 
 TEST_F(DateSelect, Screenshots) {

@@ -1,6 +1,7 @@
 // Loads of small hand-made data directories: the faults a load must survive
 // and the cases where the sound result differs from a naive one.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -37,13 +38,16 @@ class SmallData {
                                         "NICK NAME,Alpha,Beta"}));
   }
   std::string Folder() const { return dir_.Folder(); }
+  fs::path Line() const { return dir_.Path() / "Line1"; }
+  fs::path MachineFolder(int day, int machine) const {
+    return Line() / "History" / ((day < 10 ? "2026_03_0" : "2026_03_") + std::to_string(day)) /
+           "Machine Prd" / ("M" + std::to_string(machine));
+  }
 
   // Writes a summary file of the machine on the day (9 or 10) and gives its path.
   fs::path Write(int day, int machine, const std::string& product, const std::string& text) {
-    const fs::path path = dir_.Path() / "Line1" / "History" /
-                          ((day < 10 ? "2026_03_0" : "2026_03_") + std::to_string(day)) /
-                          "Machine Prd" / ("M" + std::to_string(machine)) /
-                          (Stem() + "_MachinePRDSummary_" + product + ".KVX");
+    const fs::path path =
+        MachineFolder(day, machine) / (Stem() + "_MachinePRDSummary_" + product + ".KVX");
     DataTest::WriteFile(path, text);
     return path;
   }
@@ -236,8 +240,7 @@ TEST(LoaderFaults, MalformedFilesAreLeftOutAndNamedOnceAfterTheLoad) {
   EXPECT_NE(message.find(large.string() + " (a number too large)"), std::string::npos) << message;
   EXPECT_NE(message.find(worded.string() + " (a text where a number belongs)"), std::string::npos)
       << message;
-  EXPECT_NE(message.find(unreadable.string() + " (the file could not be opened)"),
-            std::string::npos)
+  EXPECT_NE(message.find(unreadable.string() + " (the file could not be read: "), std::string::npos)
       << message;
   // The window closed before the message.
   EXPECT_EQ(host->Log[host->Log.size() - 2], "Unload");
@@ -357,4 +360,86 @@ TEST(LoaderFaults, ALoadStartedDuringAnotherLeavesItIntact) {
   EXPECT_TRUE(SameChart(ExpectedChart(second, Data().Root, Data().Files), ChartOf(*other.Graph)));
   EXPECT_EQ(host->Forms, 1);
   EXPECT_EQ(host->Unloads, 1);
+}
+
+TEST(LoaderFaults, ACapacityPast64BitsLeavesTheFilesOutThatWouldPassIt) {
+  SmallData data;
+  // 1e-16 s a part: 1e16 parts a second, times an hour's running passes 2^63.
+  DataTest::WriteFile(data.Line() / "CommSet.Cnf",
+                      DataTest::CrLf({"DOWNLOAD MODULE,A,B", "PLACEMENT SPEED,1e-16,0.25"}));
+  const fs::path fast = data.Write(9, 1, "X", Content({"Pick"}, {Head(1, 1, 100, {1})}, {}));
+  data.Write(9, 2, "X", Content({"Pick"}, {Head(1, 1, 300, {3})}, {}));
+  for (const PRDGrouping grouping : {GroupByDate, GroupByProduct}) {
+    auto host = std::make_shared<RecordingHost>();
+    const ChartData chart = Load(SmallQuery(MeasureEfficiency, grouping), data, host);
+    EXPECT_EQ(chart.Points.at("Efficiency"), (Points{{1, {297, 4 * 3600}}}));
+    ASSERT_EQ(host->Messages.size(), 1u);
+    EXPECT_NE(host->Messages[0].find(fast.string() + " (a number too large)"), std::string::npos)
+        << host->Messages[0];
+  }
+}
+
+TEST(LoaderFaults, PipesFoldersAndHugeFilesAreNamedNeverWaitedOn) {
+  SmallData data;
+  const fs::path sound = data.Write(9, 1, "X", Content({"Pick"}, {Head(1, 1, 100, {1})}, {}));
+  const fs::path folder = data.MachineFolder(9, 1);
+  const fs::path pipe = folder / "00090_0600_MachinePRDSummary_X.KVX";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  const fs::path directory = folder / "00091_0600_MachinePRDSummary_X.KVX";
+  fs::create_directory(directory);
+  const fs::path huge = folder / "00092_0600_MachinePRDSummary_X.KVX";
+  DataTest::WriteFile(huge, "");
+  fs::resize_file(huge, uintmax_t{65} << 20);  // sparse
+  auto host = std::make_shared<RecordingHost>();
+  EXPECT_EQ(Load(SmallQuery(MeasureWastage, GroupByProduct), data, host).Points.at("Wastage"),
+            (Points{{1, {1, 100}}}));
+  ASSERT_EQ(host->Messages.size(), 1u);
+  const std::string& message = host->Messages[0];
+  EXPECT_TRUE(message.starts_with("3 summary files")) << message;
+  EXPECT_NE(message.find(pipe.string() + " (it is a pipe (FIFO), not a file)"), std::string::npos)
+      << message;
+  EXPECT_NE(message.find(directory.string() + " (it is a folder)"), std::string::npos) << message;
+  EXPECT_NE(message.find(huge.string() + " (too large)"), std::string::npos) << message;
+  EXPECT_EQ(message.find(sound.string()), std::string::npos);
+
+  // A line configuration that is a pipe, or empty: nothing loads, and the
+  // person is told why.
+  const fs::path config = data.Line() / "CommSet.Cnf";
+  for (const bool asPipe : {true, false}) {
+    fs::remove(config);
+    if (asPipe) {
+      ASSERT_EQ(mkfifo(config.c_str(), 0644), 0);
+    } else {
+      DataTest::WriteFile(config, "");
+    }
+    host = std::make_shared<RecordingHost>();
+    EXPECT_TRUE(Load(SmallQuery(MeasureWastage, GroupByProduct), data, host).Labels.empty());
+    ASSERT_EQ(host->Messages.size(), 1u);
+    EXPECT_EQ(host->Titles[0], "Line Configuration Error!");
+    EXPECT_EQ(host->Messages[0],
+              asPipe ? "Line 1: no machines configured in CommSet.Cnf (it cannot be read: it is a "
+                       "pipe (FIFO), not a file)."
+                     : "Line 1: no machines configured in CommSet.Cnf (the file is empty).");
+  }
+}
+
+TEST(LoaderFaults, FileNamesAreOpenedByTheirBytes) {
+  SmallData data;
+  // Two names that differ in one byte that is not UTF-8: "CAFÉ" and "CAFÈ" in
+  // Windows-1252, as a machine share copied by an old tool writes them.
+  const fs::path folder = data.MachineFolder(9, 1);
+  const std::string sound =
+      SampleData::SummaryFileText(Content({"Pick"}, {Head(1, 1, 100, {1})}, {}, {Table(3600)}, 10));
+  std::string damaged = sound;
+  damaged.replace(damaged.find(",100,1"), 6, ",99999999999,1");
+  DataTest::WriteFile(folder / "00001_0600_MachinePRDSummary_CAF\xc9.KVX", sound);
+  const fs::path bad = folder / "00002_0600_MachinePRDSummary_CAF\xc8.KVX";
+  DataTest::WriteFile(bad, damaged);
+  auto host = std::make_shared<RecordingHost>();
+  const ChartData chart = Load(SmallQuery(MeasureWastage, GroupByProduct), data, host);
+  EXPECT_EQ(chart.Labels, std::vector<std::string>{"CAF\xc9"});
+  EXPECT_EQ(chart.Points.at("Wastage"), (Points{{1, {1, 100}}}));
+  ASSERT_EQ(host->Messages.size(), 1u);
+  EXPECT_TRUE(host->Messages[0].starts_with("One summary file")) << host->Messages[0];
+  EXPECT_NE(host->Messages[0].find("_CAF\xc8.KVX (a number too large)"), std::string::npos);
 }

@@ -153,6 +153,9 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     form.txtCountMachine.SetText("3");
     EXPECT_EQ(form.lstPlacementFiles.List(0), "WidgetB");
     EXPECT_EQ(form.txtPanelPerHour.Text(), "40");
+    form.lstProductionLines.SetListIndex(0);
+    EXPECT_EQ(form.txtPanelPerHour.Text(), "");  // line 1 counted no products
+    form.lstProductionLines.SetListIndex(1);
     form.txtHoursPerDay.SetText("8");
     form.txtPanelPerHour.SetText("99999");  // pasted: what the field holds at most
     form.LineStatus.SetText("Boards\r\n<CP>");
@@ -183,6 +186,17 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     EXPECT_TRUE(form.IsLoaded());
   });
   EXPECT_EQ(Contents(data / "Line2" / "LineInfo.Dat"), line2);
+}
+
+TEST_F(PreferenceFormTest, LineEditsReachTheirFilesWhenTheDataDirectoryLacksItsSeparator) {
+  mainForm->objPreferences->Item(Variant("Data Directory"))->SetValue(Variant(data.string()));
+  Open([&](PreferenceForm& form) {
+    form.lstProductionLines.SetListIndex(1);
+    form.txtCountMachine.SetText("3");
+    EXPECT_EQ(form.lstPlacementFiles.ListCount(), 1);
+    form.OkButton.Click.Raise();
+  });
+  EXPECT_NE(Contents(data / "Line2" / "LineInfo.Dat").find("Count Machine=3"), std::string::npos);
 }
 
 TEST_F(PreferenceFormTest, LineFieldsTakeWholeNumbersThatFit) {

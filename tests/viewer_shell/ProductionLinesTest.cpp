@@ -145,7 +145,7 @@ TEST_F(ProductionLineTableTest, CaptionsAndLineInfo) {
 TEST_F(ProductionLineTableTest, PlacementFilesOfTheLastNinetyDays) {
   const auto line = data.Path() / "Line1";
   WriteFile(line / "LineInfo.Dat",
-            "[Line Info]\r\nCount Machine=2\r\n[Placement Files]\r\nabc = 40=7\r\n WidgetA = 40 "
+            "[Line Info]\r\nCount Machine=2\r\n[Placement Files]\r\nabc = 40=7\r\n WidgetA = 40.5 "
             "\r\nEmpty=\r\nNOTCOUNTED=5\r\n");
   Count(line, 0, 2, "ABC");
   Count(line, 1, 2, "abc");

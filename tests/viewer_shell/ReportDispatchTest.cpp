@@ -143,6 +143,20 @@ TEST_F(ReportDispatch, ARefreshTickRebuildsEveryChartInItsWindowWithTheFilesAdde
                "Component Wastage By Date For Line 1", "Date");
 }
 
+TEST_F(ReportDispatch, AChartThatFailsToRefreshHoldsUpNoOther) {
+  SelectShortCut("Productivity");
+  SelectShortCut("Efficiency");
+  // The first chart's set loses its last day: its rebuild fails.
+  SetOf("CHART1")->Constraints()->Item(Variant("Date"))->ConstraintValues()->Remove(Variant(2));
+  Chart("CHART2")->PRDGraph.Object()->XAxis()->Labels()->Clear();
+  Seconds(301);
+  EXPECT_EQ(responder->Messages.size(), 1u);
+  EXPECT_EQ(ChartWindows(), 2);
+  EXPECT_EQ(mainForm->MousePointer(), 0);
+  ExpectReport(*Chart("CHART2"), Request(Kordex::MeasureEfficiency, Kordex::GroupByDate),
+               "Efficiency By Date For Line 1", "Date");
+}
+
 TEST_F(ReportDispatch, BoardCountToolsBeforeAnyRangeUseTheDefaultWindowWithoutAPrompt) {
   mainForm->ToolBars->ToolClicked(mainForm->ToolBars->FindTool("BoardCountActual"));
   EXPECT_EQ(datePrompt->Calls, 0);
@@ -174,4 +188,30 @@ TEST_F(ReportDispatch, ALineStatusShortCutOpensAListedStatusWindowWithoutAPrompt
   EXPECT_EQ(Kordex::KordexModule::StatusFormCount, 1);
   EXPECT_TRUE(Listed("STATS1"));
   EXPECT_TRUE(mainForm->ReportBar.Enabled());
+}
+
+TEST_F(ReportDispatch, AChartClosedWhileItsShortCutBuildsItGoesWithoutAnError) {
+  const auto loads = std::make_shared<LoadTest::RecordingHost>();
+  loads->OnDoEvents = [](int) {
+    if (ChartForm* chart = Chart("CHART1"); chart && chart->IsLoaded()) {
+      int16_t esc = 27;
+      chart->Form_KeyPress(esc);
+    }
+  };
+  Kordex::SetLoadHost(loads);
+  Platform::EnterEventHandler([this] { SelectShortCut("Productivity"); });
+  Kordex::SetLoadHost(nullptr);
+  EXPECT_TRUE(responder->Messages.empty());
+  EXPECT_EQ(ChartWindows(), 0);
+  EXPECT_EQ(Kordex::KordexModule::ChartCount, 0);
+  EXPECT_EQ(mainForm->objConstraintsCol->Count(), 0);
+  EXPECT_FALSE(Listed("CHART1"));
+  EXPECT_TRUE(mainForm->ReportBar.Enabled());
+}
+
+TEST_F(ReportDispatch, ADataDirectoryStoredWithoutItsFinalSeparatorStillGivesTheData) {
+  mainForm->objPreferences->Item(Variant("Data Directory"))->SetValue(Variant(root.string()));
+  SelectShortCut("Productivity");
+  ExpectReport(*Chart("CHART1"), Request(Kordex::MeasureProductivity, Kordex::GroupByDate),
+               "Productivity By Date For Line 1", "Date");
 }

@@ -122,7 +122,7 @@ TEST_F(TableWindowTest, GapsShortSeriesEqualValuesAndWideTables) {
   ASSERT_EQ(doc.Paragraphs[4].Tabs.size(), 40u);
   EXPECT_GT(doc.Paragraphs[4].Tabs.back(), 32767);
   EXPECT_TRUE(std::is_sorted(doc.Paragraphs[4].Tabs.begin(), doc.Paragraphs[4].Tabs.end()));
-  // The rows do not wrap: the margin holds the widest of them.
+  // The short foot note added last leaves the box wide enough for the rows.
   EXPECT_GT(wide->TableText.RightMargin(), doc.Paragraphs[4].Tabs.back());
 }
 

@@ -84,18 +84,28 @@ Part MakePart(Rng& rng, int index) {
 struct MachineModel {
   std::string Module;
   std::string Nick;
-  double SecondsPerPart = 0.2;
+  double SecondsPerPart = 0.2;  // the rated figure, as "CommSet.Cnf" gives it
+  double Slowdown = 1.15;       // what a part really takes over the rated time
   int Heads = 1;
   int Spindles = 4;
   bool DualLane = false;
   std::vector<std::string> Errors;  // this machine's kinds, in its own order
   std::vector<double> ErrorRates;
+
+  double PartSeconds() const { return SecondsPerPart * Slowdown; }
+};
+
+struct PartUse {
+  size_t Part = 0;  // into the line's parts
+  int PerBoard = 1;
+  size_t Machine = 0;  // the machine whose feeders hold it
 };
 
 struct ProductModel {
   std::string Name;
-  int PanelsPerHour = 30;
-  std::vector<std::pair<size_t, int>> Parts;  // part index, count per board
+  std::vector<PartUse> Parts;
+  double CycleSeconds = 60.0;  // per board at the line's full pace
+  int PanelsPerHour = 60;
 };
 
 struct LineModel {
@@ -106,6 +116,31 @@ struct LineModel {
   std::vector<MachineModel> Machines;
   std::vector<ProductModel> Products;
 };
+
+// Shares the product's parts out over the machines as a line is set up: each
+// part goes to the machine that would then finish its share of a board first,
+// so that the machines take about as long per board. Each machine's share is
+// weighed a little apart, as no line is balanced to the second; the slowest
+// machine sets the line's pace.
+void Balance(Rng& rng, const std::vector<MachineModel>& machines, ProductModel& product) {
+  std::vector<double> weights(machines.size());
+  for (double& w : weights) w = rng.Real(1.0, 1.25);
+  std::vector<double> load(machines.size(), 0.0);
+  for (PartUse& use : product.Parts) {
+    double soonest = 0.0;
+    for (size_t m = 0; m < machines.size(); ++m) {
+      const double finish = (load[m] + use.PerBoard * machines[m].PartSeconds()) * weights[m];
+      if (m == 0 || finish < soonest) {
+        soonest = finish;
+        use.Machine = m;
+      }
+    }
+    load[use.Machine] += use.PerBoard * machines[use.Machine].PartSeconds();
+  }
+  // Board transfer and fiducial recognition come on top of the placing.
+  product.CycleSeconds = *std::max_element(load.begin(), load.end()) + rng.Real(6.0, 12.0);
+  product.PanelsPerHour = std::max(1, static_cast<int>(std::lround(3600.0 / product.CycleSeconds)));
+}
 
 LineModel MakeLine(Rng& rng, int number, int machines, int products) {
   static const char* const aliases[] = {"North", "South", "Prototype", "Hall B"};
@@ -123,6 +158,7 @@ LineModel MakeLine(Rng& rng, int number, int machines, int products) {
     // A few machines have no short name and are shown as "Machine n".
     machine.Nick = rng.Chance(0.2) ? "" : std::string(model) + static_cast<char>('A' + m - 1);
     machine.SecondsPerPart = rng.Real(0.08, 0.45);
+    machine.Slowdown = rng.Real(1.08, 1.3);
     machine.Heads = rng.Chance(0.3) ? 0 : rng.Between(1, 4);
     machine.Spindles = rng.Between(1, 12);
     machine.DualLane = rng.Chance(0.25);
@@ -130,7 +166,7 @@ LineModel MakeLine(Rng& rng, int number, int machines, int products) {
     rng.Shuffle(errors);
     errors.resize(static_cast<size_t>(rng.Between(4, 8)));
     machine.Errors = errors;
-    for (size_t e = 0; e < errors.size(); ++e) machine.ErrorRates.push_back(rng.Real(0.0, 0.004));
+    for (size_t e = 0; e < errors.size(); ++e) machine.ErrorRates.push_back(rng.Real(0.0, 0.0015));
     line.Machines.push_back(std::move(machine));
   }
   std::vector<std::string> names = ProductPool();
@@ -139,11 +175,11 @@ LineModel MakeLine(Rng& rng, int number, int machines, int products) {
   for (const std::string& name : names) {
     ProductModel product;
     product.Name = name;
-    product.PanelsPerHour = rng.Between(12, 90);
     for (size_t p = 0; p < line.Parts.size(); ++p) {
-      if (rng.Chance(0.4)) product.Parts.emplace_back(p, rng.Between(1, 24));
+      if (rng.Chance(0.4)) product.Parts.push_back({p, rng.Between(1, 24)});
     }
-    if (product.Parts.empty()) product.Parts.emplace_back(0, 4);
+    if (product.Parts.empty()) product.Parts.push_back({0, 4});
+    Balance(rng, line.Machines, product);
     line.Products.push_back(std::move(product));
   }
   return line;
@@ -182,27 +218,39 @@ std::string DateTimeText(year_month_day day, int64_t secondsOfDay) {
   return DateText(year_month_day(date), '-') + text;
 }
 
-// One run of one product on one machine, starting at startSecond of the day.
-SummaryContent MakeRun(Rng& rng, const LineModel& line, const MachineModel& machine, size_t m,
-                       const ProductModel& product, year_month_day day, int64_t startSecond,
-                       int boards) {
+// One production run of a product on the line, as the day's schedule plans it.
+struct RunPlan {
+  size_t Product = 0;
+  int64_t Start = 0;  // second of the day
+  int64_t Span = 0;   // seconds from the first board in to the last one out
+  int Boards = 0;
+  int Serial = 0;
+  double Drag = 1.0;  // how much slower than usual the line places today
+};
+
+// The plan's run on machine m, which takes its boards from startSecond of the
+// day on.
+SummaryContent MakeRun(Rng& rng, const LineModel& line, size_t m, const RunPlan& run,
+                       year_month_day day, int64_t startSecond) {
+  const MachineModel& machine = line.Machines[m];
+  const ProductModel& product = line.Products[run.Product];
+  const int boards = run.Boards;
+  const int64_t span = run.Span;
   SummaryContent c;
   c.ModuleName = machine.Module;
   c.Program = product.Name;
   c.ErrorNames = machine.Errors;
   const size_t kinds = machine.Errors.size();
-  // The product's parts are shared out over the machines of the line.
   int64_t placed = 0;
   int slot = 1;
-  const size_t machineCount = line.Machines.size();
-  for (const auto& [partIndex, perBoard] : product.Parts) {
-    if (partIndex % machineCount != m) continue;
+  for (const PartUse& use : product.Parts) {
+    if (use.Machine != m) continue;
     FeederLine feeder;
     feeder.Slot = slot;
     slot += rng.Between(1, 3);
-    feeder.PartNumber = line.Parts[partIndex].Number;
-    feeder.Description = line.Parts[partIndex].Description;
-    feeder.Total = boards * perBoard;
+    feeder.PartNumber = line.Parts[use.Part].Number;
+    feeder.Description = line.Parts[use.Part].Description;
+    feeder.Total = boards * use.PerBoard;
     for (size_t e = 0; e < kinds; ++e) {
       const double expected = feeder.Total * machine.ErrorRates[e] * rng.Real(0.0, 2.0);
       feeder.Errors.push_back(static_cast<int32_t>(std::lround(expected)));
@@ -232,18 +280,25 @@ SummaryContent MakeRun(Rng& rng, const LineModel& line, const MachineModel& mach
   }
   c.BoardTotal = boards;
   c.BoardBad = rng.Chance(0.3) ? rng.Between(1, std::max(1, boards / 20)) : 0;
+  // The machine places at its own real pace and, for the rest of the run,
+  // waits for boards from the machines before it or for room after it, or
+  // stands stopped by its own faults. Both lanes of a dual-lane machine are in
+  // production over the whole run, the second starting a little later.
+  const double placing = static_cast<double>(placed) * machine.PartSeconds() * run.Drag;
   const int tables = machine.DualLane ? 2 : 1;
   for (int t = 0; t < tables; ++t) {
     RunTable table;
-    const double share = 1.0 / tables;
-    table.RunningSeconds =
-        static_cast<int32_t>(std::lround(placed * share * machine.SecondsPerPart));
-    table.WaitingSeconds = static_cast<int32_t>(table.RunningSeconds * rng.Real(0.03, 0.2));
-    table.StoppedSeconds = static_cast<int32_t>(table.RunningSeconds * rng.Real(0.0, 0.12));
-    const int64_t start = startSecond + t * rng.Between(5, 90);
-    table.Start = DateTimeText(day, start);
-    table.Finish = DateTimeText(
-        day, start + table.RunningSeconds + table.WaitingSeconds + table.StoppedSeconds);
+    const int64_t offset = t == 0 ? 0 : rng.Between(5, 90);
+    const int64_t length = std::max<int64_t>(1, span - offset);
+    const double share = t == 0 ? 1.0 : rng.Real(0.9, 1.0);
+    table.RunningSeconds = static_cast<int32_t>(
+        std::min<int64_t>(length, std::llround(placing * share * rng.Real(0.97, 1.03))));
+    const int64_t idle = length - table.RunningSeconds;
+    table.StoppedSeconds = static_cast<int32_t>(
+        std::min<int64_t>(idle, std::llround(static_cast<double>(length) * rng.Real(0.005, 0.06))));
+    table.WaitingSeconds = static_cast<int32_t>(idle - table.StoppedSeconds);
+    table.Start = DateTimeText(day, startSecond + offset);
+    table.Finish = DateTimeText(day, startSecond + offset + length);
     c.Tables.push_back(std::move(table));
   }
   return c;
@@ -315,22 +370,27 @@ Result WriteDataDirectory(const fs::path& root, const Options& options,
       const year_month_day day(last - days(d));
       if (weekday(sys_days(day)) == Sunday) continue;
       const fs::path dayDir = lineDir / "History" / DateText(day, '_');
-      // The day's schedule: one to three runs, one after the other.
-      struct Run {
-        size_t Product;
-        int64_t Start;
-        int Boards;
-        int Serial;
-      };
-      std::vector<Run> runs;
+      // The day's schedule: one to three runs, one after the other with a
+      // product change between them, that take most of the line's working
+      // hours; each makes as many boards as the line's pace allows less its
+      // stops.
+      std::vector<RunPlan> runs;
       int64_t start = 6 * 3600 + rng.Between(0, 1800);
       const int runCount = rng.Between(1, 3);
+      const double working =
+          (line.HoursPerDay * 3600.0 - 1800.0 - 2400.0 * runCount) * rng.Real(0.6, 0.95);
+      std::vector<double> shares(static_cast<size_t>(runCount));
+      for (double& share : shares) share = rng.Real(0.5, 1.5);
+      const double allShares = std::accumulate(shares.begin(), shares.end(), 0.0);
       for (int r = 0; r < runCount; ++r) {
         const size_t p = rng.Below(line.Products.size());
-        const double hours = rng.Real(0.5, line.HoursPerDay / 4.0);
-        const int boards = std::max(1, static_cast<int>(line.Products[p].PanelsPerHour * hours));
-        runs.push_back({p, start, boards, serial++});
-        start += static_cast<int64_t>(hours * 3600) + rng.Between(300, 2400);
+        const int64_t span = std::llround(working * shares[static_cast<size_t>(r)] / allShares);
+        const double pace = rng.Real(0.78, 0.95);
+        const double drag = rng.Real(0.96, 1.12);
+        const double cycle = line.Products[p].CycleSeconds * drag;
+        const int boards = std::max(1, static_cast<int>(static_cast<double>(span) * pace / cycle));
+        runs.push_back({p, start, span, boards, serial++, drag});
+        start += span + rng.Between(300, 2400);
       }
       for (size_t m = 0; m < line.Machines.size(); ++m) {
         if (rng.Chance(0.03)) continue;  // machine down for the day
@@ -339,15 +399,14 @@ Result WriteDataDirectory(const fs::path& root, const Options& options,
         const fs::path countDir = dayDir / "MachinePRD" / folder;
         fs::create_directories(prdDir);
         fs::create_directories(countDir);
-        for (const Run& run : runs) {
+        for (const RunPlan& run : runs) {
           const ProductModel& product = line.Products[run.Product];
           const int64_t machineStart = run.Start + static_cast<int64_t>(m) * rng.Between(20, 120);
           char stem[16];
           std::snprintf(stem, sizeof stem, "%05d_%02d%02d", run.Serial % 100000,
                         static_cast<int>(machineStart / 3600 % 24),
                         static_cast<int>(machineStart / 60 % 60));
-          SummaryContent content =
-              MakeRun(rng, line, line.Machines[m], m, product, day, machineStart, run.Boards);
+          SummaryContent content = MakeRun(rng, line, m, run, day, machineStart);
           std::string text = SummaryFileText(content);
           const bool damaged = options.DamagedShare > 0.0 && rng.Chance(options.DamagedShare);
           if (damaged) {

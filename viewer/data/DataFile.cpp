@@ -1,7 +1,6 @@
 #include "viewer/data/DataFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,48 +10,71 @@
 
 namespace Kordex {
 
-bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxBytes) {
+namespace {
+
+bool Fail(std::string& bytes, std::string* why, std::string reason) {
   bytes.clear();
-  if (FileName.empty()) return false;
-  // The name as written first: only a data folder copied with its names in
-  // another case pays for looking them up level by level.
-  int fd = ::open(Platform::NativePath(FileName).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
-    fd = ::open(Platform::ResolvePath(FileName).c_str(), O_RDONLY | O_CLOEXEC);
-  }
-  if (fd < 0) return false;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return false;
-  }
+  if (why != nullptr) *why = std::move(reason);
+  return false;
+}
+
+bool ReadOpened(int fd, int64_t length, std::string& bytes, size_t maxBytes, std::string* why) {
   // The size is a hint only: a file that grows or shrinks while it is read
-  // gives what was there.
-  // One byte more than the size, so that a single read meets the end.
-  size_t capacity = static_cast<size_t>(info.st_size) + 1;
-  if (capacity > maxBytes) capacity = maxBytes;
+  // gives what was there. One byte more than the size, so that a single read
+  // meets the end, and one more than the limit, to tell a file too large.
+  const size_t limit = maxBytes + 1;
+  size_t capacity = static_cast<size_t>(length) + 1;
+  if (capacity > limit) capacity = limit;
   bytes.resize(capacity);
   size_t filled = 0;
-  bool ok = true;
+  int error = 0;
   for (;;) {
     if (filled == bytes.size()) {
-      if (bytes.size() >= maxBytes) break;
+      if (bytes.size() >= limit) break;
       size_t grown = bytes.size() < 4096 ? 4096 : bytes.size() * 2;
-      if (grown > maxBytes) grown = maxBytes;
+      if (grown > limit) grown = limit;
       bytes.resize(grown);
     }
     const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (got < 0) {
       if (errno == EINTR) continue;
-      ok = false;
+      error = errno;
       break;
     }
     if (got == 0) break;
     filled += static_cast<size_t>(got);
   }
   ::close(fd);
-  bytes.resize(ok ? filled : 0);
-  return ok;
+  if (error != 0) return Fail(bytes, why, Platform::FileErrorText(error));
+  if (filled > maxBytes) return Fail(bytes, why, std::string(DataFileTooLarge));
+  bytes.resize(filled);
+  return true;
+}
+
+}  // namespace
+
+bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxBytes,
+                  std::string* why) {
+  if (FileName.empty()) return Fail(bytes, why, Platform::FileErrorText(ENOENT));
+  // The name as written first: only a data folder copied with its names in
+  // another case pays for looking them up level by level.
+  int error = 0;
+  int64_t length = 0;
+  int fd = Platform::OpenRegularFile(Platform::NativePath(FileName), O_RDONLY, error, 0, &length);
+  if (fd < 0 && (error == ENOENT || error == ENOTDIR)) {
+    fd = Platform::OpenRegularFile(Platform::ResolvePath(FileName), O_RDONLY, error, 0, &length);
+  }
+  if (fd < 0) return Fail(bytes, why, Platform::FileErrorText(error));
+  return ReadOpened(fd, length, bytes, maxBytes, why);
+}
+
+bool ReadNativeDataFile(const std::string& NativePath, std::string& bytes, size_t maxBytes,
+                        std::string* why) {
+  int error = 0;
+  int64_t length = 0;
+  const int fd = Platform::OpenRegularFile(NativePath, O_RDONLY, error, 0, &length);
+  if (fd < 0) return Fail(bytes, why, Platform::FileErrorText(error));
+  return ReadOpened(fd, length, bytes, maxBytes, why);
 }
 
 }  // namespace Kordex

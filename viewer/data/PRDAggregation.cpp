@@ -54,9 +54,15 @@ double Hours100(const PrdRun& run) {
   return static_cast<double>(TimeOf(run.Tables.front())) / 36.0;
 }
 
-int64_t RoundedCapacity(float speed, int64_t seconds) {
-  return static_cast<int64_t>(
-      Runtime::RoundHalfEven(static_cast<double>(speed) * static_cast<double>(seconds)));
+// speed x seconds rounded to a whole number, halves to even; false when that
+// passes the range of a 64-bit integer.
+bool RoundedCapacity(float speed, int64_t seconds, int64_t& capacity) {
+  constexpr double limit = 9223372036854775808.0;  // 2^63
+  const double value =
+      Runtime::RoundHalfEven(static_cast<double>(speed) * static_cast<double>(seconds));
+  if (!(value > -limit && value < limit)) return false;
+  capacity = static_cast<int64_t>(value);
+  return true;
 }
 
 }  // namespace
@@ -119,20 +125,29 @@ void PRDAggregation::StartDay(Runtime::DateTime Day) {
   products_.clear();
 }
 
-void PRDAggregation::AddSummary(const PrdSummary& Summary, int16_t Machine) {
+bool PRDAggregation::AddSummary(const PrdSummary& Summary, int16_t Machine) {
+  // Efficiency keeps tallies, so a file can be tried first and left out whole.
+  if (query_.Measure == MeasureEfficiency) {
+    for (const PrdRun& run : Summary.Runs) {
+      if (!AddEfficiency(run, Machine)) return false;
+    }
+  }
   if (query_.Grouping == GroupByError) {
     errorPositions_.clear();
     for (const std::string& name : Summary.ErrorNames) {
       errorPositions_.push_back(chart_.EnsureLabel(name));
     }
   }
-  for (const PrdRun& run : Summary.Runs) AddRun(run, Machine);
+  if (query_.Measure != MeasureEfficiency) {
+    for (const PrdRun& run : Summary.Runs) AddRun(run, Machine);
+  }
+  return true;
 }
 
 void PRDAggregation::AddRun(const PrdRun& Run, int16_t Machine) {
   switch (query_.Measure) {
     case MeasureWastage: AddWastage(Run, Machine); break;
-    case MeasureEfficiency: AddEfficiency(Run, Machine); break;
+    case MeasureEfficiency: break;  // tried first by AddSummary
     case MeasureProductivity: AddProductivity(Run, Machine); break;
     case MeasureBoardCount: AddBoardCount(Run, Machine); break;
     case MeasureComponentsPerHour: AddComponentsPerHour(Run, Machine); break;
@@ -176,10 +191,42 @@ void PRDAggregation::AddWastage(const PrdRun& Run, int16_t Machine) {
   }
 }
 
-void PRDAggregation::AddEfficiency(const PrdRun& Run, int16_t Machine) {
-  MachineTally& tally = MachineTallyOf(TallyOf(Run), Machine);
+bool PRDAggregation::AddEfficiency(const PrdRun& Run, int16_t Machine) {
+  const size_t productCount = products_.size();
+  ProductTally& product = TallyOf(Run);
+  const size_t tallyCount = product.MachineTallies.size();
+  MachineTally& tally = MachineTallyOf(product, Machine);
+  const MachineTally before = tally;
   if (!Run.Tables.empty()) tally.RunningSeconds += LongestTable(Run).RunningSeconds;
   tally.Components += Placed(Run) - Sum(Run.HeadErrorTotals);
+  if (CapacityFits(product)) return true;
+  // Taken back whole, new entries included: a machine's tally adds its speed.
+  if (products_.size() != productCount) {
+    products_.pop_back();
+  } else if (product.MachineTallies.size() != tallyCount) {
+    product.MachineTallies.pop_back();
+  } else {
+    tally = before;
+  }
+  return false;
+}
+
+bool PRDAggregation::CapacityFits(const ProductTally& Changed) const {
+  int64_t capacity = 0;
+  if (query_.Grouping == GroupByProduct) {
+    const ProductFigures figures = FiguresOf(Changed);
+    return RoundedCapacity(figures.Speed, figures.Longest, capacity);
+  }
+  if (query_.Grouping != GroupByDate) return true;
+  int64_t total = 0;
+  for (const ProductTally& product : products_) {
+    const ProductFigures figures = FiguresOf(product);
+    if (!RoundedCapacity(figures.Speed, figures.Longest, capacity) ||
+        __builtin_add_overflow(total, capacity, &total)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 void PRDAggregation::AddProductivity(const PrdRun& Run, int16_t Machine) {
@@ -226,6 +273,9 @@ void PRDAggregation::AddComponentsPerHour(const PrdRun& Run, int16_t Machine) {
 }
 
 void PRDAggregation::EndDay() {
+  // The day's sums go to the graph before the event loop or a read of the
+  // points below can see it.
+  chart_.Flush();
   if (!byDate_) return;
   const int16_t p = DayPosition();
   switch (query_.Measure) {
@@ -257,13 +307,17 @@ void PRDAggregation::EndDay() {
         const ProductFigures figures = FiguresOf(product);
         components += figures.Components;
         running += figures.Longest;
-        capacity += RoundedCapacity(figures.Speed, figures.Longest);
+        // Within range: every file that would pass it was left out.
+        int64_t productCapacity = 0;
+        RoundedCapacity(figures.Speed, figures.Longest, productCapacity);
+        capacity += productCapacity;
       }
       if (running > 0) chart_.Add(*main_, components, capacity, p);
       break;
     }
     default: break;
   }
+  chart_.Flush();
 }
 
 void PRDAggregation::EndRange() {
@@ -272,9 +326,9 @@ void PRDAggregation::EndRange() {
       const int16_t position =
           chart_.EnsureLabel(RunKey(product.Name, product.Detail, product.Side));
       const ProductFigures figures = FiguresOf(product);
-      if (figures.Longest > 0) {
-        chart_.Add(*main_, figures.Components, RoundedCapacity(figures.Speed, figures.Longest),
-                   position);
+      int64_t capacity = 0;
+      if (figures.Longest > 0 && RoundedCapacity(figures.Speed, figures.Longest, capacity)) {
+        chart_.Add(*main_, figures.Components, capacity, position);
       }
     }
   } else if (query_.Measure == MeasureEfficiency && query_.Grouping == GroupByMachine) {
@@ -306,6 +360,7 @@ void PRDAggregation::EndRange() {
       }
     }
   }
+  chart_.Flush();
 }
 
 PRDAggregation::ProductTally& PRDAggregation::TallyOf(const PrdRun& Run) {

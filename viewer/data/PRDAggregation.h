@@ -31,7 +31,10 @@ class PRDAggregation {
   void StartDay(Runtime::DateTime Day);
   // One file of machine Machine (1-based, its folder number) that passed the
   // filters: its error kinds' labels when grouping by error, then its runs.
-  void AddSummary(const PrdSummary& Summary, int16_t Machine);
+  // False, with nothing of the file added, when a figure it adds to would pass
+  // the range of a 64-bit integer (a placement capacity, say): the file is one
+  // to leave out.
+  bool AddSummary(const PrdSummary& Summary, int16_t Machine);
   void EndDay();
   void EndRange();
 
@@ -59,7 +62,10 @@ class PRDAggregation {
   void AddRun(const PrdRun& Run, int16_t Machine);
   void AddWastage(const PrdRun& Run, int16_t Machine);
   void AddItems(const std::vector<PrdItem>& Items);
-  void AddEfficiency(const PrdRun& Run, int16_t Machine);
+  bool AddEfficiency(const PrdRun& Run, int16_t Machine);
+  // Whether the capacities the chart will be given, after a change of the
+  // product's tally, stay within 64 bits.
+  bool CapacityFits(const ProductTally& Changed) const;
   void AddProductivity(const PrdRun& Run, int16_t Machine);
   void AddBoardCount(const PrdRun& Run, int16_t Machine);
   void AddComponentsPerHour(const PrdRun& Run, int16_t Machine);

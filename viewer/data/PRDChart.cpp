@@ -80,6 +80,17 @@ int16_t PRDChart::EnsureLabel(const std::string& Name) {
 
 int16_t PRDChart::EnsureLabel(const std::string& Name, const std::string& Label,
                               const Runtime::Variant& Value) {
+  // Most names come again as they were written before: found without folding.
+  if (const auto seen = positionByName_.find(Name); seen != positionByName_.end()) {
+    return seen->second;
+  }
+  const int16_t position = EnsureLabelFolded(Name, Label, Value);
+  positionByName_.emplace(Name, position);
+  return position;
+}
+
+int16_t PRDChart::EnsureLabelFolded(const std::string& Name, const std::string& Label,
+                                    const Runtime::Variant& Value) {
   const std::string key = LabelKey(Name);
   std::string folded = Runtime::FoldCase(key);
   if (const auto found = positionByKey_.find(folded); found != positionByKey_.end()) {
@@ -111,12 +122,34 @@ std::pair<int64_t, int64_t>& PRDChart::SumsAt(Slot& Series, int16_t Position) {
 }
 
 void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
-  Slot& slot = slots_.at(Series);
-  auto& [sumY, sumT] = SumsAt(slot, Position);
-  AddValue(slot.Name, Whole(y, sumY), Whole(t, sumT), Position);
+  if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  slots_.at(Series);
+  const uint64_t at = (uint64_t{Series} << 16) | static_cast<uint16_t>(Position);
+  const auto [entry, added] = pendingAt_.try_emplace(at, pending_.size());
+  if (added) {
+    pending_.push_back({Series, Position, y, t});
+  } else {
+    pending_[entry->second].Y += y;
+    pending_[entry->second].T += t;
+  }
+}
+
+void PRDChart::Flush() {
+  // Taken out first: a handler of the graph's events may start another load.
+  std::vector<Pending> pending;
+  pending.swap(pending_);
+  pendingAt_.clear();
+  for (const Pending& p : pending) {
+    Slot& slot = slots_[p.Series];
+    auto& [sumY, sumT] = SumsAt(slot, p.Position);
+    AddValue(slot.Name, Whole(p.Y, sumY), Whole(p.T, sumT), p.Position);
+  }
+  pending.clear();
+  if (pending_.empty()) pending_.swap(pending);  // keep the room for the next day
 }
 
 void PRDChart::Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int16_t Position) {
+  Flush();
   Slot& slot = slots_.at(Series);
   AddValue(slot.Name, Whole(y, SumsAt(slot, Position).first), t, Position);
 }
@@ -124,6 +157,7 @@ void PRDChart::Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int1
 void PRDChart::Add(SeriesSlot Series, const Runtime::Variant& y, const Runtime::Variant& t,
                    int16_t Position) {
   if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  Flush();
   AddValue(slots_.at(Series).Name, y, t, Position);
 }
 

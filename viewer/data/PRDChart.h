@@ -59,13 +59,23 @@ class PRDChart {
   // At position Position of the series: Y += y and TempValue += t. Whole
   // numbers go in as 32-bit integers while the point's sums fit them, and as
   // doubles once they would not.
+  //
+  // Pairs of whole numbers are summed here, per series and position, and
+  // handed to the graph by Flush, in the order their points were first
+  // touched: a day of files costs the graph one increment per point. The
+  // other forms flush first and go straight to the graph, so the graph sees
+  // every point's additions in the order they were made.
   void Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position);
   void Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int16_t Position);
   void Add(SeriesSlot Series, const Runtime::Variant& y, const Runtime::Variant& t,
            int16_t Position);
 
+  // Hands the graph the sums Add kept back. The loader flushes before it
+  // lets the event loop in and before it reads points back.
+  void Flush();
+
   // Y and TempValue of the point at Position of every series but the one
-  // named Except that has that many points, in series order.
+  // named Except that has that many points, in series order (after Flush).
   std::vector<std::pair<Runtime::Variant, Runtime::Variant>> PointsAt(
       int16_t Position, std::string_view Except) const;
 
@@ -82,6 +92,8 @@ class PRDChart {
   // integer while the new sum fits one, else a double.
   static Runtime::Variant Whole(int64_t value, int64_t& sum);
   std::pair<int64_t, int64_t>& SumsAt(Slot& Series, int16_t Position);
+  int16_t EnsureLabelFolded(const std::string& Name, const std::string& Label,
+                            const Runtime::Variant& Value);
   void AddValue(const Runtime::Variant& Series, const Runtime::Variant& y,
                 const Runtime::Variant& t, int16_t Position);
 
@@ -91,8 +103,19 @@ class PRDChart {
   std::shared_ptr<Dravex::GraphSeriesCol> series_;
   std::shared_ptr<Dravex::GraphXAxisLabelCol> labels_;
   std::vector<Slot> slots_;
-  std::unordered_map<std::string, SeriesSlot> slotByName_;  // folded name
-  std::unordered_map<std::string, int16_t> positionByKey_;  // folded key
+  std::unordered_map<std::string, SeriesSlot> slotByName_;   // folded name
+  std::unordered_map<std::string, int16_t> positionByKey_;   // folded key
+  std::unordered_map<std::string, int16_t> positionByName_;  // names as EnsureLabel met them
+  // Whole pairs not yet in the graph, in the order their points were first
+  // touched, and where each point's entry is (by series and position).
+  struct Pending {
+    SeriesSlot Series;
+    int16_t Position;
+    int64_t Y;
+    int64_t T;
+  };
+  std::vector<Pending> pending_;
+  std::unordered_map<uint64_t, size_t> pendingAt_;
 };
 
 }  // namespace Kordex

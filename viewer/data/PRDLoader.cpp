@@ -176,11 +176,20 @@ class Load {
   std::string MachinesFolder(const DayFolders& folders, double day) const;
   // The days of the range, whole days; none when the range is upside down.
   std::vector<double> Days() const;
-  // The summary files of one machine on one day, as listed with their lengths.
+  // The summary files of one machine on one day, as listed with their lengths
+  // and the names the file system gave (opened as they are). An entry named
+  // like a summary file that is no file (a folder, a pipe, a link to nothing)
+  // comes with the reason it cannot be read.
+  struct ListedFile {
+    std::string Name;
+    std::string NativePath;
+    int64_t Length = 0;
+    std::string Unusable;
+  };
   struct MachineFiles {
     int16_t Machine = 0;
     std::string Folder;
-    std::vector<std::pair<std::string, int64_t>> Files;
+    std::vector<ListedFile> Files;
   };
   using DayFiles = std::vector<MachineFiles>;
   // The first pass: lists the files of every day and gives their byte total.
@@ -244,7 +253,11 @@ int64_t Load::ListFiles(const std::vector<double>& days) {
       for (std::string name = listing.Start(machine.Folder + std::string(FilePattern));
            !name.empty(); name = listing.Next()) {
         total += listing.Length();
-        machine.Files.emplace_back(std::move(name), listing.Length());
+        machine.Files.push_back(
+            {std::move(name), listing.NativeFolder() + listing.NativeName(), listing.Length(), {}});
+      }
+      for (const auto& entry : listing.LeftOut()) {
+        machine.Files.push_back({entry.Name, {}, 0, Platform::FileErrorText(entry.Kind)});
       }
       if (!machine.Files.empty()) dayFiles.push_back(std::move(machine));
     }
@@ -279,6 +292,15 @@ void Load::Run() {
   }
   aggregation.EndRange();
   progress.Close();
+  // A line that is there but whose machines cannot be known loads nothing;
+  // the person is told why rather than shown an empty chart.
+  const std::string line = "Line" + std::to_string(query_.Query.LineNumber);
+  if (machines_->MachineCount() == 0 && Platform::IsFolder(dataDirectory_ + line) &&
+      (NamedFiles().insert(dataDirectory_ + line + "/CommSet.Cnf").second || showProgress_)) {
+    host_->ShowMessage("Line " + std::to_string(query_.Query.LineNumber) +
+                           ": no machines configured in CommSet.Cnf (" + machines_->Problem + ").",
+                       "Line Configuration Error!");
+  }
   std::vector<SkippedFile> toName;
   for (SkippedFile& file : skipped_)
     if (NamedFiles().insert(file.Name).second || showProgress_) toName.push_back(std::move(file));
@@ -289,19 +311,21 @@ void Load::ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress&
   for (const MachineFiles& machine : files) {
     const int16_t m = machine.Machine;
     const bool machineWanted = query_.Machines.Passes(machineNames_[static_cast<size_t>(m) - 1]);
-    for (const auto& [name, length] : machine.Files) {
-      const std::string path = machine.Folder + name;
-      const std::string product = ProductOfFileName(name);
-      if (machineWanted && query_.Products.Passes(product)) {
-        if (ReadDataFile(path, bytes_, KvxReader::MaxFileBytes)) {
-          loaded_ += static_cast<int64_t>(bytes_.size());
-          ReadFile(path, product, m, aggregation);
-        } else {
-          loaded_ += length;
-          skipped_.push_back({path, "the file could not be opened"});
-        }
+    for (const ListedFile& file : machine.Files) {
+      const std::string path = machine.Folder + file.Name;
+      const std::string product = ProductOfFileName(file.Name);
+      if (!machineWanted || !query_.Products.Passes(product)) {
+        loaded_ += file.Length;
+      } else if (!file.Unusable.empty()) {
+        skipped_.push_back({path, file.Unusable});
+      } else if (std::string why;
+                 ReadNativeDataFile(file.NativePath, bytes_, KvxReader::MaxFileBytes, &why)) {
+        loaded_ += static_cast<int64_t>(bytes_.size());
+        ReadFile(path, product, m, aggregation);
       } else {
-        loaded_ += length;
+        loaded_ += file.Length;
+        skipped_.push_back(
+            {path, why == DataFileTooLarge ? why : "the file could not be read: " + why});
       }
       progress.Loaded(loaded_);
     }
@@ -323,7 +347,7 @@ void Load::ReadFile(const std::string& path, const std::string& product, int16_t
     skipped_.push_back({path, summary.Fault});
     return;
   }
-  aggregation.AddSummary(summary, machine);
+  if (!aggregation.AddSummary(summary, machine)) skipped_.push_back({path, "a number too large"});
 }
 
 }  // namespace

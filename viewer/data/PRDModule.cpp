@@ -1,12 +1,12 @@
 #include "viewer/data/PRDModule.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iterator>
 #include <limits>
 #include <mutex>
 
+#include "platform/Files.h"
 #include "runtime/CaseFold.h"
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
@@ -102,31 +102,6 @@ class KeyFilter {
 constexpr std::string_view NumberTooLarge = "a number too large";
 constexpr std::string_view TextForNumber = "a text where a number belongs";
 
-// Whether an unquoted field starts with something the leading-number rule
-// reads: a sign, then digits, a decimal point and a digit, or "&H"/"&O".
-bool BeginsWithNumber(std::string_view field) noexcept {
-  size_t i = 0;
-  auto skipBlanks = [&] {
-    while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
-  };
-  auto digitAt = [&](size_t at) {
-    return at < field.size() && field[at] >= '0' && field[at] <= '9';
-  };
-  skipBlanks();
-  if (i < field.size() && (field[i] == '-' || field[i] == '+')) {
-    ++i;
-    skipBlanks();
-  }
-  if (digitAt(i)) return true;
-  if (i < field.size() && field[i] == '.') return digitAt(i + 1);
-  if (i + 2 < field.size() && field[i] == '&') {
-    const char radix = static_cast<char>(field[i + 1] | 0x20);
-    const auto digit = static_cast<unsigned char>(field[i + 2]);
-    return (radix == 'h' && std::isxdigit(digit) != 0) || (radix == 'o' && digitAt(i + 2));
-  }
-  return false;
-}
-
 // The value of one column on the current data line. A column the table lacks
 // reads as Empty: 0 as a number, "" as a text.
 class Cell {
@@ -137,41 +112,38 @@ class Cell {
 
   // The figure as a whole number of Int, clamped to its range. What makes the
   // figure unsound goes into fault when fault is still empty: a quoted text
-  // that is not a number, an unquoted field that does not begin with one, or a
-  // number beyond the range.
+  // that is not a number, or a number beyond the range.
   template <class Int>
   Int Whole(std::string& fault) const {
     if (!present_ || field_.empty()) return 0;
+    // Nearly every figure: plain digits that fit, read exactly as the general
+    // rule would, without a call.
+    int64_t whole = 0;
+    if (KvxWholeNumber(field_, whole) && whole >= std::numeric_limits<Int>::min() &&
+        whole <= std::numeric_limits<Int>::max()) {
+      return static_cast<Int>(whole);
+    }
+    return WholeByRule<Int>(fault);
+  }
+  template <class Int>
+  [[gnu::noinline]] Int WholeByRule(std::string& fault) const {
     constexpr double low = std::numeric_limits<Int>::min();
     constexpr double high = std::numeric_limits<Int>::max();
     double value = 0.0;
     int64_t whole = 0;
     if (KvxWholeNumber(field_, whole)) {
-      // Nearly every figure: plain digits, read exactly as below would.
-      if (whole >= std::numeric_limits<Int>::min() && whole <= std::numeric_limits<Int>::max()) {
-        return static_cast<Int>(whole);
-      }
       value = static_cast<double>(whole);
     } else if (IsKvxText(field_)) {
       if (!Runtime::ParseNumber(KvxText(field_), value)) {
         Note(fault, TextForNumber);
         return 0;
       }
-    } else {
-      value = KvxNumber(field_);
-      if (value == 0.0) {
-        if (!BeginsWithNumber(field_)) {
-          Note(fault, TextForNumber);
-          return 0;
-        }
-        // The leading-number rule gives 0 for a number beyond the double range.
-        try {
-          value = Runtime::Val(field_);
-        } catch (const Runtime::Error&) {
-          Note(fault, NumberTooLarge);
-          return 0;
-        }
-      }
+    } else if (!ReadKvxNumber(field_, value)) {
+      // Anything else reads by the leading-number rule, 0 when the field does
+      // not begin with a number; only a number beyond the double's range is
+      // a fault.
+      Note(fault, NumberTooLarge);
+      return 0;
     }
     if (value >= low && value <= high && value == std::trunc(value)) return static_cast<Int>(value);
     const double rounded = Runtime::RoundHalfEven(value);
@@ -242,9 +214,8 @@ class SummaryReader {
   void EachDataLine(Visit visit) {
     for (;;) {
       kvx_.ReadLine();
-      const KvxReaderState& state = kvx_.State();
-      if (state.Status == KvxStatusEndOfFile || state.NewBlock) return;
-      if (state.Line.empty()) continue;
+      if (kvx_.AtEnd() || kvx_.NewBlock()) return;
+      if (kvx_.Line().empty()) continue;
       kvx_.SplitLine(fields_);
       visit();
     }
@@ -305,7 +276,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   const int16_t totalColumn = kvx_.FindColumn("Total");
   const int16_t errorsColumn = kvx_.FindColumn("Errors");
   const bool errorsArray =
-      errorsColumn > 0 && kvx_.State().Columns[static_cast<size_t>(errorsColumn) - 1].IsArray;
+      errorsColumn > 0 && kvx_.Columns()[static_cast<size_t>(errorsColumn) - 1].IsArray;
   std::string key;
   // The items are gathered in the scratch list, whose room stays from file to
   // file, and moved to their place once their number is known.
@@ -432,7 +403,12 @@ MachineTable ReadMachineTable(int16_t LineNumber, const std::string& DataDirecto
   MachineTable table;
   const std::string fileName = DataDirectory + "Line" + DecimalText(LineNumber) + "/CommSet.Cnf";
   std::string bytes;
-  if (!ReadDataFile(fileName, bytes, MaxConfigBytes)) return table;
+  std::string why;
+  if (!ReadDataFile(fileName, bytes, MaxConfigBytes, &why)) {
+    table.Problem = Platform::PathExists(fileName) ? "it cannot be read: " + why
+                                                   : std::string("the file is missing");
+    return table;
+  }
 
   // The file is read forward once: each header is looked for after the one
   // before it.
@@ -445,7 +421,10 @@ MachineTable ReadMachineTable(int16_t LineNumber, const std::string& DataDirecto
     }
     return false;
   };
-  if (!nextHeader("DOWNLOAD MODULE")) return table;
+  if (!nextHeader("DOWNLOAD MODULE")) {
+    table.Problem = bytes.empty() ? "the file is empty" : "it has no \"DOWNLOAD MODULE\" line";
+    return table;
+  }
   for (size_t i = 2; i <= fields.size() && table.Machines.size() < MaxCount16; ++i) {
     if (fields[i - 1].empty()) break;
     MachineConfig machine;
@@ -453,6 +432,7 @@ MachineTable ReadMachineTable(int16_t LineNumber, const std::string& DataDirecto
     machine.MachineNumber = static_cast<int16_t>(i - 1);
     table.Machines.push_back(std::move(machine));
   }
+  if (table.Machines.empty()) table.Problem = "its \"DOWNLOAD MODULE\" line names none";
   if (nextHeader("PLACEMENT SPEED")) {
     for (size_t i = 1; i <= table.Machines.size(); ++i) {
       const double seconds = KvxNumber(FieldAt(fields, i + 1));

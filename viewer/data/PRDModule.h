@@ -29,6 +29,9 @@ struct MachineConfig {
 class MachineTable {
  public:
   std::vector<MachineConfig> Machines;  // machine i is Machines[i - 1]
+  // Why a table read from a line's configuration holds no machine ("the file
+  // is missing", "it is a pipe (FIFO), not a file", ...); "" otherwise.
+  std::string Problem;
 
   int16_t MachineCount() const noexcept { return static_cast<int16_t>(Machines.size()); }
   // The short name, a blank and the machine number when the machine has a short

@@ -24,9 +24,11 @@ std::shared_ptr<ProductionLineHost>& HostSlot() {
   return host;
 }
 
+// Rounded as every whole-number conversion rounds (halves to even), then kept
+// within 16 bits.
 int16_t Clamp16(double value) {
   if (std::isnan(value)) return 0;
-  return static_cast<int16_t>(std::clamp(std::round(value), -32768.0, 32767.0));
+  return static_cast<int16_t>(std::clamp(Runtime::RoundHalfEven(value), -32768.0, 32767.0));
 }
 
 // The number of a line folder: "Line" and a whole number in its own plain

@@ -23,9 +23,14 @@ namespace Kordex {
 inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noexcept {
   const size_t count = std::min<size_t>(16, text.size() - at);
 #if defined(__SSE2__)
+  // The last bytes of a text of 16 or more are read as the 16 that end it,
+  // and the bits of the bytes before at dropped: a copy into a buffer first
+  // would stall the load that follows it.
+  const bool whole = count == 16 || text.size() < 16;
+  const size_t from = whole ? at : text.size() - 16;
   __m128i chunk;
-  if (count == 16) {
-    chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+  if (count == 16 || !whole) {
+    chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
   } else {
     alignas(16) char tail[16] = {};
     std::memcpy(tail, text.data() + at, count);
@@ -34,7 +39,8 @@ inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noex
   const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
                                     _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b)));
   const auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hits));
-  return count == 16 ? mask : mask & ((1U << count) - 1);
+  if (count == 16) return mask;
+  return whole ? mask & ((1U << count) - 1) : mask >> (16 - count);
 #else
   uint32_t mask = 0;
   for (size_t i = 0; i < count; ++i) {

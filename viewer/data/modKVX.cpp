@@ -48,13 +48,6 @@ std::string_view TrimLine(std::string_view raw) noexcept {
   return raw.substr(first, last - first);
 }
 
-// TABs go, then blanks at both ends: the same as cutting blanks and TABs from
-// the ends first (TrimLine) and then dropping the TABs inside.
-void CleanLine(std::string_view trimmed, std::string& line) {
-  line.assign(trimmed);
-  if (FindEither(trimmed, 0, '\t', '\t') < trimmed.size()) std::erase(line, '\t');
-}
-
 bool IsSectionLine(std::string_view trimmed) noexcept {
   return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
 }
@@ -70,19 +63,29 @@ std::string_view KvxText(std::string_view field) noexcept {
   return field.size() >= 2 ? field.substr(1, field.size() - 2) : std::string_view{};
 }
 
-double KvxNumber(std::string_view field) noexcept {
-  if (field.empty()) return 0.0;
+bool ReadKvxNumber(std::string_view field, double& value) noexcept {
+  value = 0.0;
+  if (field.empty()) return true;
   // Most fields are plain whole numbers: read them here, exactly as the
   // leading-number rule would, and leave the rest to it.
   int64_t whole = 0;
-  if (KvxWholeNumber(field, whole)) return static_cast<double>(whole);
+  if (KvxWholeNumber(field, whole)) {
+    value = static_cast<double>(whole);
+    return true;
+  }
   try {
-    const double value = Runtime::Val(field);
-    return std::isnan(value) ? 0.0 : value;
+    value = Runtime::DecimalVal(field);
+    return true;
   } catch (const Runtime::Error&) {
     // A number too large for a double: nothing sensible was read.
-    return 0.0;
+    return false;
   }
+}
+
+double KvxNumber(std::string_view field) noexcept {
+  double value = 0.0;
+  ReadKvxNumber(field, value);
+  return value;
 }
 
 Runtime::Variant KvxValue(std::string_view field) {
@@ -140,6 +143,8 @@ void KvxReader::Reset() {
   KeepTable();
   state_.Status = KvxStatusNormal;
   state_.Line.clear();
+  line_ = {};
+  lineStale_ = false;
   state_.Sections.clear();
   state_.NewBlock = false;
   state_.TableName.clear();
@@ -164,6 +169,7 @@ void KvxReader::Rebuild() {
 
 void KvxReader::KeepLine() {
   if (!searching_ || keptLine_) return;
+  SyncLine();
   std::swap(state_.Line, saved_.Line);
   keptLine_ = true;
 }
@@ -211,8 +217,18 @@ void KvxReader::ReadLine() {
   // it passes over are not kept, as it ends on one of the others or fails.
   if (searching_ && !IsSectionLine(trimmed) && (trimmed.empty() || trimmed.front() != '@')) return;
   KeepLine();
-  CleanLine(trimmed, state_.Line);
-  const std::string& line = state_.Line;
+  // TABs go, then blanks at both ends: the same as cutting blanks and TABs
+  // from the ends first (TrimLine) and then dropping the TABs inside.
+  if (FindEither(trimmed, 0, '\t', '\t') < trimmed.size()) {
+    state_.Line.assign(trimmed);
+    std::erase(state_.Line, '\t');
+    line_ = state_.Line;
+    lineStale_ = false;
+  } else {
+    line_ = trimmed;
+    lineStale_ = true;
+  }
+  const std::string_view line = line_;
   if (IsSectionLine(line)) {
     KeepTable();
     state_.NewBlock = true;
@@ -240,7 +256,7 @@ void KvxReader::ReadLine() {
 }
 
 void KvxReader::ReadDefinition() {
-  SplitFields(state_.Line, ',', 0, fields_);
+  SplitFields(line_, ',', 0, fields_);
   if (!Runtime::EqualsNoCase(FieldAt(fields_, 1), "@DEFINE")) return;
   KeepTable();
   state_.TableStart = Position();
@@ -304,7 +320,11 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
   state_.TableStart = saved_.TableStart;
   state_.Status = saved_.Status;
   state_.NewBlock = saved_.NewBlock;
-  if (keptLine_) std::swap(state_.Line, saved_.Line);
+  if (keptLine_) {
+    std::swap(state_.Line, saved_.Line);
+    line_ = state_.Line;
+    lineStale_ = false;
+  }
   if (keptSections_) std::swap(state_.Sections, saved_.Sections);
   if (keptTable_) {
     std::swap(state_.TableName, saved_.TableName);
@@ -368,7 +388,7 @@ int16_t KvxReader::FindColumn(std::string_view ColumnName) const noexcept {
 }
 
 void KvxReader::SplitLine(std::vector<std::string_view>& fields) const {
-  SplitFields(state_.Line, ',', '"', fields);
+  SplitFields(line_, ',', '"', fields);
 }
 
 Runtime::Variant KvxReader::ParseValues(std::string_view ColumnName) const {

@@ -58,8 +58,8 @@ struct KvxReaderState {
 // disturbed and the buffer is reused from file to file.
 class KvxReader {
  public:
-  // Files beyond this size are read up to it: positions are 32-bit and a
-  // damaged multi-gigabyte file must not exhaust memory.
+  // Files beyond this size are not read (Open fails): positions are 32-bit
+  // and a damaged multi-gigabyte file must not exhaust memory.
   static constexpr size_t MaxFileBytes = size_t{64} << 20;
 
   // Resets the reader and reads the whole file; false when it cannot be read.
@@ -85,7 +85,15 @@ class KvxReader {
   // end of the file was met, searches other than from the file's start fail.
   bool FindSection(std::string_view PathPattern, std::string_view TablePattern, int16_t Mode);
 
-  const KvxReaderState& State() const noexcept { return state_; }
+  const KvxReaderState& State() {
+    SyncLine();
+    return state_;
+  }
+  // The parts of the state a reader of every line asks for, without making
+  // the line a text of its own (State does that).
+  std::string_view Line() const noexcept { return line_; }
+  bool NewBlock() const noexcept { return state_.NewBlock; }
+  const std::vector<KvxColumn>& Columns() const noexcept { return state_.Columns; }
   // The path of the open sections as a search sees it.
   std::string SectionPath() const;
   // The file position of the next line (1-based).
@@ -110,6 +118,15 @@ class KvxReader {
   void ReadDefinition();
   bool Matches() const;
   bool Search(std::string_view PathPattern, std::string_view TablePattern, int16_t Mode);
+  // The current line is read where it stands in the file whenever it has no
+  // TAB inside (nearly always): line_ views it there and State().Line is made
+  // from it only when asked for. A line with TABs is cleaned into
+  // state_.Line, which line_ then views.
+  void SyncLine() {
+    if (!lineStale_) return;
+    state_.Line.assign(line_);
+    lineStale_ = false;
+  }
   // Before a search first changes a part of the state, the part as it stood is
   // put into saved_.
   void KeepLine();
@@ -124,7 +141,9 @@ class KvxReader {
   bool viewed_ = false;
   size_t pos_ = 0;
   KvxReaderState state_;
-  KvxReaderState saved_;  // where a search started, as far as it was kept
+  std::string_view line_;
+  bool lineStale_ = false;  // state_.Line is not yet line_
+  KvxReaderState saved_;    // where a search started, as far as it was kept
   size_t savedPos_ = 0;
   bool searching_ = false;
   bool keptLine_ = false;
@@ -146,10 +165,15 @@ class KvxReader {
 
 // Reading one field of a data line: a field that begins and ends with a double
 // quote is the text between them; any other field is the number its leading
-// digits read as (0 when it does not begin with a number).
+// stretch reads as: decimal only, "." the decimal point, blanks inside
+// ignored, an exponent allowed ("1.5E3"); 0 when it does not begin with a
+// number ("-", "abc", "&H3E8"). Every number the production data holds is read
+// this way.
 bool IsKvxText(std::string_view field) noexcept;
 std::string_view KvxText(std::string_view field) noexcept;
 double KvxNumber(std::string_view field) noexcept;
+// The same, false (value 0) for a number beyond the range of a double.
+bool ReadKvxNumber(std::string_view field, double& value) noexcept;
 // A field of at most 15 digits, a minus before them or not: its value, exact.
 // False for any other field (which KvxNumber reads by the general rule).
 inline bool KvxWholeNumber(std::string_view field, int64_t& value) noexcept {

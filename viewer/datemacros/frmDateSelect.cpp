@@ -46,14 +46,16 @@ std::string MacroSection(int32_t number) {
 
 // The stored macro count: damaged text counts as no macros, a huge number as
 // as many as there can be.
+// The stored count, or -1 when what is stored is no count at all.
 int32_t StoredMacroCount(const std::string& text) {
   double count = 0;
   try {
+    if (!Runtime::IsNumeric(Variant(text))) return -1;
     count = Runtime::Val(text);
   } catch (const Runtime::Error&) {
-    return 0;
+    return -1;
   }
-  if (!std::isfinite(count)) return 0;
+  if (!std::isfinite(count)) return -1;
   return static_cast<int32_t>(Runtime::RoundHalfEven(std::clamp(count, 0.0, 32767.0)));
 }
 
@@ -442,8 +444,16 @@ void frmDateSelect::ResetUserGroup() {
 void frmDateSelect::LoadDateMacros() {
   ResetUserGroup();
   const std::string application = Platform::App::EXEName();
-  const int32_t count =
-      StoredMacroCount(Platform::GetSetting(application, MacrosSection, "Number", "0"));
+  int32_t count = StoredMacroCount(Platform::GetSetting(application, MacrosSection, "Number", "0"));
+  if (count < 0) {
+    // A damaged count must not hide the macros stored after it, or the next
+    // save would write over them: take the sections that are there.
+    count = 0;
+    while (count < 32767 &&
+           !Platform::GetAllSettings(application, MacroSection(count + 1)).empty()) {
+      ++count;
+    }
+  }
   for (int32_t i = 1; i <= count && MacroCount < MaxMacros; ++i) {
     const auto values = Platform::GetAllSettings(application, MacroSection(i));
     if (values.empty()) continue;  // a section lost on the way
@@ -637,10 +647,12 @@ void frmDateSelect::MacroDelete_Click() {
 }
 
 void frmDateSelect::txtName_GotFocus() {
+  // The placeholder is selected whole, brackets and all, so that the first
+  // key typed replaces it rather than leaving a stray "[" in front.
   const std::string text = txtName.Text();
   if (Runtime::EqualsNoCase(text, "[New]")) {
-    txtName.SetSelStart(1);
-    txtName.SetSelLength(static_cast<int>(text.size()) - 1);
+    txtName.SetSelStart(0);
+    txtName.SetSelLength(static_cast<int>(text.size()));
   }
 }
 

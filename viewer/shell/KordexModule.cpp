@@ -1,5 +1,7 @@
 #include "viewer/shell/KordexModule.h"
 
+#include <exception>
+
 #include "common/TavroRegistry.h"
 #include "platform/gui/App.h"
 #include "platform/gui/EventEntry.h"
@@ -182,12 +184,20 @@ void RefreshAllReports() {
     ~Pointer() { form.SetMousePointer(0); }
   } pointer{main};
   if (!main.objConstraintsCol) return;
+  // A chart that fails to rebuild holds up none of the others: every chart
+  // has its turn, then the first failure goes on to be reported.
+  std::exception_ptr failed;
   const int16_t count = main.objConstraintsCol->Count();
   for (int16_t i = 1; i <= count; ++i) {
-    auto set = main.objConstraintsCol->Item(Runtime::Variant(i));
-    bool createNewForm = false;
-    main.objConstraintsCol_MenuSelection(set, createNewForm);
+    try {
+      auto set = main.objConstraintsCol->Item(Runtime::Variant(i));
+      bool createNewForm = false;
+      main.objConstraintsCol_MenuSelection(set, createNewForm);
+    } catch (...) {
+      if (!failed) failed = std::current_exception();
+    }
   }
+  if (failed) std::rethrow_exception(failed);
 }
 
 ReportWork::ReportWork() {

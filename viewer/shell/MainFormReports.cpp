@@ -108,6 +108,8 @@ void MainForm::ReportBar_SelectShortCut(const std::shared_ptr<Quillon::clsShortC
   }
   if (!KordexModule::SelectDateRange()) return;
   const auto chart = OpenReport(createSet, drawChart);
+  // Closed while it was being built: it went as the build ended.
+  if (!chart->IsLoaded()) return;
   chart->Form_Resize();
   chart->SetFocus();
 }

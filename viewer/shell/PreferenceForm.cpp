@@ -33,8 +33,10 @@ clsPreferences& Preferences() {
   return *main->objPreferences;
 }
 
+// The "Data Directory" value as the folder the line folders are named in.
 std::string DataDirectoryValue() {
-  return Runtime::CStr(Preferences().Item(Variant("Data Directory"))->Value());
+  Preferences();  // none: "object not set", as for every other preference
+  return KordexModule::LineTableHost()->DataDirectory();
 }
 
 // A field's number, at most what its 16-bit field holds.
@@ -203,7 +205,10 @@ void PreferenceForm::lstProductionLines_Click() {
     lstPlacementFiles.AddItem(files[f].Name);
     lstPlacementFiles.SetItemData(lstPlacementFiles.NewIndex(), static_cast<int32_t>(f + 1));
   }
-  if (lstPlacementFiles.ListCount() > 0) lstPlacementFiles.SetListIndex(0);
+  if (lstPlacementFiles.ListCount() > 0)
+    lstPlacementFiles.SetListIndex(0);
+  else
+    txtPanelPerHour.SetText("");  // no figure left over from the line shown before
 }
 
 void PreferenceForm::lstPlacementFiles_Click() {

@@ -1,5 +1,6 @@
 #include "viewer/shell/ShellReportHost.h"
 
+#include "runtime/Strings.h"
 #include "viewer/shell/ChartForm.h"
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
@@ -36,6 +37,10 @@ std::shared_ptr<Morvelt::TavroConstraintCol> ShellReportHost::objConstraintsCol(
 }
 
 Runtime::Variant ShellReportHost::PreferenceValue(const std::string& Name) {
+  // The folder the line folders are named in, as the line table takes it: a
+  // stored data directory without its final separator still finds the data.
+  if (Runtime::UCase(Name) == "DATA DIRECTORY")
+    return Runtime::Variant(KordexModule::LineTableHost()->DataDirectory());
   return ParentMainForm().objPreferences->Item(Runtime::Variant(Name))->Value();
 }
 

@@ -34,6 +34,8 @@ constexpr int16_t kKeyTab = 9;
 constexpr int16_t kKeyEscape = 27;
 constexpr int16_t kRightButton = 2;
 const std::string kCrLf = "\r\n";
+// The room GetTabStops gives each column beyond its text.
+const std::string kBlanks(10, ' ');
 
 std::vector<std::string> Pieces(const std::string& text, const std::string& separator) {
   const Runtime::CollectionRef pieces = Common::SplitToCollection(text, separator, "");
@@ -105,24 +107,17 @@ void TableForm::AddText(const std::string& Text, bool Bold, int16_t Size,
     for (size_t i = 0; i < TabStops->size(); ++i)
       TableText.SetSelTabs(static_cast<int>(i), (*TabStops)[i]);
   }
-  // The margin holds the widest line with its cells at their stops, so rows
-  // never wrap and put figures under another column's heading.
-  int32_t width = Twips(std::max(Drawing().TextWidth(Text), TableText.Width()));
-  const auto tabs = static_cast<size_t>(std::count(Text.begin(), Text.end(), '\t'));
-  if (TabStops != nullptr && !TabStops->empty() && tabs > 0) {
-    // The last cell in the line's own font, with the ten blanks every
-    // column keeps after its text.
-    Platform::Surface& surface = Drawing();
-    const double size = surface.FontSize();
-    const bool bold = surface.FontBold();
-    surface.SetFontSize(Size);
-    surface.SetFontBold(Bold);
-    const double last = surface.TextWidth(Text.substr(Text.rfind('\t') + 1) + Runtime::Space(10));
-    surface.SetFontSize(size);
-    surface.SetFontBold(bold);
-    width = std::max(width, (*TabStops)[std::min(tabs, TabStops->size()) - 1] + Twips(last));
+  // The box wraps its lines at the right margin: it stays wide enough for
+  // every line so far, a tabbed line reaching past its last stop by its last
+  // cell, so that a table wider than the window scrolls instead of wrapping.
+  double width = std::max(Drawing().TextWidth(Text), TableText.Width());
+  if (TabStops != nullptr) {
+    const std::vector<std::string> cells = Pieces(Text, "\t");
+    const size_t last = cells.empty() ? 0 : std::min(cells.size() - 1, TabStops->size());
+    if (last > 0)
+      width = std::max(width, (*TabStops)[last - 1] + Drawing().TextWidth(cells[last] + kBlanks));
   }
-  TableText.SetRightMargin(std::max(width, TableText.RightMargin()));
+  TableText.SetRightMargin(std::max(TableText.RightMargin(), Twips(width)));
   TableText.SetSelText(Text + kCrLf);
 }
 
@@ -183,13 +178,12 @@ TabStopArray TableForm::GetTabStops(const std::string& Text) {
   if (columns < 2) return {0};
   TabStopArray edges(columns - 1, 0);
   Platform::Surface& surface = Drawing();
-  const std::string blanks = Runtime::Space(10);
   for (const std::string& line : lines) {
     const std::vector<std::string> cells = Pieces(line, "\t");
     // A line with more cells than the first gives its extra cells no edge.
     for (size_t j = 1; j < cells.size() && j <= edges.size(); ++j) {
-      std::string measured = cells[j] + blanks;
-      if (j == 1) measured += cells[0] + blanks;
+      std::string measured = cells[j] + kBlanks;
+      if (j == 1) measured += cells[0] + kBlanks;
       edges[j - 1] = std::max(edges[j - 1], Twips(surface.TextWidth(measured)));
     }
   }
