@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "runtime/Encoding.h"
@@ -34,7 +35,13 @@ AppData& Data() {
 std::filesystem::path Executable() {
   std::error_code ec;
   auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path(ec) / "program" : path;
+  if (ec) return std::filesystem::current_path(ec) / "program";
+  // A program replaced on disk while it runs (an update) reads as
+  // "name (deleted)": its name and folder stay those it was started as.
+  static constexpr std::string_view replaced = " (deleted)";
+  std::string text = path.string();
+  if (text.ends_with(replaced)) text.resize(text.size() - replaced.size());
+  return text;
 }
 
 }  // namespace

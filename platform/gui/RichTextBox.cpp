@@ -177,7 +177,10 @@ void RichTextBox::SetRightMargin(int32_t twips) {
     edit.setLineWrapMode(QTextEdit::WidgetWidth);
   } else {
     edit.setLineWrapMode(QTextEdit::FixedPixelWidth);
-    edit.setLineWrapColumnOrWidth(Gui::Round(Gui::TwipsToPixels(rightMargin_)));
+    // The margin is the width of the text itself; the document's own margins
+    // lie outside it.
+    const double margins = 2 * edit.document()->documentMargin();
+    edit.setLineWrapColumnOrWidth(Gui::Round(Gui::TwipsToPixels(rightMargin_) + margins));
   }
 }
 

@@ -245,6 +245,18 @@ TEST(LoaderFaults, MalformedFilesAreLeftOutAndNamedOnceAfterTheLoad) {
   // The window closed before the message.
   EXPECT_EQ(host->Log[host->Log.size() - 2], "Unload");
   EXPECT_EQ(host->Log.back(), "Message Data File Error!");
+
+  // A refresh names only what no message has named yet.
+  Chart refreshed;
+  LoadPRDSummaryData(SmallQuery(MeasureWastage, GroupByDate), refreshed.Graph, data.Folder(), false,
+                     host);
+  EXPECT_EQ(host->Messages.size(), 1u);
+  data.Write(10, 2, "Y", word);
+  LoadPRDSummaryData(SmallQuery(MeasureWastage, GroupByDate), refreshed.Graph, data.Folder(), false,
+                     host);
+  ASSERT_EQ(host->Messages.size(), 2u);
+  EXPECT_TRUE(host->Messages[1].starts_with("One summary file could not be read"))
+      << host->Messages[1];
 }
 
 TEST(LoaderFaults, AnErrorThatEndsTheLoadStillClosesTheWindow) {

@@ -161,17 +161,20 @@ TEST_F(ChildWindowTest, ChartLayoutStyleTitlesAndPreferenceNames) {
 
 TEST_F(ChildWindowTest, TabCyclesChartsAndTablesInLoadingOrder) {
   auto a = ListedChart();
-  int16_t tab = 9;
-  a->Form_KeyPress(tab);
+  const auto tab = [](ChartForm& chart) {
+    int16_t key = 9;
+    chart.Form_KeyPress(key);
+  };
+  tab(*a);
   EXPECT_EQ(main->ActiveForm(), a.get());
 
   auto s = main->CreateNewStatusForm();
   auto b = main->CreateNewTableForm(*a);
   auto c = ListedChart();
   a->SetTag("chart1");  // the kind is read in upper case
-  c->Form_KeyPress(tab);
+  tab(*c);
   EXPECT_EQ(main->ActiveForm(), a.get());
-  a->Form_KeyPress(tab);
+  tab(*a);
   EXPECT_EQ(main->ActiveForm(), b.get());
   a->SetTag("CHART1");
 }
@@ -181,6 +184,13 @@ TEST_F(ChildWindowTest, KeysRefreshAndCloseTheLastChart) {
   // The keys reach the window while its graph has the focus.
   chart->PRDGraph.Canvas.SetFocus();
   ASSERT_EQ(QApplication::focusWidget(), WidgetOf(chart->PRDGraph.Canvas));
+  // Tab from the graph goes on to the next window and stays there.
+  auto other = ListedChart();
+  chart->PRDGraph.Canvas.SetFocus();
+  Press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+  EXPECT_EQ(main->ActiveForm(), other.get());
+  other->Unload();
+  chart->PRDGraph.Canvas.SetFocus();
   Press(Qt::Key_F5, Qt::ShiftModifier);
   Press(Qt::Key_F5, Qt::ControlModifier);
   EXPECT_EQ(main->Rebuilds, 2);

@@ -59,12 +59,15 @@ class CountingMainForm : public Kordex::MainForm {
 class MainWindowTest : public ShellTest {
  protected:
   std::shared_ptr<CountingMainForm> StartCounting() {
+    StorePreference("Data Directory", Variant(data.Folder()));
     auto form = std::make_shared<CountingMainForm>();
     mainForm = form;
     form->Load();
     form->objConstraintsCol->Add(std::make_shared<Morvelt::TavroSPCConstraints>(), "CHART1");
     return form;
   }
+
+  TestSupport::TempDir data;
 };
 
 TEST_F(MainWindowTest, StartUpWithEmptySettings) {
@@ -117,6 +120,28 @@ TEST_F(MainWindowTest, UnreadableDataDirectoryIsReportedAndTheWindowOpens) {
   EXPECT_EQ(responder->Messages.size(), 1u);
   EXPECT_TRUE(form->IsLoaded());
   EXPECT_EQ(form->Caption(), "Tavro Kordex Viewer");
+  EXPECT_TRUE(ticks->Running(form->UpdateTimer));
+}
+
+TEST_F(MainWindowTest, MissingDataDirectoryIsReportedAtTheStart) {
+  StorePreference("Data Directory", Variant("/tmp/no-such-folder/Data/"));
+  auto form = StartMainWindow();
+  ASSERT_EQ(responder->Messages.size(), 1u);
+  EXPECT_EQ(responder->Messages[0].Title, "Data Directory Error!");
+  EXPECT_TRUE(ticks->Running(form->UpdateTimer));
+}
+
+TEST_F(MainWindowTest, ChartsKeepTheirDataWhileTheDataDirectoryIsOutOfReach) {
+  auto form = StartCounting();
+  const std::filesystem::path away = data.Path().string() + ".away";
+  std::filesystem::rename(data.Path(), away);
+  Seconds(301 * 2);
+  EXPECT_EQ(form->Rebuilds, 0);
+  ASSERT_EQ(responder->Messages.size(), 1u);  // told once
+  EXPECT_EQ(responder->Messages[0].Title, "Data Directory Error!");
+  std::filesystem::rename(away, data.Path());
+  Seconds(301);
+  EXPECT_EQ(form->Rebuilds, 1);
   EXPECT_TRUE(ticks->Running(form->UpdateTimer));
 }
 
@@ -214,6 +239,7 @@ TEST_F(MainWindowTest, ManualUpdateDuringReportWorkFollowsIt) {
 
 TEST_F(MainWindowTest, FailingRefreshLeavesTheTimerOn) {
   auto form = StartCounting();
+  responder->Messages.clear();
   form->Fail = true;
   Seconds(301);
   EXPECT_EQ(form->Rebuilds, 1);

@@ -185,6 +185,8 @@ TEST_F(ProductionLineTableTest, ListAndMenuFollowTheTable) {
   Remember("5");
   LoadProductionLines();
   EXPECT_EQ(Menu(), (std::vector<std::string>{"Line-3*", "Line0", "Line1", "Line12", "Line7"}));
+  // New charts take the marked line, not the missing one.
+  EXPECT_EQ(Platform::GetSetting("TavroKordex", "Initialise", "Production Line", ""), "-3");
   Remember("abc");
   host->WithControls = false;
   LoadProductionLines();

@@ -151,16 +151,17 @@ TEST_F(ToolbarCommandsTest, CopyCutAndPasteOfATable) {
 }
 
 TEST_F(ToolbarCommandsTest, LineSelectionAndWindowArrangement) {
-  auto line = mainForm->ToolBars->Tools()->Add("Line3");
-  line->SetCaption("Line   3");
-  line->SetTagVariant(Variant(int16_t{3}));
+  // A line the demo data beside the program does not have.
+  auto line = mainForm->ToolBars->Tools()->Add("Line97");
+  line->SetCaption("Line  97");
+  line->SetTagVariant(Variant(int16_t{97}));
   mainForm->ToolBars_ToolClick(line);
-  EXPECT_EQ(mainForm->Caption(), "Tavro Kordex  Line   3");
-  EXPECT_EQ(Platform::GetSetting("TavroKordex", "Initialise", "Production Line", ""), "3");
+  EXPECT_EQ(mainForm->Caption(), "Tavro Kordex  Line  97");
+  EXPECT_EQ(Platform::GetSetting("TavroKordex", "Initialise", "Production Line", ""), "97");
   auto other = mainForm->ToolBars->Tools()->Add("LineUp");
   other->SetCaption("Upper");
   mainForm->ToolBars_ToolClick(other);
-  EXPECT_EQ(mainForm->Caption(), "Tavro Kordex  Line   3");
+  EXPECT_EQ(mainForm->Caption(), "Tavro Kordex  Line  97");
 
   auto chart = Chart();
   auto second = Chart();

@@ -147,6 +147,14 @@ std::string SkippedMessage(const std::vector<SkippedFile>& skipped) {
   return text;
 }
 
+// The files a message has named in this run. A load without progress (the
+// refresh of open charts) names only files not named before, so a damaged
+// file does not bring the same message back every few minutes.
+std::unordered_set<std::string>& NamedFiles() {
+  static std::unordered_set<std::string> named;
+  return named;
+}
+
 class Load {
  public:
   Load(const PRDQuery& query, std::shared_ptr<Dravex::Graph> graph, std::string dataDirectory,
@@ -287,12 +295,16 @@ void Load::Run() {
   // A line that is there but whose machines cannot be known loads nothing;
   // the person is told why rather than shown an empty chart.
   const std::string line = "Line" + std::to_string(query_.Query.LineNumber);
-  if (machines_->MachineCount() == 0 && Platform::IsFolder(dataDirectory_ + line)) {
+  if (machines_->MachineCount() == 0 && Platform::IsFolder(dataDirectory_ + line) &&
+      (NamedFiles().insert(dataDirectory_ + line + "/CommSet.Cnf").second || showProgress_)) {
     host_->ShowMessage("Line " + std::to_string(query_.Query.LineNumber) +
                            ": no machines configured in CommSet.Cnf (" + machines_->Problem + ").",
                        "Line Configuration Error!");
   }
-  if (!skipped_.empty()) host_->ShowMessage(SkippedMessage(skipped_), "Data File Error!");
+  std::vector<SkippedFile> toName;
+  for (SkippedFile& file : skipped_)
+    if (NamedFiles().insert(file.Name).second || showProgress_) toName.push_back(std::move(file));
+  if (!toName.empty()) host_->ShowMessage(SkippedMessage(toName), "Data File Error!");
 }
 
 void Load::ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress& progress) {

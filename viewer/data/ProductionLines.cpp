@@ -92,7 +92,7 @@ int16_t RememberedLine(const std::string& ProgramName) {
 
 void LoadProductionLines() {
   const std::shared_ptr<ProductionLineHost> host = LineHost();
-  const int16_t remembered = RememberedLine(host->ProgramName());
+  int16_t remembered = RememberedLine(host->ProgramName());
   const std::string dataDirectory = host->DataDirectory();
 
   // The whole listing first: reading a line starts listings of its own.
@@ -124,6 +124,14 @@ void LoadProductionLines() {
     line.Caption = LineCaption(number, Common::ReadIniString(lineInfo, "Line Info", "Alias", ""));
     line.PlacementFiles = GetPlacementFiles(lineFolder, line.CountMachine);
     lines.Lines.push_back(std::move(line));
+  }
+
+  // A remembered line the data directory does not have: the first line is the
+  // one marked, so new charts take it as well instead of a line with no data.
+  if (!lines.Lines.empty() && !numbers.contains(remembered)) {
+    remembered = lines.Lines.front().LineNumber;
+    Platform::SaveSetting(host->ProgramName(), "Initialise", "Production Line",
+                          std::to_string(remembered));
   }
 
   ProductionLines = std::move(lines);

@@ -57,9 +57,13 @@ void ChartForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
 }
 
 void ChartForm::Form_KeyPress(int16_t& KeyAscii) {
+  // Both keys are used up here: a Tab left to the window system would move
+  // the focus on and make this window the active one again.
   if (KeyAscii == Platform::KeyCodes::Tab) {
     ActivateNextReportWindow(*this);
+    KeyAscii = 0;
   } else if (KeyAscii == Platform::KeyCodes::Escape) {
+    KeyAscii = 0;
     Unload();
   }
 }

@@ -167,6 +167,16 @@ void RefreshAllReports() {
     return;
   }
   MainForm& main = Main();
+  // A data directory out of reach (a share gone for a while) would empty
+  // every chart as if nothing had been produced: the charts keep what they
+  // show, and the person is told once until the folder is back.
+  static bool missingTold = false;
+  const bool tell = !missingTold;
+  missingTold = true;
+  if (main.ReportMissingDataDirectory(
+          tell ? "The open charts keep what they show until it can be reached again." : ""))
+    return;
+  missingTold = false;
   ReportWork work;
   main.SetMousePointer(11);
   struct Pointer {

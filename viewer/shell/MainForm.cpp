@@ -4,12 +4,14 @@
 
 #include "common/Logging.h"
 #include "common/WindowsXPButtons.h"
+#include "platform/Files.h"
 #include "platform/Problems.h"
 #include "platform/SettingsStore.h"
 #include "platform/gui/Band.h"
 #include "platform/gui/BandList.h"
 #include "platform/gui/EventEntry.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/MsgBox.h"
 #include "platform/gui/ToolBarDesign.h"
 #include "platform/gui/ToolBarHosting.h"
 #include "platform/gui/ToolList.h"
@@ -109,13 +111,34 @@ void MainForm::MDIForm_Load() {
   Show();
   SetToolBars(false);
   // A data directory that cannot be read is reported; the window opens all the same.
-  Platform::EnterEventHandler([] { KordexModule::InitialisePreferences(); });
+  bool started = false;
+  Platform::EnterEventHandler([&started] {
+    KordexModule::InitialisePreferences();
+    started = true;
+  });
   ConnectCollection();
   KordexModule::SetMainCaption();
   InitialiseToolbars();
   CreateTabrill();
+  // Without its folder every chart would stay empty, as if nothing had been
+  // produced: say so at the start.
+  if (started)
+    ReportMissingDataDirectory(
+        "The charts stay empty until it can be reached or another one is chosen under Edit, "
+        "Preferences.");
   tickCounter_ = 0;
   UpdateTimer.SetEnabled(true);
+}
+
+bool MainForm::ReportMissingDataDirectory(const std::string& Consequence) {
+  if (!objPreferences) return false;
+  const std::string folder =
+      Runtime::CStr(objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
+  if (folder.empty() || Platform::IsFolder(folder)) return false;
+  if (!Consequence.empty())
+    Platform::MsgBox("The data directory '" + folder + "' cannot be found.\r\n" + Consequence,
+                     Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
+  return true;
 }
 
 void MainForm::ConnectCollection() {

@@ -51,6 +51,9 @@ class MainForm : public Platform::MDIForm {
   void UpdateTimer_Timer();
 
   void SetToolBars(bool Activate);
+  // True when the "Data Directory" preference names a folder that is not
+  // there; a Consequence that is not empty is also told in a message.
+  bool ReportMissingDataDirectory(const std::string& Consequence);
   void InitialiseToolbars();
   // Every command of the toolbar and the menus (MainFormToolCommands.cpp).
   void ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool);

@@ -9,6 +9,7 @@
 int main(int argc, char** argv) {
   Platform::InitialiseApplication(argc, argv);
   Platform::App::SetProductName("Tavro Kordex Viewer");
+  Platform::App::SetFileDescription("Production Data Viewer");
   Platform::App::SetTitle("Tavro Kordex Viewer");
   Platform::App::SetFileDescription("Production data viewer");
   auto main = std::make_shared<Kordex::MainForm>();
