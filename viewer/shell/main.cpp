@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
   Platform::App::SetProductName("Tavro Kordex Viewer");
   Platform::App::SetFileDescription("Production Data Viewer");
   Platform::App::SetTitle("Tavro Kordex Viewer");
-  Platform::App::SetFileDescription("Production data viewer");
   auto main = std::make_shared<Kordex::MainForm>();
   Platform::EnterEventHandler([&main] { main->Load(); });
   return Platform::RunApplication();
