@@ -38,12 +38,31 @@ void AppendToProblemLog(const std::string& line) {
   close(fd);
 }
 
+// A problem quotes what it found (a damaged line, a file name): control bytes
+// are shown as \xHH, so none reaches a terminal or splits the log's lines.
+std::string Printable(const std::string& text) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += Hex[byte >> 4];
+      out += Hex[byte & 0x0F];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 void ReportProblem(std::string_view text) {
   const std::lock_guard lock(mutex);
   if (!reported.emplace(text).second) return;
-  const std::string utf8 = NativePath(text);
+  const std::string utf8 = Printable(NativePath(text));
   std::fprintf(stderr, "tavro: %s\n", utf8.c_str());
   char stamp[32] = {};
   const std::time_t now = std::time(nullptr);

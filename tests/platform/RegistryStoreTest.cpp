@@ -182,3 +182,12 @@ TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.Path())) ++files;
   EXPECT_EQ(files, 2);  // the file and its lock file
 }
+
+TEST(RegistryStore, AProblemQuotingControlBytesNeitherReachesTheTerminalNorSplitsTheLog) {
+  ReportProblem("damaged line \x1b]0;title\x07 kept\r\nnext");
+  const std::filesystem::path log =
+      std::filesystem::path(std::getenv("XDG_STATE_HOME")) / "tavro" / "Problems.Log";
+  const std::string text = TestSupport::FileText(log.string());
+  EXPECT_NE(text.find("damaged line \\x1B]0;title\\x07 kept\\x0D\\x0Anext\n"), std::string::npos);
+  EXPECT_EQ(text.find('\x1b'), std::string::npos);
+}
