@@ -29,10 +29,10 @@ namespace Kordex {
 
 namespace {
 
-constexpr int16_t kKeyF5 = 116;
-constexpr int16_t kKeyTab = 9;
-constexpr int16_t kKeyEscape = 27;
-constexpr int16_t kRightButton = 2;
+constexpr int16_t kKeyF5 = Platform::KeyCodes::F5;
+constexpr int16_t kKeyTab = Platform::KeyCodes::Tab;
+constexpr int16_t kKeyEscape = Platform::KeyCodes::Escape;
+constexpr int16_t kRightButton = Platform::MouseButtons::Right;
 const std::string kCrLf = "\r\n";
 // The room GetTabStops gives each column beyond its text.
 const std::string kBlanks(10, ' ');
