@@ -27,10 +27,10 @@ namespace MsgBoxStyles = Platform::MsgBoxStyles;
 
 namespace {
 
-constexpr double Twips = 15;  // a pixel at 96 dots an inch
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-constexpr int16_t EnterKey = 13;
+constexpr double Twips = Platform::TwipsPerPixel;
+constexpr int16_t LeftButton = Platform::MouseButtons::Left;
+constexpr int16_t RightButton = Platform::MouseButtons::Right;
+constexpr int16_t EnterKey = Platform::KeyCodes::Return;
 constexpr int OutOfBoundsStart = 300;  // ms between the first scroll steps
 constexpr int OutOfBoundsStep = 40;
 constexpr int OutOfBoundsFastest = 100;
@@ -44,9 +44,8 @@ std::string MacroSection(int32_t number) {
   return "Date Macro\\" + std::to_string(number);
 }
 
-// The stored macro count: damaged text counts as no macros, a huge number as
-// as many as there can be.
-// The stored count, or -1 when what is stored is no count at all.
+// The stored macro count, a huge number as many as there can be; -1 when
+// what is stored is no count at all.
 int32_t StoredMacroCount(const std::string& text) {
   double count = 0;
   try {
@@ -70,8 +69,29 @@ bool EnterPressed(int16_t& KeyAscii) {
   return true;
 }
 
+// The next drag right of the strip starts scrolling slowly again.
+void StopScrolling(Platform::Timer& timer) {
+  timer.SetEnabled(false);
+  timer.SetInterval(OutOfBoundsStart);
+}
+
 DateTime DaysAfter(DateTime date, int32_t days) {
   return DateTime{date.Serial + days};
+}
+
+// The day of a formula's value. False for a value that is no number, and
+// with ErrorCode set for a formula error or a number outside the calendar.
+bool DayOf(const FormulaResult& value, DateTime& Result, int32_t& ErrorCode) {
+  ErrorCode = value.ErrorCode;
+  if (value.ErrorCode != FormulaNoError || value.ValueType != FormulaNumber) return false;
+  try {
+    const DateTime date = Runtime::CDate(value.Value);
+    Result = Runtime::DateSerial(Runtime::Year(date), Runtime::Month(date), Runtime::Day(date));
+    return true;
+  } catch (const Runtime::Error&) {
+    ErrorCode = FormulaSyntaxError;
+    return false;
+  }
 }
 
 }  // namespace
@@ -211,22 +231,7 @@ bool frmDateSelect::SelectDate(DateTime& DateFrom, DateTime& DateTo) {
 
 bool frmDateSelect::EvaluateDateMacro(const std::string& Macro, DateTime& Result,
                                       int32_t& ErrorCode) {
-  ErrorCode = FormulaNoError;
-  const FormulaResult value = EvaluateFormula(Macro);
-  if (value.ErrorCode != FormulaNoError) {
-    ErrorCode = value.ErrorCode;
-    return false;
-  }
-  if (value.ValueType != FormulaNumber) return false;
-  try {
-    const DateTime date = Runtime::CDate(value.Value);
-    Result = Runtime::DateSerial(Runtime::Year(date), Runtime::Month(date), Runtime::Day(date));
-    return true;
-  } catch (const Runtime::Error&) {
-    // A number outside the calendar is no date.
-    ErrorCode = FormulaSyntaxError;
-    return false;
-  }
+  return DayOf(EvaluateFormula(Macro), Result, ErrorCode);
 }
 
 void frmDateSelect::DateSelectStyle(int32_t value) {
@@ -274,12 +279,10 @@ DateTime frmDateSelect::DateAtPoint(double X, double Y, bool IsStart, DateTime D
   bool rightOfStrip = false;
   const DateTime date = Kordex::DateAtPoint(View(), strip.ScaleWidth(), strip.ScaleHeight(), X, Y,
                                             IsStart, Default, rightOfStrip);
-  if (rightOfStrip) {
+  if (rightOfStrip)
     tmrOutOfBounds.SetEnabled(true);
-  } else {
-    tmrOutOfBounds.SetEnabled(false);
-    tmrOutOfBounds.SetInterval(OutOfBoundsStart);
-  }
+  else
+    StopScrolling(tmrOutOfBounds);
   return date;
 }
 
@@ -309,9 +312,7 @@ void frmDateSelect::picCalander_MouseUp(int16_t& Button, int16_t& Shift, double&
   (void)Shift;
   (void)X;
   (void)Y;
-  if (Button != LeftButton) return;
-  tmrOutOfBounds.SetEnabled(false);
-  tmrOutOfBounds.SetInterval(OutOfBoundsStart);
+  if (Button == LeftButton) StopScrolling(tmrOutOfBounds);
 }
 
 // Held right of the strip: one month further on each tick, faster and faster.
@@ -555,7 +556,7 @@ bool frmDateSelect::TestFormula(Platform::TextBox& formula, Platform::Label& res
   }
   DateTime date;
   int32_t errorCode = FormulaNoError;
-  if (!EvaluateDateMacro(formula.Text(), date, errorCode)) {
+  if (!DayOf(value, date, errorCode)) {
     result.SetCaption(FormulaErrorText(errorCode));
     return false;
   }
