@@ -54,11 +54,12 @@ void FillRow(GraphPreferenceForm& form, const GraphSeries& series, int r) {
   form.MeanOn_Click(r);
 
   form.StdDevSeriesName[r].SetCaption(title);
-  form.StdDevDisplay[r].SetText("");
-  for (int16_t n : GraphStats::StdDevIndices) {
-    form.StdDevDisplay[r].SetText(OrDefault(s->StdDev(n)->Name(), "StdDev"));
+  // One box names all six lines; Ok gives them all its text, so it shows the
+  // name the last of them keeps.
+  const int16_t last = GraphStats::StdDevIndices.back();
+  form.StdDevDisplay[r].SetText(OrDefault(s->StdDev(last)->Name(), "StdDev"));
+  for (int16_t n : GraphStats::StdDevIndices)
     form.StdDevOn[StdDevBox(r, n)].SetValue(Ticked(s->StdDev(n)->StdDevOn()));
-  }
   form.StdDevOn_Click(6 * r);
 
   form.SLSeriesName[r].SetCaption(title);
