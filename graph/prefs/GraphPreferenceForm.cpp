@@ -285,7 +285,7 @@ void GraphPreferenceForm::RemoveControls() {
   while (i < ControlCount()) {
     Platform::Control& control = ControlItem(i);
     const std::string tag = control.Tag();
-    if (Runtime::UCase(Runtime::Left(tag + "      ", 6)) == "DELETE") {
+    if (Runtime::UCase(Runtime::Left(tag, 6)) == "DELETE") {
       PreferenceTab.SetTab(tag.back() - '0');
       control.Unload();
     } else {
