@@ -292,6 +292,14 @@ Variant Fix(const Variant& v) {
 
 namespace {
 
+// Moves a position past the blanks, tabs and line feeds Val ignores anywhere
+// in a number.
+auto BlankSkipper(std::string_view text) {
+  return [text](size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
+  };
+}
+
 // The decimal number at i, blanks inside skipped; 0 when there is none.
 template <class Skip>
 double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
@@ -335,9 +343,7 @@ double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
 
 double Val(std::string_view text) {
   size_t i = 0;
-  const auto skip = [&](size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
-  };
+  const auto skip = BlankSkipper(text);
   skip(i);
   if (i < text.size() && text[i] == '&') {
     size_t j = i + 1;
@@ -358,9 +364,7 @@ double Val(std::string_view text) {
 
 double DecimalVal(std::string_view text) {
   size_t i = 0;
-  const auto skip = [&](size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
-  };
+  const auto skip = BlankSkipper(text);
   skip(i);
   return LeadingDecimal(text, i, skip);
 }
