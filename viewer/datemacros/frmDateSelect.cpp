@@ -28,9 +28,6 @@ namespace MsgBoxStyles = Platform::MsgBoxStyles;
 namespace {
 
 constexpr double Twips = Platform::TwipsPerPixel;
-constexpr int16_t LeftButton = Platform::MouseButtons::Left;
-constexpr int16_t RightButton = Platform::MouseButtons::Right;
-constexpr int16_t EnterKey = Platform::KeyCodes::Return;
 constexpr int OutOfBoundsStart = 300;  // ms between the first scroll steps
 constexpr int OutOfBoundsStep = 40;
 constexpr int OutOfBoundsFastest = 100;
@@ -64,7 +61,7 @@ std::string LongDate(DateTime date) {
 
 // Enter moves on to the next box of the editor; the box itself never sees it.
 bool EnterPressed(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return false;
+  if (KeyAscii != Platform::KeyCodes::Return) return false;
   KeyAscii = 0;
   return true;
 }
@@ -288,7 +285,7 @@ DateTime frmDateSelect::DateAtPoint(double X, double Y, bool IsStart, DateTime D
 
 void frmDateSelect::picCalander_MouseDown(int16_t& Button, int16_t& Shift, double& X, double& Y) {
   (void)Shift;
-  if (Button != LeftButton) return;
+  if (Button != Platform::MouseButtons::Left) return;
   const DateTime date = DateAtPoint(X, Y, true, SelectedFrom);
   if (date.Serial <= 0) return;
   SelectedFrom = date;
@@ -298,7 +295,7 @@ void frmDateSelect::picCalander_MouseDown(int16_t& Button, int16_t& Shift, doubl
 
 void frmDateSelect::picCalander_MouseMove(int16_t& Button, int16_t& Shift, double& X, double& Y) {
   (void)Shift;
-  if ((Button & LeftButton) == 0) return;
+  if ((Button & Platform::MouseButtons::Left) == 0) return;
   const DateTime date = DateAtPoint(X, Y, false, SelectedTo);
   // The end never moves before the start.
   if (SelectedFrom.Serial > 0 && date.Serial != SelectedTo.Serial &&
@@ -312,14 +309,14 @@ void frmDateSelect::picCalander_MouseUp(int16_t& Button, int16_t& Shift, double&
   (void)Shift;
   (void)X;
   (void)Y;
-  if (Button == LeftButton) StopScrolling(tmrOutOfBounds);
+  if (Button == Platform::MouseButtons::Left) StopScrolling(tmrOutOfBounds);
 }
 
 // Held right of the strip: one month further on each tick, faster and faster.
 void frmDateSelect::tmrOutOfBounds_Timer() {
   if (hscDateScroll.Value() < hscDateScroll.Max()) {
     hscDateScroll.SetValue(hscDateScroll.Value() + 1);
-    int16_t button = LeftButton;
+    int16_t button = Platform::MouseButtons::Left;
     int16_t shift = 0;
     double x = picCalander.Drawing().ScaleWidth() + 30;
     double y = 0;
@@ -418,7 +415,7 @@ void frmDateSelect::Tabrill_SelectShortCut(std::shared_ptr<Quillon::clsShortCut>
 
 void frmDateSelect::Tabrill_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   (void)Shift;
-  if (Button != RightButton) return;
+  if (Button != Platform::MouseButtons::Right) return;
   MacroShortCut = Tabrill.HitTest(X, Y);
   if (!MacroShortCut) return;
   const auto group = MacroShortCut->ShortCutGroup();
