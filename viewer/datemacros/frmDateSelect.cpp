@@ -72,6 +72,11 @@ void StopScrolling(Platform::Timer& timer) {
   timer.SetInterval(OutOfBoundsStart);
 }
 
+// The macro a shortcut of the User group stands for: "New" comes first.
+int16_t MacroNumber(const Quillon::clsShortCut& shortCut) {
+  return static_cast<int16_t>(shortCut.Index() - 1);
+}
+
 DateTime DaysAfter(DateTime date, int32_t days) {
   return DateTime{date.Serial + days};
 }
@@ -388,7 +393,7 @@ void frmDateSelect::Tabrill_SelectShortCut(std::shared_ptr<Quillon::clsShortCut>
       EditDateMacro(0);
       return;
     }
-    const int16_t number = static_cast<int16_t>(ShortCut->Index() - 1);
+    const int16_t number = MacroNumber(*ShortCut);
     if (number < 1 || number > MacroCount) return;
     const DateMacro& macro = DateMacros[static_cast<size_t>(number - 1)];
     // Both ends are worked out before either is taken, so that a macro
@@ -621,12 +626,12 @@ void frmDateSelect::cmdEditCancel_Click() {
 }
 
 void frmDateSelect::MacroEdit_Click() {
-  if (MacroShortCut) EditDateMacro(static_cast<int16_t>(MacroShortCut->Index() - 1));
+  if (MacroShortCut) EditDateMacro(MacroNumber(*MacroShortCut));
 }
 
 void frmDateSelect::MacroDelete_Click() {
   if (!MacroShortCut) return;
-  const int16_t number = static_cast<int16_t>(MacroShortCut->Index() - 1);
+  const int16_t number = MacroNumber(*MacroShortCut);
   if (number < 1 || number > MacroCount) return;
   const std::string prompt =
       "Delete the date macro '" + DateMacros[static_cast<size_t>(number - 1)].Name + "'?";
