@@ -102,7 +102,8 @@ void LoadProductionLines() {
   std::vector<std::string> folders;
   if (!dataDirectory.empty()) {
     Platform::DirListing listing;
-    for (std::string name = listing.Start(dataDirectory + "Line*", 18); !name.empty();
+    const int32_t anyFolder = Platform::FileAttribute::Directory | Platform::FileAttribute::Hidden;
+    for (std::string name = listing.Start(dataDirectory + "Line*", anyFolder); !name.empty();
          name = listing.Next())
       if (Platform::IsFolder(dataDirectory + name)) folders.push_back(name);
   }
