@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "runtime/Conversions.h"
 #include "runtime/Encoding.h"
 
 namespace Platform {
@@ -120,6 +121,8 @@ std::string WriteRtf(const RichDocument& document, std::string_view fontName) {
 
 namespace {
 
+using Runtime::HexDigit;
+
 // Groups nested deeper than this are read as if their text were not there.
 constexpr size_t MaxDepth = 200;
 // More tab stops in one paragraph are passed over.
@@ -158,13 +161,6 @@ int NamedCharacter(std::string_view word) {
       {"enspace", ' '}, {"qmspace", ' '}};
   for (const auto& [name, byte] : named)
     if (name == word) return byte;
-  return -1;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 

@@ -21,13 +21,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // The digits of a decimal number gathered so that from_chars can read them
 // without allocating: leading zeros are dropped, and digits past the 40th
 // only move the exponent (they cannot change a double).
@@ -340,6 +333,13 @@ double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
 }
 
 }  // namespace
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 double Val(std::string_view text) {
   size_t i = 0;
