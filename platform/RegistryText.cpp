@@ -4,11 +4,14 @@
 #include <cstdio>
 
 #include "runtime/CaseFold.h"
+#include "runtime/Conversions.h"
 #include "runtime/Encoding.h"
 
 namespace Platform {
 
 namespace {
+
+using Runtime::HexDigit;
 
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -25,13 +28,6 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
 
 std::string DecodeLine(std::string_view line) {
   return Runtime::IsValidUtf8(line) ? Runtime::Utf8ToCp1252(line) : std::string(line);
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // A quoted text at the start of s (s[0] is the quote). Sets rest to what

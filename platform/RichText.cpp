@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "runtime/Conversions.h"
 #include "runtime/Encoding.h"
 
 namespace Platform {
@@ -120,6 +121,8 @@ std::string WriteRtf(const RichDocument& document, std::string_view fontName) {
 
 namespace {
 
+using Runtime::HexDigit;
+
 // Groups nested deeper than this are read as if their text were not there.
 constexpr size_t MaxDepth = 200;
 // More tab stops in one paragraph are passed over.
@@ -158,28 +161,6 @@ int NamedCharacter(std::string_view word) {
       {"enspace", ' '}, {"qmspace", ' '}};
   for (const auto& [name, byte] : named)
     if (name == word) return byte;
-  return -1;
-}
-
-std::string Utf8Of(uint32_t code) {
-  std::string out;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return out;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 
@@ -264,14 +245,7 @@ class RtfReader {
   void AppendUnicode(long long number) {
     if (number < 0) number += 65536;
     if (number < 0 || number > 0xFFFF) return;
-    const auto code = static_cast<uint32_t>(number);
-    if (code == '\t') {
-      Append('\t');
-    } else if (code >= 0xD800 && code <= 0xDFFF) {
-      Append('?');
-    } else if (code >= 0x20) {
-      for (char c : Runtime::Utf8ToCp1252(Utf8Of(code))) Append(c);
-    }
+    Append(Runtime::ToCp1252(static_cast<char32_t>(number)));
   }
 
   void EndParagraph() {

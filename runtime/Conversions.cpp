@@ -21,13 +21,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // The digits of a decimal number gathered so that from_chars can read them
 // without allocating: leading zeros are dropped, and digits past the 40th
 // only move the exponent (they cannot change a double).
@@ -292,6 +285,14 @@ Variant Fix(const Variant& v) {
 
 namespace {
 
+// Moves a position past the blanks, tabs and line feeds Val ignores anywhere
+// in a number.
+auto BlankSkipper(std::string_view text) {
+  return [text](size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
+  };
+}
+
 // The decimal number at i, blanks inside skipped; 0 when there is none.
 template <class Skip>
 double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
@@ -333,11 +334,16 @@ double LeadingDecimal(std::string_view text, size_t i, const Skip& skip) {
 
 }  // namespace
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 double Val(std::string_view text) {
   size_t i = 0;
-  const auto skip = [&](size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
-  };
+  const auto skip = BlankSkipper(text);
   skip(i);
   if (i < text.size() && text[i] == '&') {
     size_t j = i + 1;
@@ -358,9 +364,7 @@ double Val(std::string_view text) {
 
 double DecimalVal(std::string_view text) {
   size_t i = 0;
-  const auto skip = [&](size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) ++at;
-  };
+  const auto skip = BlankSkipper(text);
   skip(i);
   return LeadingDecimal(text, i, skip);
 }

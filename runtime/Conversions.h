@@ -30,6 +30,9 @@ TAVRO_RUNTIME_API std::string CStr(const Variant& v);
 TAVRO_RUNTIME_API Variant Int(const Variant& v);
 TAVRO_RUNTIME_API Variant Fix(const Variant& v);
 
+// The value of a hexadecimal digit of either case; -1 for any other character.
+TAVRO_RUNTIME_API int HexDigit(char c);
+
 // The leading number of a text: blanks, tabs and line feeds anywhere in it are
 // ignored, an optional sign, digits with at most one ".", an optional exponent
 // ("E" or "D"), and "&H"/"&O" prefixes; 0 when the text does not start with a

@@ -26,6 +26,8 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+}  // namespace
+
 char ToCp1252(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (size_t i = 0; i < kHigh.size(); ++i) {
@@ -33,8 +35,6 @@ char ToCp1252(char32_t c) {
   }
   return '?';
 }
-
-}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;

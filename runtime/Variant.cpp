@@ -314,13 +314,10 @@ Variant IntDiv(const Variant& a, const Variant& b) {
   // divided by -1 leaves it.
   const Num kind = WholeKind(x.kind, y.kind);
   const int64_t r = int64_t{x.whole} / y.whole;
-  const Variant result = WidenedResult(kind, r);
-  if ((kind <= Num::Integer && result.Kind() != VarType::Integer &&
-       result.Kind() != VarType::Byte) ||
-      result.Kind() == VarType::Double) {
-    Raise(ErrorNumber::Overflow);
-  }
-  return result;
+  const int64_t most = kind <= Num::Integer ? std::numeric_limits<int16_t>::max()
+                                            : std::numeric_limits<int32_t>::max();
+  if (r > most) Raise(ErrorNumber::Overflow);
+  return WidenedResult(kind, r);
 }
 
 Variant Mod(const Variant& a, const Variant& b) {

@@ -219,7 +219,7 @@ void SetUpStats(GraphDataHost& graph, const PlotWindow& window) {
     if (settings->Mean()->StdDevOn()) {
       AddMeanLine(graph, *series, levels, Variant(settings->Mean()->Name()), StatsTag);
     }
-    for (int16_t k : {-3, -2, -1, 1, 2, 3}) {
+    for (int16_t k : GraphStats::StdDevIndices) {
       const auto line = settings->StdDev(k);
       if (!line->StdDevOn()) continue;
       // Keyed by the series' title, as a host's AddStdDev by series name is;

@@ -36,6 +36,8 @@ class DRAVEX_API GraphStats : public DravexObject {
   // ignored when set.
   std::shared_ptr<GraphStdDev> StdDev(int16_t index) const;
   void StdDev(int16_t index, std::shared_ptr<GraphStdDev> value);
+  // Those indices, in the order the lines are kept and shown.
+  static constexpr std::array<int16_t, 6> StdDevIndices{-3, -2, -1, 1, 2, 3};
 
   // The mean line.
   std::shared_ptr<GraphStdDev> Mean() const;

@@ -19,9 +19,6 @@ namespace {
 
 using Runtime::Variant;
 
-constexpr int16_t kHourglass = 11;
-constexpr int16_t kStdDevLines[] = {-3, -2, -1, 1, 2, 3};
-
 // The box of standard-deviation line n in the block of row r.
 int StdDevBox(int row, int16_t n) {
   return 6 * row + (n < 0 ? n + 3 : n + 2);
@@ -57,11 +54,12 @@ void FillRow(GraphPreferenceForm& form, const GraphSeries& series, int r) {
   form.MeanOn_Click(r);
 
   form.StdDevSeriesName[r].SetCaption(title);
-  form.StdDevDisplay[r].SetText("");
-  for (int16_t n : kStdDevLines) {
-    form.StdDevDisplay[r].SetText(OrDefault(s->StdDev(n)->Name(), "StdDev"));
+  // One box names all six lines; Ok gives them all its text, so it shows the
+  // name the last of them keeps.
+  const int16_t last = GraphStats::StdDevIndices.back();
+  form.StdDevDisplay[r].SetText(OrDefault(s->StdDev(last)->Name(), "StdDev"));
+  for (int16_t n : GraphStats::StdDevIndices)
     form.StdDevOn[StdDevBox(r, n)].SetValue(Ticked(s->StdDev(n)->StdDevOn()));
-  }
   form.StdDevOn_Click(6 * r);
 
   form.SLSeriesName[r].SetCaption(title);
@@ -148,7 +146,7 @@ void LeaveDialog(Graph& graph, GraphPreferenceForm* form) noexcept {
   } catch (...) {
   }
   try {
-    graph.MousePointer(0);
+    graph.MousePointer(Platform::MousePointers::Default);
   } catch (...) {
   }
   try {
@@ -161,7 +159,7 @@ void ShowPreferences(Graph& graph, GraphPreferences graphPreference) {
   std::shared_ptr<GraphPreferenceForm> form;
   try {
     graph.Raise(graph.ShowPreferenceForm);
-    graph.MousePointer(kHourglass);
+    graph.MousePointer(Platform::MousePointers::Hourglass);
     const auto series = graph.Series();
     const int16_t count = series->Count();
     if (count > kMostPreferenceRows) {
@@ -183,7 +181,7 @@ void ShowPreferences(Graph& graph, GraphPreferences graphPreference) {
     LeaveDialog(graph, form.get());
     throw;
   }
-  graph.MousePointer(0);
+  graph.MousePointer(Platform::MousePointers::Default);
   graph.Raise(graph.HidePreferenceForm);
 }
 
@@ -222,7 +220,7 @@ void Graph::ApplyPreferenceForm(GraphPreferenceForm& form) {
     s->Mean()->StdDevOn(form.MeanOn[r].Value() == 1);
     s->Mean()->Name(form.MeanDisplay[r].Text());
     s->MeanBar(form.MeanBar[r].Value() == 1);
-    for (int16_t n : kStdDevLines) {
+    for (int16_t n : GraphStats::StdDevIndices) {
       s->StdDev(n)->StdDevOn(form.StdDevOn[StdDevBox(r, n)].Value() == 1);
       s->StdDev(n)->Name(form.StdDevDisplay[r].Text());
     }

@@ -183,25 +183,22 @@ void GraphPreferenceForm::DesignRows() {
 }
 
 void GraphPreferenceForm::HookRows() {
-  MeanOn.OnLoad(
-      [this](CheckBox& box, int i) { box.Click.Connect([this, i] { MeanOn_Click(i); }); });
-  StdDevOn.OnLoad(
-      [this](CheckBox& box, int i) { box.Click.Connect([this, i] { StdDevOn_Click(i); }); });
-  LSLOn.OnLoad([this](CheckBox& box, int i) { box.Click.Connect([this, i] { LSLOn_Click(i); }); });
-  USLOn.OnLoad([this](CheckBox& box, int i) { box.Click.Connect([this, i] { USLOn_Click(i); }); });
-  Trend.OnLoad(
-      [this](ComboBox& list, int i) { list.Click.Connect([this, i] { Trend_Click(i); }); });
-  SeriesOn.OnLoad(
-      [this](CheckBox& box, int i) { box.Click.Connect([this, i] { SeriesOn_Click(i); }); });
-  SeriesValueAbove.OnLoad([this](CheckBox& box, int i) {
-    box.Click.Connect([this, i] { SeriesValueAbove_Click(i); });
-  });
-  SeriesValueBelow.OnLoad([this](CheckBox& box, int i) {
-    box.Click.Connect([this, i] { SeriesValueBelow_Click(i); });
-  });
-  SeriesValueFloat.OnLoad([this](CheckBox& box, int i) {
-    box.Click.Connect([this, i] { SeriesValueFloat_Click(i); });
-  });
+  // Every element of these arrays, the rows added later included, sends its
+  // click with its index.
+  const auto hookClicks = [this](auto& array, void (GraphPreferenceForm::*handler)(int)) {
+    array.OnLoad([this, handler](auto& control, int i) {
+      control.Click.Connect([this, handler, i] { (this->*handler)(i); });
+    });
+  };
+  hookClicks(MeanOn, &GraphPreferenceForm::MeanOn_Click);
+  hookClicks(StdDevOn, &GraphPreferenceForm::StdDevOn_Click);
+  hookClicks(LSLOn, &GraphPreferenceForm::LSLOn_Click);
+  hookClicks(USLOn, &GraphPreferenceForm::USLOn_Click);
+  hookClicks(Trend, &GraphPreferenceForm::Trend_Click);
+  hookClicks(SeriesOn, &GraphPreferenceForm::SeriesOn_Click);
+  hookClicks(SeriesValueAbove, &GraphPreferenceForm::SeriesValueAbove_Click);
+  hookClicks(SeriesValueBelow, &GraphPreferenceForm::SeriesValueBelow_Click);
+  hookClicks(SeriesValueFloat, &GraphPreferenceForm::SeriesValueFloat_Click);
   for (auto* values : {&LSLValue, &USLValue}) {
     values->OnLoad([](TextBox& box, int) {
       box.KeyPress.Connect([](int16_t& key) { LimitValue_KeyPress(key); });
@@ -285,7 +282,7 @@ void GraphPreferenceForm::RemoveControls() {
   while (i < ControlCount()) {
     Platform::Control& control = ControlItem(i);
     const std::string tag = control.Tag();
-    if (Runtime::UCase(Runtime::Left(tag + "      ", 6)) == "DELETE") {
+    if (Runtime::UCase(Runtime::Left(tag, 6)) == "DELETE") {
       PreferenceTab.SetTab(tag.back() - '0');
       control.Unload();
     } else {

@@ -19,8 +19,6 @@ namespace {
 using Runtime::Variant;
 
 constexpr int32_t kTextValue = 1;
-// Line n of the standard-deviation lines, in the order they are kept.
-constexpr int16_t kStdDevLines[] = {-3, -2, -1, 1, 2, 3};
 
 std::string StdDevGroup(int16_t n) {
   return std::string("StdDev") + (n < 0 ? "Minus" : "Plus") + std::to_string(n < 0 ? -n : n);
@@ -111,7 +109,7 @@ void SaveSeries(const GraphSeries& series, const std::string& appname,
   out.Text("Mean", "Display", stats->Mean()->Name());
   out.Number("Mean", "On", Variant(stats->Mean()->StdDevOn()));
   out.Number("Mean", "Bar", Variant(stats->MeanBar()));
-  for (int16_t n : kStdDevLines) {
+  for (int16_t n : GraphStats::StdDevIndices) {
     out.Text(StdDevGroup(n), "Display", stats->StdDev(n)->Name());
     out.Number(StdDevGroup(n), "On", Variant(stats->StdDev(n)->StdDevOn()));
   }
@@ -136,7 +134,7 @@ void LoadSeries(GraphSeries& series, const std::string& appname, const std::stri
   stats->Mean()->StdDevOn(in.Boolean("Mean", "On", false));
   stats->Mean()->Name(in.Text("Mean", "Display"));
   stats->MeanBar(in.Boolean("Mean", "Bar", false));
-  for (int16_t n : kStdDevLines) {
+  for (int16_t n : GraphStats::StdDevIndices) {
     stats->StdDev(n)->StdDevOn(in.Boolean(StdDevGroup(n), "On", false));
     stats->StdDev(n)->Name(in.Text(StdDevGroup(n), "Display"));
   }

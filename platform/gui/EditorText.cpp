@@ -27,7 +27,7 @@ std::string EditorToSystem(const QString& text) {
 QString SystemToEditor(const std::string& text, bool multiLine) {
   std::string result;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (CrLfAt(text, static_cast<int>(i))) continue;
     if (!multiLine && (text[i] == '\r' || text[i] == '\n')) continue;
     result += text[i];
   }
@@ -46,6 +46,19 @@ int ToSystemPosition(const std::string& text, int editor) {
   for (int seen = 0; seen < editor && position < static_cast<int>(text.size()); ++position)
     if (!CrLfAt(text, position)) ++seen;
   return position;
+}
+
+int SelectionStart(const std::string& text, const QTextCursor& cursor) {
+  return ToSystemPosition(text, cursor.selectionStart());
+}
+
+int SelectionLength(const std::string& text, const QTextCursor& cursor) {
+  return ToSystemPosition(text, cursor.selectionEnd()) - SelectionStart(text, cursor);
+}
+
+void Select(QTextCursor& cursor, const std::string& text, int start, int length) {
+  cursor.setPosition(ToEditorPosition(text, start));
+  cursor.setPosition(ToEditorPosition(text, start + length), QTextCursor::KeepAnchor);
 }
 
 }  // namespace Platform::Gui

@@ -83,14 +83,11 @@ void RichTextBox::SetText(const std::string& text) {
 }
 
 int RichTextBox::SelStart() const {
-  return Gui::ToSystemPosition(Text(), EditOf(*this).textCursor().selectionStart());
+  return Gui::SelectionStart(Text(), EditOf(*this).textCursor());
 }
 
 int RichTextBox::SelLength() const {
-  const QTextCursor cursor = EditOf(*this).textCursor();
-  const std::string text = Text();
-  return Gui::ToSystemPosition(text, cursor.selectionEnd()) -
-         Gui::ToSystemPosition(text, cursor.selectionStart());
+  return Gui::SelectionLength(Text(), EditOf(*this).textCursor());
 }
 
 void RichTextBox::SetSelStart(int start) {
@@ -108,8 +105,7 @@ void RichTextBox::SetSelLength(int length) {
   length = std::clamp(length, 0, static_cast<int>(text.size()) - start);
   QTextEdit& edit = EditOf(*this);
   QTextCursor cursor = edit.textCursor();
-  cursor.setPosition(Gui::ToEditorPosition(text, start));
-  cursor.setPosition(Gui::ToEditorPosition(text, start + length), QTextCursor::KeepAnchor);
+  Gui::Select(cursor, text, start, length);
   edit.setTextCursor(cursor);
 }
 

@@ -96,16 +96,12 @@ void TextBox::RaiseChangeIfNew(const std::string& text) {
 int TextBox::SelStart() const {
   if (QLineEdit* line = LineOf(*this))
     return line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-  const QTextCursor cursor = PlainOf(*this)->textCursor();
-  return Gui::ToSystemPosition(Text(), cursor.selectionStart());
+  return Gui::SelectionStart(Text(), PlainOf(*this)->textCursor());
 }
 
 int TextBox::SelLength() const {
   if (QLineEdit* line = LineOf(*this)) return line->hasSelectedText() ? line->selectionLength() : 0;
-  const QTextCursor cursor = PlainOf(*this)->textCursor();
-  const std::string text = Text();
-  return Gui::ToSystemPosition(text, cursor.selectionEnd()) -
-         Gui::ToSystemPosition(text, cursor.selectionStart());
+  return Gui::SelectionLength(Text(), PlainOf(*this)->textCursor());
 }
 
 void TextBox::SetSelStart(int start) {
@@ -131,8 +127,7 @@ void TextBox::SetSelLength(int length) {
   }
   QPlainTextEdit* plain = PlainOf(*this);
   QTextCursor cursor = plain->textCursor();
-  cursor.setPosition(Gui::ToEditorPosition(text, start));
-  cursor.setPosition(Gui::ToEditorPosition(text, start + length), QTextCursor::KeepAnchor);
+  Gui::Select(cursor, text, start, length);
   plain->setTextCursor(cursor);
 }
 

@@ -6,9 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "tests/platform/FileText.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/ChartForm.h"
 #include "viewer/shell/TableFile.h"
@@ -17,13 +16,6 @@
 using namespace Kordex;
 
 namespace {
-
-std::string ReadBack(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The rows another program's CSV reader finds in a file, one line each, cells
 // joined by "|"; "" when python3 cannot read it.
@@ -100,15 +92,15 @@ TEST_F(ChildWindowSave, TableByExtension) {
   EXPECT_EQ(responder->FileRequests[0].Title, "Save Table As");
   EXPECT_EQ(responder->FileRequests[0].Filter,
             "Text (*.TXT)|*.TXT|Rich Text Format (*.RTF)|*.RTF|Comma Delimeted File (*.CSV)|*.CSV");
-  EXPECT_EQ(ReadBack(dir.Path() / "x.csv"), "A,B\r\n\"1,5\",\"\"\"x\"\"\"\r\n");
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "x.csv"), "A,B\r\n\"1,5\",\"\"\"x\"\"\"\r\n");
   if (std::system("python3 -c pass >/dev/null 2>&1") == 0) {
     EXPECT_EQ(CsvRows(dir.Path() / "x.csv"), "A|B\n1,5|\"x\"\n");
   }
   table->TableText.SetText("\xC9t\xE9\t1\n2");  // Windows-1252 inside, UTF-8 in the file
   SaveTableAs(dir.Folder() + "x.TXT");
-  EXPECT_EQ(ReadBack(dir.Path() / "x.TXT"), "\xC3\x89t\xC3\xA9\t1\r\n2\r\n");
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "x.TXT"), "\xC3\x89t\xC3\xA9\t1\r\n2\r\n");
   SaveTableAs(dir.Folder() + "x.rtf");
-  EXPECT_EQ(ReadBack(dir.Path() / "x.rtf"), table->TableText.TextRTF() + "\r\n");
+  EXPECT_EQ(TestSupport::FileText(dir.Path() / "x.rtf"), table->TableText.TextRTF() + "\r\n");
   EXPECT_TRUE(responder->Messages.empty());
 
   responder->FileAnswers.push_back(std::nullopt);

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "common/TavroRegistry.h"
 #include "platform/gui/MsgBox.h"
+#include "tests/platform/FileText.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/PreferenceForm.h"
 
@@ -21,13 +20,6 @@ const std::string kLine1 = "[Line Info]\r\nCount Machine=2\r\nHours Per Day=7.5\
 const std::string kLine2 =
     "[Line Info]\r\nCount Machine=1\r\nHours Per Day=16\r\nAlias=North\r\n"
     "[Placement Files]\r\nWidgetB=40\r\n";
-
-std::string Contents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -136,7 +128,7 @@ TEST_F(PreferenceFormTest, OkCommitsNothingWhileABoxIsOutOfRange) {
   EXPECT_TRUE(
       Common::GetRegSetting("TavroKordex", "Preferences", "Pareto Maximum Entries", Variant())
           .IsEmpty());
-  EXPECT_EQ(Contents(data / "Line1" / "LineInfo.Dat"), kLine1);
+  EXPECT_EQ(TestSupport::FileText(data / "Line1" / "LineInfo.Dat"), kLine1);
 }
 
 TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
@@ -145,8 +137,8 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     form.lstProductionLines.SetListIndex(0);
     form.OkButton.Click.Raise();
   });
-  EXPECT_EQ(Contents(data / "Line1" / "LineInfo.Dat"), kLine1);
-  EXPECT_EQ(Contents(data / "Line2" / "LineInfo.Dat"), kLine2);
+  EXPECT_EQ(TestSupport::FileText(data / "Line1" / "LineInfo.Dat"), kLine1);
+  EXPECT_EQ(TestSupport::FileText(data / "Line2" / "LineInfo.Dat"), kLine2);
 
   Open([&](PreferenceForm& form) {
     form.lstProductionLines.SetListIndex(1);
@@ -161,12 +153,12 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     form.LineStatus.SetText("Boards\r\n<CP>");
     form.OkButton.Click.Raise();
   });
-  const std::string line2 = Contents(data / "Line2" / "LineInfo.Dat");
+  const std::string line2 = TestSupport::FileText(data / "Line2" / "LineInfo.Dat");
   EXPECT_NE(line2.find("Count Machine=3"), std::string::npos);
   EXPECT_NE(line2.find("Hours Per Day=8"), std::string::npos);
   EXPECT_NE(line2.find("Alias=North"), std::string::npos);
   EXPECT_NE(line2.find("WidgetB=32767"), std::string::npos);
-  EXPECT_EQ(Contents(data / "Line1" / "LineInfo.Dat"), kLine1);
+  EXPECT_EQ(TestSupport::FileText(data / "Line1" / "LineInfo.Dat"), kLine1);
   EXPECT_EQ(Common::GetRegSetting("TavroKordex", "General", "Line Status", Variant()),
             Variant("Boards\r\n<CP>"));
 
@@ -185,7 +177,7 @@ TEST_F(PreferenceFormTest, OkWritesOnlyTheLinesEdited) {
     form.NoticeCloseRequest();
     EXPECT_TRUE(form.IsLoaded());
   });
-  EXPECT_EQ(Contents(data / "Line2" / "LineInfo.Dat"), line2);
+  EXPECT_EQ(TestSupport::FileText(data / "Line2" / "LineInfo.Dat"), line2);
 }
 
 TEST_F(PreferenceFormTest, LineEditsReachTheirFilesWhenTheDataDirectoryLacksItsSeparator) {
@@ -196,7 +188,8 @@ TEST_F(PreferenceFormTest, LineEditsReachTheirFilesWhenTheDataDirectoryLacksItsS
     EXPECT_EQ(form.lstPlacementFiles.ListCount(), 1);
     form.OkButton.Click.Raise();
   });
-  EXPECT_NE(Contents(data / "Line2" / "LineInfo.Dat").find("Count Machine=3"), std::string::npos);
+  EXPECT_NE(TestSupport::FileText(data / "Line2" / "LineInfo.Dat").find("Count Machine=3"),
+            std::string::npos);
 }
 
 TEST_F(PreferenceFormTest, LineFieldsTakeWholeNumbersThatFit) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/Problems.h"
 #include "platform/gui/Application.h"
@@ -12,6 +10,7 @@
 #include "platform/gui/MsgBox.h"
 #include "platform/gui/TextBox.h"
 #include "runtime/Error.h"
+#include "tests/platform/FileText.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/clsPreferences.h"
 
@@ -52,13 +51,6 @@ class FocusReturningResponder : public Platform::ScriptedResponder {
   }
   Platform::TextBox* ReturnTo = nullptr;
 };
-
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -325,7 +317,7 @@ TEST_F(PreferenceCollectionTest, LoadAndSaveThroughTheMachineSettings) {
   EXPECT_EQ(prefs->Item(Variant("Update Interval"))->Value(), Variant(int16_t{5}));
   prefs->Item(Variant("Data Directory"))->SetValue(Variant("/srv/data/"));
   prefs->SaveToRegistry();
-  const std::string saved = FileText(ShellTestSupport::MachineSettingsFile());
+  const std::string saved = TestSupport::FileText(ShellTestSupport::MachineSettingsFile());
   EXPECT_NE(saved.find("[Software\\Tavro\\TavroKordex\\Preferences]"), std::string::npos);
   EXPECT_NE(saved.find("\"Update Interval\"=dword:5"), std::string::npos) << saved;
   EXPECT_NE(saved.find("\"Data Directory\"=sz:\"/srv/data/\""), std::string::npos) << saved;
@@ -357,6 +349,7 @@ TEST_F(PreferenceCollectionTest, CommitButtonValidatesCommitsSavesAndHides) {
   form->cmdButton.SetValue(true);
   EXPECT_FALSE(form->Visible());
   EXPECT_FALSE(visibleAtCommit);
-  EXPECT_NE(FileText(ShellTestSupport::MachineSettingsFile()).find("\"Update Interval\"=dword:7"),
+  EXPECT_NE(TestSupport::FileText(ShellTestSupport::MachineSettingsFile())
+                .find("\"Update Interval\"=dword:7"),
             std::string::npos);
 }

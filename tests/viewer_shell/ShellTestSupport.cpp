@@ -12,6 +12,7 @@
 #include "platform/gui/App.h"
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
+#include "tests/platform/FileText.h"
 #include "tools/sampledata/SampleData.h"
 
 namespace {
@@ -44,7 +45,7 @@ TestSupport::TempDir WriteSampleData(const SampleDataOptions& options) {
 
 void WriteFile(const std::filesystem::path& path, const std::string& text) {
   std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << text;
+  TestSupport::WriteFileText(path, text);
 }
 
 bool ScriptedDateRangePrompt::SelectDate(Runtime::DateTime& From, Runtime::DateTime& To) {

@@ -31,16 +31,20 @@ int16_t Clamp16(double value) {
   return static_cast<int16_t>(std::clamp(Runtime::RoundHalfEven(value), -32768.0, 32767.0));
 }
 
+// False unless the value is a whole number that fits 16 bits.
+bool Whole16(double value, int16_t& number) {
+  if (value < -32768 || value > 32767 || value != std::floor(value)) return false;
+  number = static_cast<int16_t>(value);
+  return true;
+}
+
 // The number of a line folder: "Line" and a whole number in its own plain
 // form that fits 16 bits. False for anything else.
 bool LineFolderNumber(const std::string& name, int16_t& number) {
   if (Runtime::UCase(Runtime::Left(name, 4)) != "LINE") return false;
   const std::string rest = Runtime::Mid(name, 5);
   const double value = Runtime::Val(rest);
-  if (value < -32768 || value > 32767 || value != std::floor(value)) return false;
-  if (Runtime::NumberText(value) != rest) return false;
-  number = static_cast<int16_t>(value);
-  return true;
+  return Runtime::NumberText(value) == rest && Whole16(value, number);
 }
 
 std::string LineCaption(int16_t number, const std::string& alias) {
@@ -84,10 +88,9 @@ ProductionLineList EditProductionLines;
 int16_t RememberedLine(const std::string& ProgramName) {
   const std::string text = Platform::GetSetting(ProgramName, "Initialise", "Production Line", "1");
   double value = 0;
-  if (!Runtime::ParseNumber(text, value) || value < -32768 || value > 32767 ||
-      value != std::floor(value))
-    return 1;
-  return static_cast<int16_t>(value);
+  int16_t line = 1;
+  if (!Runtime::ParseNumber(text, value) || !Whole16(value, line)) return 1;
+  return line;
 }
 
 void LoadProductionLines() {
@@ -99,7 +102,8 @@ void LoadProductionLines() {
   std::vector<std::string> folders;
   if (!dataDirectory.empty()) {
     Platform::DirListing listing;
-    for (std::string name = listing.Start(dataDirectory + "Line*", 18); !name.empty();
+    const int32_t anyFolder = Platform::FileAttribute::Directory | Platform::FileAttribute::Hidden;
+    for (std::string name = listing.Start(dataDirectory + "Line*", anyFolder); !name.empty();
          name = listing.Next())
       if (Platform::IsFolder(dataDirectory + name)) folders.push_back(name);
   }

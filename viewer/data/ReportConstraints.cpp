@@ -71,8 +71,9 @@ std::shared_ptr<Morvelt::TavroSPCConstraints> NewReportSet(const ReportDefinitio
   const auto toolBars = host.ToolBars();
   const auto tools = toolBars->Tools();
 
+  const auto reportTool = tools->Item(Variant(report.MenuTool));
   auto set = std::make_shared<Morvelt::TavroSPCConstraints>();
-  set->MenuItem(tools->Item(Variant(report.MenuTool)));
+  set->MenuItem(reportTool);
   set->MenuObject(toolBars);
   set->Name(report.Name);
   set->SPCGraph(chart.PRDGraph());
@@ -82,18 +83,16 @@ std::shared_ptr<Morvelt::TavroSPCConstraints> NewReportSet(const ReportDefinitio
     auto category = std::make_shared<Morvelt::TavroConstraintCategory>();
     category->Name(definition->Name);
     category->Continuous(definition == &Date);
-    if (definition->MenuTool != nullptr) {
-      const auto menu = tools->Item(Variant(report.MenuTool))->Menu();
-      category->MenuItems()->Add(menu->Tools()->Item(Variant(definition->MenuTool)));
-    }
+    if (definition->MenuTool != nullptr)
+      category->MenuItems()->Add(reportTool->Menu()->Tools()->Item(Variant(definition->MenuTool)));
     for (const char* prerequisite : definition->Prerequisites)
       category->Prerequisites()->Add(categories->Item(Variant(prerequisite)));
     categories->Add(category, definition->Name, definition != &Date);
   }
 
-  set->Subject(categories->Item(Variant(Date.Name)));
-  set->Constraints()->Add(NewConstraint(categories->Item(Variant(Date.Name)),
-                                        {host.ReportDateFrom(), host.ReportDateTo()}),
+  const auto date = categories->Item(Variant(Date.Name));
+  set->Subject(date);
+  set->Constraints()->Add(NewConstraint(date, {host.ReportDateFrom(), host.ReportDateTo()}),
                           Date.Name);
   return set;
 }

@@ -27,10 +27,7 @@ namespace MsgBoxStyles = Platform::MsgBoxStyles;
 
 namespace {
 
-constexpr double Twips = 15;  // a pixel at 96 dots an inch
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-constexpr int16_t EnterKey = 13;
+constexpr double Twips = Platform::TwipsPerPixel;
 constexpr int OutOfBoundsStart = 300;  // ms between the first scroll steps
 constexpr int OutOfBoundsStep = 40;
 constexpr int OutOfBoundsFastest = 100;
@@ -44,9 +41,8 @@ std::string MacroSection(int32_t number) {
   return "Date Macro\\" + std::to_string(number);
 }
 
-// The stored macro count: damaged text counts as no macros, a huge number as
-// as many as there can be.
-// The stored count, or -1 when what is stored is no count at all.
+// The stored macro count, a huge number as many as there can be; -1 when
+// what is stored is no count at all.
 int32_t StoredMacroCount(const std::string& text) {
   double count = 0;
   try {
@@ -65,13 +61,39 @@ std::string LongDate(DateTime date) {
 
 // Enter moves on to the next box of the editor; the box itself never sees it.
 bool EnterPressed(int16_t& KeyAscii) {
-  if (KeyAscii != EnterKey) return false;
+  if (KeyAscii != Platform::KeyCodes::Return) return false;
   KeyAscii = 0;
   return true;
 }
 
+// The next drag right of the strip starts scrolling slowly again.
+void StopScrolling(Platform::Timer& timer) {
+  timer.SetEnabled(false);
+  timer.SetInterval(OutOfBoundsStart);
+}
+
+// The macro a shortcut of the User group stands for: "New" comes first.
+int16_t MacroNumber(const Quillon::clsShortCut& shortCut) {
+  return static_cast<int16_t>(shortCut.Index() - 1);
+}
+
 DateTime DaysAfter(DateTime date, int32_t days) {
   return DateTime{date.Serial + days};
+}
+
+// The day of a formula's value. False for a value that is no number, and
+// with ErrorCode set for a formula error or a number outside the calendar.
+bool DayOf(const FormulaResult& value, DateTime& Result, int32_t& ErrorCode) {
+  ErrorCode = value.ErrorCode;
+  if (value.ErrorCode != FormulaNoError || value.ValueType != FormulaNumber) return false;
+  try {
+    const DateTime date = Runtime::CDate(value.Value);
+    Result = Runtime::DateSerial(Runtime::Year(date), Runtime::Month(date), Runtime::Day(date));
+    return true;
+  } catch (const Runtime::Error&) {
+    ErrorCode = FormulaSyntaxError;
+    return false;
+  }
 }
 
 }  // namespace
@@ -211,22 +233,7 @@ bool frmDateSelect::SelectDate(DateTime& DateFrom, DateTime& DateTo) {
 
 bool frmDateSelect::EvaluateDateMacro(const std::string& Macro, DateTime& Result,
                                       int32_t& ErrorCode) {
-  ErrorCode = FormulaNoError;
-  const FormulaResult value = EvaluateFormula(Macro);
-  if (value.ErrorCode != FormulaNoError) {
-    ErrorCode = value.ErrorCode;
-    return false;
-  }
-  if (value.ValueType != FormulaNumber) return false;
-  try {
-    const DateTime date = Runtime::CDate(value.Value);
-    Result = Runtime::DateSerial(Runtime::Year(date), Runtime::Month(date), Runtime::Day(date));
-    return true;
-  } catch (const Runtime::Error&) {
-    // A number outside the calendar is no date.
-    ErrorCode = FormulaSyntaxError;
-    return false;
-  }
+  return DayOf(EvaluateFormula(Macro), Result, ErrorCode);
 }
 
 void frmDateSelect::DateSelectStyle(int32_t value) {
@@ -274,18 +281,16 @@ DateTime frmDateSelect::DateAtPoint(double X, double Y, bool IsStart, DateTime D
   bool rightOfStrip = false;
   const DateTime date = Kordex::DateAtPoint(View(), strip.ScaleWidth(), strip.ScaleHeight(), X, Y,
                                             IsStart, Default, rightOfStrip);
-  if (rightOfStrip) {
+  if (rightOfStrip)
     tmrOutOfBounds.SetEnabled(true);
-  } else {
-    tmrOutOfBounds.SetEnabled(false);
-    tmrOutOfBounds.SetInterval(OutOfBoundsStart);
-  }
+  else
+    StopScrolling(tmrOutOfBounds);
   return date;
 }
 
 void frmDateSelect::picCalander_MouseDown(int16_t& Button, int16_t& Shift, double& X, double& Y) {
   (void)Shift;
-  if (Button != LeftButton) return;
+  if (Button != Platform::MouseButtons::Left) return;
   const DateTime date = DateAtPoint(X, Y, true, SelectedFrom);
   if (date.Serial <= 0) return;
   SelectedFrom = date;
@@ -295,7 +300,7 @@ void frmDateSelect::picCalander_MouseDown(int16_t& Button, int16_t& Shift, doubl
 
 void frmDateSelect::picCalander_MouseMove(int16_t& Button, int16_t& Shift, double& X, double& Y) {
   (void)Shift;
-  if ((Button & LeftButton) == 0) return;
+  if ((Button & Platform::MouseButtons::Left) == 0) return;
   const DateTime date = DateAtPoint(X, Y, false, SelectedTo);
   // The end never moves before the start.
   if (SelectedFrom.Serial > 0 && date.Serial != SelectedTo.Serial &&
@@ -309,16 +314,14 @@ void frmDateSelect::picCalander_MouseUp(int16_t& Button, int16_t& Shift, double&
   (void)Shift;
   (void)X;
   (void)Y;
-  if (Button != LeftButton) return;
-  tmrOutOfBounds.SetEnabled(false);
-  tmrOutOfBounds.SetInterval(OutOfBoundsStart);
+  if (Button == Platform::MouseButtons::Left) StopScrolling(tmrOutOfBounds);
 }
 
 // Held right of the strip: one month further on each tick, faster and faster.
 void frmDateSelect::tmrOutOfBounds_Timer() {
   if (hscDateScroll.Value() < hscDateScroll.Max()) {
     hscDateScroll.SetValue(hscDateScroll.Value() + 1);
-    int16_t button = LeftButton;
+    int16_t button = Platform::MouseButtons::Left;
     int16_t shift = 0;
     double x = picCalander.Drawing().ScaleWidth() + 30;
     double y = 0;
@@ -390,7 +393,7 @@ void frmDateSelect::Tabrill_SelectShortCut(std::shared_ptr<Quillon::clsShortCut>
       EditDateMacro(0);
       return;
     }
-    const int16_t number = static_cast<int16_t>(ShortCut->Index() - 1);
+    const int16_t number = MacroNumber(*ShortCut);
     if (number < 1 || number > MacroCount) return;
     const DateMacro& macro = DateMacros[static_cast<size_t>(number - 1)];
     // Both ends are worked out before either is taken, so that a macro
@@ -417,7 +420,7 @@ void frmDateSelect::Tabrill_SelectShortCut(std::shared_ptr<Quillon::clsShortCut>
 
 void frmDateSelect::Tabrill_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   (void)Shift;
-  if (Button != RightButton) return;
+  if (Button != Platform::MouseButtons::Right) return;
   MacroShortCut = Tabrill.HitTest(X, Y);
   if (!MacroShortCut) return;
   const auto group = MacroShortCut->ShortCutGroup();
@@ -555,7 +558,7 @@ bool frmDateSelect::TestFormula(Platform::TextBox& formula, Platform::Label& res
   }
   DateTime date;
   int32_t errorCode = FormulaNoError;
-  if (!EvaluateDateMacro(formula.Text(), date, errorCode)) {
+  if (!DayOf(value, date, errorCode)) {
     result.SetCaption(FormulaErrorText(errorCode));
     return false;
   }
@@ -623,12 +626,12 @@ void frmDateSelect::cmdEditCancel_Click() {
 }
 
 void frmDateSelect::MacroEdit_Click() {
-  if (MacroShortCut) EditDateMacro(static_cast<int16_t>(MacroShortCut->Index() - 1));
+  if (MacroShortCut) EditDateMacro(MacroNumber(*MacroShortCut));
 }
 
 void frmDateSelect::MacroDelete_Click() {
   if (!MacroShortCut) return;
-  const int16_t number = static_cast<int16_t>(MacroShortCut->Index() - 1);
+  const int16_t number = MacroNumber(*MacroShortCut);
   if (number < 1 || number > MacroCount) return;
   const std::string prompt =
       "Delete the date macro '" + DateMacros[static_cast<size_t>(number - 1)].Name + "'?";

@@ -5,6 +5,7 @@
 #include "common/TavroRegistry.h"
 #include "platform/gui/App.h"
 #include "platform/gui/EventEntry.h"
+#include "platform/gui/GuiConstants.h"
 #include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
@@ -178,10 +179,10 @@ void RefreshAllReports() {
     return;
   missingTold = false;
   ReportWork work;
-  main.SetMousePointer(11);
+  main.SetMousePointer(Platform::MousePointers::Hourglass);
   struct Pointer {
     MainForm& form;
-    ~Pointer() { form.SetMousePointer(0); }
+    ~Pointer() { form.SetMousePointer(Platform::MousePointers::Default); }
   } pointer{main};
   if (!main.objConstraintsCol) return;
   // A chart that fails to rebuild holds up none of the others: every chart

@@ -29,11 +29,9 @@ namespace {
 using Platform::Clipboard;
 using Platform::ClipboardFormat;
 
-// The first characters of a text, upper-cased, the text first filled up with
-// blanks to that length.
+// The first characters of a text, upper-cased.
 std::string Prefix(const std::string& text, int length) {
-  return Runtime::UCase(
-      Runtime::Left(text + std::string(static_cast<size_t>(length), ' '), length));
+  return Runtime::UCase(Runtime::Left(text, length));
 }
 
 // The printer as a drawing surface the graph can hold; the printer itself

@@ -44,6 +44,16 @@ int16_t FieldNumber(const std::string& text, double least) {
   return static_cast<int16_t>(std::clamp(Runtime::Val(text), least, kMostInField));
 }
 
+// The line's placement file the list has selected; its item data is the
+// file's number in the line's list.
+PlacementFile* SelectedFile(const Platform::ListBox& list, ProductionLineInfo* line) {
+  const int selected = list.ListIndex();
+  if (line == nullptr || selected < 0) return nullptr;
+  const int32_t f = list.ItemData(selected);
+  if (f < 1 || f > line->PlacementFiles.Count()) return nullptr;
+  return &line->PlacementFiles.Files[static_cast<size_t>(f - 1)];
+}
+
 // Place a label and its box on one row of a page, in twips.
 void Row(Platform::Label& label, const std::string& caption, Platform::VisualControl& box,
          double top, double boxLeft, double boxWidth) {
@@ -212,13 +222,8 @@ void PreferenceForm::lstProductionLines_Click() {
 }
 
 void PreferenceForm::lstPlacementFiles_Click() {
-  const ProductionLineInfo* line = SelectedLine();
-  const int selected = lstPlacementFiles.ListIndex();
-  if (line == nullptr || selected < 0) return;
-  const int32_t f = lstPlacementFiles.ItemData(selected);
-  if (f < 1 || f > line->PlacementFiles.Count()) return;
-  txtPanelPerHour.SetText(
-      std::to_string(line->PlacementFiles.Files[static_cast<size_t>(f - 1)].Count));
+  if (const PlacementFile* file = SelectedFile(lstPlacementFiles, SelectedLine()))
+    txtPanelPerHour.SetText(std::to_string(file->Count));
 }
 
 void PreferenceForm::txtCountMachine_Change() {
@@ -244,17 +249,14 @@ void PreferenceForm::txtHoursPerDay_Change() {
 
 void PreferenceForm::txtPanelPerHour_Change() {
   ProductionLineInfo* line = SelectedLine();
-  const int selected = lstPlacementFiles.ListIndex();
-  if (line == nullptr || selected < 0) return;
-  const int32_t f = lstPlacementFiles.ItemData(selected);
-  if (f < 1 || f > line->PlacementFiles.Count()) return;
-  PlacementFile& file = line->PlacementFiles.Files[static_cast<size_t>(f - 1)];
+  PlacementFile* file = SelectedFile(lstPlacementFiles, line);
+  if (file == nullptr) return;
   const int16_t count = FieldNumber(txtPanelPerHour.Text(), 0);
-  if (count == file.Count) return;
+  if (count == file->Count) return;
   line->Changed = true;
   line->PlacementFiles.Changed = true;
-  file.Changed = true;
-  file.Count = count;
+  file->Changed = true;
+  file->Count = count;
 }
 
 void PreferenceForm::LineField_KeyPress(Platform::TextBox& box, int16_t& KeyAscii) {

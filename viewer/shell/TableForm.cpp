@@ -16,6 +16,7 @@
 #include "graph/model/GraphXAxisLabel.h"
 #include "graph/model/GraphXAxisLabelCol.h"
 #include "graph/render/Graph.h"
+#include "platform/gui/GuiConstants.h"
 #include "platform/gui/Surface.h"
 #include "runtime/Conversions.h"
 #include "runtime/Regional.h"
@@ -29,10 +30,6 @@ namespace Kordex {
 
 namespace {
 
-constexpr int16_t kKeyF5 = 116;
-constexpr int16_t kKeyTab = 9;
-constexpr int16_t kKeyEscape = 27;
-constexpr int16_t kRightButton = 2;
 const std::string kCrLf = "\r\n";
 // The room GetTabStops gives each column beyond its text.
 const std::string kBlanks(10, ' ');
@@ -224,14 +221,14 @@ void TableForm::Form_Resize() {
 }
 
 void TableForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
-  if (KeyCode == kKeyF5) RunManualUpdate();
+  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
 }
 
 void TableForm::Form_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii == kKeyTab) {
+  if (KeyAscii == Platform::KeyCodes::Tab) {
     ActivateNextReportWindow(*this);
     KeyAscii = 0;
-  } else if (KeyAscii == kKeyEscape) {
+  } else if (KeyAscii == Platform::KeyCodes::Escape) {
     KeyAscii = 0;
     Unload();
   }
@@ -245,13 +242,13 @@ void TableForm::Form_Unload(int16_t& /*Cancel*/) {
 }
 
 void TableForm::TableText_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii != kKeyTab && KeyAscii != kKeyEscape) return;
+  if (KeyAscii != Platform::KeyCodes::Tab && KeyAscii != Platform::KeyCodes::Escape) return;
   Form_KeyPress(KeyAscii);
   KeyAscii = 0;
 }
 
 void TableForm::TableText_MouseUp(int16_t& Button, int16_t& /*Shift*/, double& X, double& Y) {
-  if (Button != kRightButton) return;
+  if (Button != Platform::MouseButtons::Right) return;
   double x = X, y = Y;
   TableText.TwipsToWindow(x, y);
   ParentMainForm().ToolBars->PopupMenu(Runtime::Variant("Edit"), x, y);

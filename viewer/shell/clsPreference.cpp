@@ -6,6 +6,7 @@
 #include "common/DialogFunctions.h"
 #include "common/FileFunctions.h"
 #include "common/StringFunctions.h"
+#include "platform/Files.h"
 #include "platform/Problems.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/CommandButton.h"
@@ -18,6 +19,8 @@
 namespace Kordex {
 
 namespace {
+
+namespace FileAttribute = Platform::FileAttribute;
 
 const std::string CRLF = "\r\n";
 constexpr int Warning = Platform::MsgBoxStyles::Exclamation + Platform::MsgBoxStyles::OKOnly;
@@ -198,7 +201,9 @@ bool clsPreference::ValidatePath() {
   const std::string missing = "'" + path + "'" + CRLF + " is not an existing " + kind;
   const std::string present = "'" + path + "'" + CRLF + " is not a new " + kind;
   const std::string proceed = CRLF + "Is it Ok to proceed?";
-  const bool exists = Common::FileExists(path, file ? 7 : 16);
+  const bool exists = Common::FileExists(
+      path, file ? FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System
+                 : FileAttribute::Directory);
 
   switch (fileType_) {
     case 1:
