@@ -10,6 +10,7 @@
 #include "runtime/DateTime.h"
 #include "runtime/Strings.h"
 #include "viewer/datemacros/frmDateSelect.h"
+#include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/MainForm.h"
 #include "viewer/shell/PreferenceForm.h"
 
@@ -31,12 +32,6 @@ std::shared_ptr<DateRangePrompt>& PromptSlot() {
 
 int reportWorkDepth = 0;
 std::vector<std::function<void()>> afterReportWork;
-
-MainForm& Main() {
-  MainForm* main = MainForm::Current();
-  if (main == nullptr) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-  return *main;
-}
 
 }  // namespace
 
@@ -104,7 +99,7 @@ std::shared_ptr<ShellLineHost> LineTableHost() {
 }
 
 void InitialisePreferences() {
-  MainForm& main = Main();
+  MainForm& main = ParentMainForm();
   main.objPreferences = std::make_shared<clsPreferences>();
   // Binding the boxes makes the preferences dialog, hidden.
   PreferenceForm& dialog = PreferenceForm::Dialog();
@@ -133,8 +128,8 @@ void InitialisePreferences() {
 }
 
 void DefaultReportDateRange(Runtime::DateTime& From, Runtime::DateTime& To) {
-  const int16_t history =
-      Runtime::CInt(Main().objPreferences->Item(Runtime::Variant("RunTime History"))->Value());
+  const int16_t history = Runtime::CInt(
+      ParentMainForm().objPreferences->Item(Runtime::Variant("RunTime History"))->Value());
   const Runtime::DateTime now = Runtime::Now();
   From = Runtime::DateAdd("d", -history, now);
   To = now;
@@ -150,7 +145,7 @@ bool SelectDateRange() {
 }
 
 void SetMainCaption() {
-  Main().SetCaption("Tavro Kordex Viewer");
+  ParentMainForm().SetCaption("Tavro Kordex Viewer");
 }
 
 void RefreshAllReports() {
@@ -167,7 +162,7 @@ void RefreshAllReports() {
     }
     return;
   }
-  MainForm& main = Main();
+  MainForm& main = ParentMainForm();
   // A data directory out of reach (a share gone for a while) would empty
   // every chart as if nothing had been produced: the charts keep what they
   // show, and the person is told once until the folder is back.
