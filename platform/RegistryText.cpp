@@ -366,7 +366,9 @@ RegistryDocument ParseRegistryText(std::string_view text) {
     std::string_view raw = text.substr(start, end - start);
     start = end + 1;
     ++lineNumber;
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    // Every CR before the line's end is line-end noise: a kept line must write back
+    // as it reads.
+    while (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     const std::string_view line = Trim(raw);
     if (line.empty()) continue;
     // Comments and damaged lines are kept byte for byte, blanks and all.
