@@ -177,13 +177,20 @@ class Cell {
   std::string_view field_;
 };
 
+// One field of a data line, with its value when it is a plain whole number.
+struct Figure {
+  std::string_view Text;
+  int64_t Value = 0;
+  bool IsWhole = false;
+};
+
 // What the summary reader keeps from file to file, so that reading one costs
 // no allocations of its own: the file reader, the fields of a line and the
 // items of a table as they are read.
 struct SummaryScratch {
   KvxReader Reader;
   std::vector<std::string_view> Fields;
-  std::vector<std::string_view> Errors;  // the error fields of one item line
+  std::vector<Figure> Errors;  // the error fields of one item line
   std::string Key;
 };
 
@@ -209,6 +216,16 @@ class SummaryReader {
   template <class Int>
   Int Whole(const Cell& cell) {
     return cell.Whole<Int>(*fault_);
+  }
+  // A field as a line's walk found it: a whole number already read, or
+  // read now by the rule.
+  template <class Int>
+  Int Whole(const Figure& figure) {
+    if (figure.IsWhole && figure.Value >= std::numeric_limits<Int>::min() &&
+        figure.Value <= std::numeric_limits<Int>::max()) {
+      return static_cast<Int>(figure.Value);
+    }
+    return Whole<Int>(Cell(figure.Text));
   }
   // a + b, clamped; a sum beyond 32 bits is a figure too large.
   int32_t Sum(int32_t a, int64_t b) {
@@ -241,7 +258,7 @@ class SummaryReader {
 
   KvxReader& kvx_;
   std::vector<std::string_view>& fields_;
-  std::vector<std::string_view>& errorFields_;
+  std::vector<Figure>& errorFields_;
   std::string& key_;
   KeyFilter heads_;
   KeyFilter partNumbers_;
@@ -307,40 +324,58 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   // The record's items are written over in place, so that a record read
   // again keeps the room its items had.
   size_t kept = 0;
-  EachDataLine<false>([&] {
-    // One walk over the line takes the fields; they are then read in the
-    // order that decides which fault a damaged line names.
-    std::string_view head, spindle, part, count;
-    size_t errorsRead = 0;
-    bool errorsEnded = errorsField == 0;
-    kvx_.EachField([&](size_t number, std::string_view field) {
-      if (number == headField) head = field;
-      if (number == spindleField) spindle = field;
-      if (number == partField) part = field;
-      if (number == totalField) count = field;
-      if (!errorsEnded && number >= errorsField) {
-        if (field.empty() || number >= errorsEnd) {
-          errorsEnded = true;
-        } else {
-          errorFields_[errorsRead++] = field;
-        }
+  Figure head, spindle, part, count;
+  size_t errorsRead = 0;
+  bool errorsEnded = false;
+  // One walk over the line takes the fields; they are then read in the order
+  // that decides which fault a damaged line names.
+  const auto take = [&](size_t number, std::string_view field, int64_t whole, bool isWhole)
+      __attribute__((always_inline)) {
+    const Figure figure{field, whole, isWhole};
+    if (!errorsEnded && number >= errorsField) {
+      if (field.empty() || number >= errorsEnd) {
+        errorsEnded = true;
+      } else {
+        errorFields_[errorsRead++] = figure;
       }
-      return !errorsEnded || number < lastField;
-    });
+    }
+    if (number <= lastField) {
+      if (number == headField) head = figure;
+      if (number == spindleField) spindle = figure;
+      if (number == partField) part = figure;
+      if (number == totalField) count = figure;
+    }
+    return !errorsEnded || number < lastField;
+  };
+  const auto restart = [&] {
+    head = spindle = part = count = Figure{};
+    errorsRead = 0;
+    errorsEnded = errorsField == 0;
+  };
+  EachDataLine<false>([&] {
+    restart();
+    if (!kvx_.EachPlainField(take)) {
+      restart();
+      kvx_.EachField([&](size_t number, std::string_view field) {
+        int64_t whole = 0;
+        const bool isWhole = KvxWholeNumber(field, whole);
+        return take(number, field, whole, isWhole);
+      });
+    }
     if (heads) {
-      const int16_t headNumber = headField > 0 ? Whole<int16_t>(Cell(head)) : 0;
-      const int16_t spindleNumber = spindleField > 0 ? Whole<int16_t>(Cell(spindle)) : 0;
+      const int16_t headNumber = headField > 0 ? Whole<int16_t>(head) : 0;
+      const int16_t spindleNumber = spindleField > 0 ? Whole<int16_t>(spindle) : 0;
       key_.clear();
       if (headNumber >= 1) {
         AppendDecimal(key_, headNumber);
         key_ += '-';
       }
       AppendDecimal(key_, spindleNumber);
-    } else if (IsKvxText(part)) {
-      key_.assign(KvxText(part));
+    } else if (IsKvxText(part.Text)) {
+      key_.assign(KvxText(part.Text));
     } else if (partField > 0) {
       // A number, or a line too short for the column: "" there reads 0.
-      key_ = Cell(part).Text();
+      key_ = Cell(part.Text).Text();
     } else {
       key_.clear();
     }
@@ -348,11 +383,12 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
     PrdItem& item = kept < items.size() ? items[kept] : items.emplace_back();
     ++kept;
     item.Key.assign(key_);
-    item.Total = totalField > 0 ? Whole<int32_t>(Cell(count)) : 0;
-    item.Errors.assign(errorCount, 0);
-    for (size_t e = 0; e < errorsRead; ++e) item.Errors[e] = Whole<int32_t>(Cell(errorFields_[e]));
+    item.Total = totalField > 0 ? Whole<int32_t>(count) : 0;
+    item.Errors.resize(errorCount);
     for (size_t e = 0; e < errorCount; ++e) {
-      errorTotals[e] = Sum(errorTotals[e], item.Errors[e]);
+      const int32_t errors = e < errorsRead ? Whole<int32_t>(errorFields_[e]) : 0;
+      item.Errors[e] = errors;
+      errorTotals[e] = Sum(errorTotals[e], errors);
     }
     total = Sum(total, item.Total);
   });

@@ -103,24 +103,82 @@ void SplitFields(std::string_view text, char separator, char quote,
 template <class Visit>
 void EachSplitField(std::string_view text, char separator, char quote, Visit visit) {
   // Only the separators and quotes matter: they are found 16 bytes at a time.
-  // A separator splits when the quotes since the piece began are even.
-  const char wanted = quote != 0 ? quote : separator;
+  // A separator splits when the quotes since the piece began are even, that
+  // is when the quotes before it in the text are: every split falls where
+  // they are even.
   size_t start = 0;
   size_t number = 1;
-  bool quoted = false;
+  uint32_t quoted = 0;  // all ones while inside a pair of quotes
   for (size_t at = 0; at < text.size(); at += 16) {
-    for (uint32_t mask = MatchMask(text, at, separator, wanted); mask != 0; mask &= mask - 1) {
-      const size_t i = at + static_cast<size_t>(std::countr_zero(mask));
-      if (quote != 0 && text[i] == quote) {
-        quoted = !quoted;
-      } else if (!quoted) {
-        if (!visit(number++, TrimBlanks(text.substr(start, i - start)))) return;
-        start = i + 1;
+    uint32_t splits = MatchMask(text, at, separator, separator);
+    if (quote != 0) {
+      const uint32_t quotes = MatchMask(text, at, quote, quote);
+      if ((quotes | quoted) != 0) {
+        // Bit i of inside: the quotes up to byte i are odd.
+        uint32_t inside = quotes;
+        inside ^= inside << 1;
+        inside ^= inside << 2;
+        inside ^= inside << 4;
+        inside ^= inside << 8;
+        splits &= ~(inside ^ quoted);
+        if (std::popcount(quotes) & 1) quoted = ~quoted;
       }
+    }
+    for (; splits != 0; splits &= splits - 1) {
+      const size_t i = at + static_cast<size_t>(std::countr_zero(splits));
+      if (!visit(number++, TrimBlanks(text.substr(start, i - start)))) return;
+      start = i + 1;
     }
   }
   // A separator at the very end gives no empty last piece.
   if (start < text.size()) visit(number, TrimBlanks(text.substr(start)));
+}
+
+// The comma-separated pieces of text as EachSplitField gives them (with the
+// double quote as quote character), for text in its plainest form: no blank
+// next to a comma and quotes only in pairs around whole pieces. Each piece
+// comes with its value when it is a whole number of at most 15 decimal digits
+// (a minus before them or not): visit(number, piece, whole, isWhole) returns
+// false to stop. Returns false, part way through, on text in any other form,
+// which EachSplitField then reads.
+template <class Visit>
+bool EachPlainField(std::string_view text, Visit visit) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (p == end) return true;
+  for (size_t number = 1;; ++number) {
+    const char* const first = p;
+    uint64_t whole = 0;
+    bool isWhole = false;
+    if (*p == '"') {
+      const void* closing = std::memchr(p + 1, '"', static_cast<size_t>(end - p - 1));
+      if (closing == nullptr) return false;
+      p = static_cast<const char*>(closing) + 1;
+      if (p != end && *p != ',') return false;
+    } else {
+      const bool negative = *p == '-';
+      const char* const digits = p + (negative ? 1 : 0);
+      p = digits;
+      while (p != end && static_cast<unsigned char>(*p - '0') <= 9) {
+        whole = whole * 10 + static_cast<unsigned>(*p - '0');
+        ++p;
+      }
+      isWhole = p != digits && p - digits <= 15;
+      if (negative) whole = 0 - whole;
+      if (p != end && *p != ',') {
+        isWhole = false;
+        for (; p != end && *p != ','; ++p) {
+          if (*p == '"' || *p == ' ') return false;
+        }
+      }
+    }
+    if (!visit(number, std::string_view(first, static_cast<size_t>(p - first)),
+               static_cast<int64_t>(whole), isWhole)) {
+      return true;
+    }
+    // A separator at the very end gives no empty last piece.
+    if (p == end || ++p == end) return true;
+  }
 }
 
 // Field index (1-based) of a split, or "" when there is no such field.

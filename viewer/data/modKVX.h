@@ -115,6 +115,12 @@ class KvxReader {
   // their numbers (field 1 first): visit(number, field) returns false to stop.
   template <class Visit>
   void EachField(Visit visit) const;
+  // The same for a line in its plainest form, with the values of its whole
+  // numbers (EachPlainField); false on any other line, which EachField reads.
+  template <class Visit>
+  bool EachPlainField(Visit visit) const {
+    return Kordex::EachPlainField(line_, visit);
+  }
 
  private:
   void Restart();
