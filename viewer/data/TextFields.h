@@ -17,10 +17,10 @@ namespace Kordex {
 // Line and field splitting over the bytes of a data file, without copying:
 // the pieces are views into the text they were split from.
 
-// The bytes from at (16 of them, or fewer at the end of the text) that are a
-// or b: bit i stands for the byte at + i. Lines and fields are short, so a
+// The bytes from at (16 of them, or fewer at the end of the text) that are a,
+// b or c: bit i stands for the byte at + i. Lines and fields are short, so a
 // scan tests 16 bytes at a time instead of making a call or a branch per byte.
-inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noexcept {
+inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b, char c) noexcept {
   const size_t count = std::min<size_t>(16, text.size() - at);
 #if defined(__SSE2__)
   // The last bytes of a text of 16 or more are read as the 16 that end it,
@@ -36,28 +36,35 @@ inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noex
     std::memcpy(tail, text.data() + at, count);
     chunk = _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
   }
-  const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
-                                    _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b)));
+  const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
+                                                 _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b))),
+                                    _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)));
   const auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hits));
   if (count == 16) return mask;
   return whole ? mask & ((1U << count) - 1) : mask >> (16 - count);
 #else
   uint32_t mask = 0;
   for (size_t i = 0; i < count; ++i) {
-    if (text[at + i] == a || text[at + i] == b) mask |= 1U << i;
+    if (text[at + i] == a || text[at + i] == b || text[at + i] == c) mask |= 1U << i;
   }
   return mask;
 #endif
 }
+inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noexcept {
+  return MatchMask(text, at, a, b, b);
+}
 
-// The position of the first byte at or after from that is a or b; the size of
-// the text when there is none.
-inline size_t FindEither(std::string_view text, size_t from, char a, char b) noexcept {
+// The position of the first byte at or after from that is a, b or c; the size
+// of the text when there is none.
+inline size_t FindEither(std::string_view text, size_t from, char a, char b, char c) noexcept {
   for (size_t at = from; at < text.size(); at += 16) {
-    const uint32_t mask = MatchMask(text, at, a, b);
+    const uint32_t mask = MatchMask(text, at, a, b, c);
     if (mask != 0) return at + static_cast<size_t>(std::countr_zero(mask));
   }
   return text.size();
+}
+inline size_t FindEither(std::string_view text, size_t from, char a, char b) noexcept {
+  return FindEither(text, from, a, b, b);
 }
 
 // The next line of text from pos, without its end; pos moves to the start of
@@ -76,6 +83,29 @@ inline std::string_view NextTextLine(std::string_view text, size_t& pos) noexcep
     if (text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
   }
   return text.substr(begin, end - begin);
+}
+
+// The next line of text from pos as NextTextLine gives it, less the blanks
+// and TABs at both ends; tabbed tells whether a TAB stands inside what is
+// left. One look at the bytes finds the line's end, and a TAB inside it.
+inline std::string_view NextTrimmedLine(std::string_view text, size_t& pos, bool& tabbed) noexcept {
+  const size_t size = text.size();
+  size_t first = std::min(pos, size);
+  while (first < size && (text[first] == ' ' || text[first] == '\t')) ++first;
+  size_t end = FindEither(text, first, '\r', '\n', '\t');
+  tabbed = end < size && text[end] == '\t';
+  if (tabbed) end = FindEither(text, end, '\r', '\n');
+  pos = end;
+  if (end < size) {
+    ++pos;
+    if (text[end] == '\r' && pos < size && text[pos] == '\n') ++pos;
+  }
+  size_t last = end;
+  while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t')) --last;
+  const std::string_view line = text.substr(first, last - first);
+  // Only a TAB inside counts: one just before the line's end is cut with it.
+  if (tabbed) tabbed = FindEither(line, 0, '\t', '\t') < line.size();
+  return line;
 }
 
 // The text less the blanks at both ends (blanks only, not TABs).
