@@ -181,10 +181,16 @@ bool EachPlainField(std::string_view text, Visit visit) {
     uint64_t whole = 0;
     bool isWhole = false;
     if (*p == '"') {
-      const void* closing = std::memchr(p + 1, '"', static_cast<size_t>(end - p - 1));
-      if (closing == nullptr) return false;
-      p = static_cast<const char*>(closing) + 1;
+      const size_t closing = FindEither(text, static_cast<size_t>(p - text.data()) + 1, '"', '"');
+      if (closing == text.size()) return false;
+      p = text.data() + closing + 1;
       if (p != end && *p != ',') return false;
+    } else if (const unsigned digit = static_cast<unsigned char>(*p - '0');
+               digit <= 9 && (p + 1 == end || p[1] == ',')) {
+      // One digit, the commonest piece of all.
+      whole = digit;
+      isWhole = true;
+      ++p;
     } else {
       const bool negative = *p == '-';
       const char* const digits = p + (negative ? 1 : 0);
