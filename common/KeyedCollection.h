@@ -30,7 +30,11 @@ class KeyedCollection : public Base {
     return item;
   }
   // More than a 16-bit count raises 6.
-  int16_t Count() const { return Runtime::CInt(Runtime::Variant(col_->Count())); }
+  int16_t Count() const {
+    const int32_t count = col_->Count();
+    if (count <= INT16_MAX) return static_cast<int16_t>(count);
+    return Runtime::CInt(Runtime::Variant(count));
+  }
   void Remove(const Runtime::Variant& index) { col_->Remove(index); }
 
  protected:
