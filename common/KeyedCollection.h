@@ -23,9 +23,9 @@ class KeyedCollection : public Base {
   // By position or key; a bad position or key raises the collection's error,
   // an item that is nothing 91, one of another class 13.
   std::shared_ptr<T> Item(const Runtime::Variant& index) const {
-    const auto& object = col_->Item(index).GetObject();
-    if (!object) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-    auto item = std::dynamic_pointer_cast<T>(object);
+    const Runtime::Variant& held = col_->Item(index);
+    if (!held.GetObject()) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+    auto item = held.ObjectAs<T>();
     if (!item) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch);
     return item;
   }
