@@ -1,8 +1,10 @@
 // Loading a generated line (10 machines, 365 days) into a chart, each measure
-// by each grouping, beside a plain read of the same summary files and the two
-// other parts of a load: listing the folders and reading the summaries.
+// by each grouping, beside a plain read of the same summary files and the
+// other parts of a load on their own: listing the folders, reading the
+// summaries already in memory, and adding the summaries read into a chart.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -16,6 +18,8 @@
 #include "platform/gui/RecordingSurface.h"
 #include "runtime/DateTime.h"
 #include "viewer/data/DataFile.h"
+#include "viewer/data/PRDAggregation.h"
+#include "viewer/data/PRDChart.h"
 #include "viewer/data/PRDLoader.h"
 #include "viewer/data/PRDModule.h"
 
@@ -75,13 +79,50 @@ void ReadSummaries(benchmark::State& state) {
     all.push_back(std::move(bytes));
   }
   Runtime::Collection none;
+  // One record for every file, as a load reads them.
+  Kordex::PrdSummary s;
   for (auto _ : state) {
     for (const std::string& b : all) {
-      auto s = Kordex::ReadMachinePrdSummaryBytes(b, none, none, none, "X");
+      Kordex::ReadMachinePrdSummaryBytes(b, none, none, none, "X", s);
       benchmark::DoNotOptimize(s.Runs.data());
     }
   }
   Rates(state);
+}
+
+// The summaries of the line read once, by day, with their machines: what the
+// aggregation of a load is given.
+struct ReadDay {
+  double Day = 0.0;
+  std::vector<std::pair<int16_t, Kordex::PrdSummary>> Files;
+};
+
+const std::vector<ReadDay>& ReadDays() {
+  static const std::vector<ReadDay> days = [] {
+    std::vector<ReadDay> read;
+    const Runtime::Collection none;
+    std::string bytes;
+    for (const std::string& file : TheLine().Files) {
+      // ".../History/yyyy_mm_dd/Machine Prd/M<n>/<name>"
+      const fs::path path(file);
+      const std::string machine = path.parent_path().filename().string();
+      const std::string day = path.parent_path().parent_path().parent_path().filename().string();
+      const double serial = Runtime::DateSerial(static_cast<int16_t>(std::stoi(day.substr(0, 4))),
+                                                static_cast<int16_t>(std::stoi(day.substr(5, 2))),
+                                                static_cast<int16_t>(std::stoi(day.substr(8, 2))))
+                                .Serial;
+      if (read.empty() || read.back().Day != serial) read.push_back({serial, {}});
+      Kordex::ReadDataFile(file, bytes, size_t{1} << 26);
+      read.back().Files.emplace_back(
+          static_cast<int16_t>(std::stoi(machine.substr(1))),
+          Kordex::ReadMachinePrdSummaryBytes(bytes, none, none, none,
+                                             Kordex::ProductOfFileName(path.filename().string())));
+    }
+    std::stable_sort(read.begin(), read.end(),
+                     [](const ReadDay& a, const ReadDay& b) { return a.Day < b.Day; });
+    return read;
+  }();
+  return days;
 }
 
 std::unique_ptr<Dravex::DetachedPictureBox> RecordingBox() {
@@ -92,21 +133,53 @@ std::unique_ptr<Dravex::DetachedPictureBox> RecordingBox() {
   return std::make_unique<Dravex::DetachedPictureBox>(std::move(surface), std::move(resize));
 }
 
-void Load(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
-  const Line& line = TheLine();
+std::shared_ptr<Dravex::Graph> NewGraph() {
+  return Dravex::Graph::New(std::make_shared<Dravex::DetachedGraphSite>(
+      Dravex::DetachedGraphSite::DefaultWidth, Dravex::DetachedGraphSite::DefaultHeight,
+      &RecordingBox));
+}
+
+Kordex::PRDQuery YearQuery(Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
   Kordex::PRDQuery query;
   query.Measure = measure;
   query.Grouping = grouping;
   query.FromDate = Runtime::DateSerial(2025, 12, 9);
   query.ToDate = Runtime::DateSerial(2026, 12, 8);
-  const std::string folder = line.Root.string() + "/";
+  return query;
+}
+
+void Load(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
+  const Kordex::PRDQuery query = YearQuery(measure, grouping);
+  const std::string folder = TheLine().Root.string() + "/";
   for (auto _ : state) {
     state.PauseTiming();
-    auto graph = Dravex::Graph::New(std::make_shared<Dravex::DetachedGraphSite>(
-        Dravex::DetachedGraphSite::DefaultWidth, Dravex::DetachedGraphSite::DefaultHeight,
-        &RecordingBox));
+    auto graph = NewGraph();
     state.ResumeTiming();
     Kordex::LoadPRDSummaryData(query, graph, folder, true);
+    benchmark::DoNotOptimize(graph.get());
+  }
+  Rates(state);
+}
+
+// The last part of a load on its own: the summaries already read, added into
+// a chart day by day (days without files are passed over).
+void Aggregate(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
+  const Kordex::PRDQuery query = YearQuery(measure, grouping);
+  const Kordex::MachineTable machines = Kordex::ReadMachineTable(1, TheLine().Root.string() + "/");
+  const std::vector<ReadDay>& days = ReadDays();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto graph = NewGraph();
+    state.ResumeTiming();
+    Kordex::PRDChart chart(graph);
+    Kordex::PRDAggregation aggregation(query, machines, chart);
+    aggregation.MakeSeries();
+    for (const ReadDay& day : days) {
+      aggregation.StartDay(Runtime::DateTime{day.Day});
+      for (const auto& [machine, summary] : day.Files) aggregation.AddSummary(summary, machine);
+      aggregation.EndDay();
+    }
+    aggregation.EndRange();
     benchmark::DoNotOptimize(graph.get());
   }
   Rates(state);
@@ -124,8 +197,18 @@ int main(int argc, char** argv) {
                                           "Error", "Head",    "Machine"};
   for (int m = 0; m < 5; ++m) {
     for (int g = 0; g < 6; ++g) {
-      const std::string name = std::string("Load/") + measures[m] + "/" + groupings[g];
-      benchmark::RegisterBenchmark(name.c_str(), Load, static_cast<Kordex::PRDMeasure>(m),
+      const std::string name = std::string(measures[m]) + "/" + groupings[g];
+      benchmark::RegisterBenchmark(("Load/" + name).c_str(), Load,
+                                   static_cast<Kordex::PRDMeasure>(m),
+                                   static_cast<Kordex::PRDGrouping>(g))
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  for (int m = 0; m < 5; ++m) {
+    for (int g = 0; g < 6; ++g) {
+      const std::string name = std::string(measures[m]) + "/" + groupings[g];
+      benchmark::RegisterBenchmark(("Aggregate/" + name).c_str(), Aggregate,
+                                   static_cast<Kordex::PRDMeasure>(m),
                                    static_cast<Kordex::PRDGrouping>(g))
           ->Unit(benchmark::kMillisecond);
     }

@@ -23,14 +23,18 @@ class KeyedCollection : public Base {
   // By position or key; a bad position or key raises the collection's error,
   // an item that is nothing 91, one of another class 13.
   std::shared_ptr<T> Item(const Runtime::Variant& index) const {
-    const auto& object = col_->Item(index).GetObject();
-    if (!object) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-    auto item = std::dynamic_pointer_cast<T>(object);
+    const Runtime::Variant& held = col_->Item(index);
+    if (!held.GetObject()) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+    auto item = held.ObjectAs<T>();
     if (!item) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch);
     return item;
   }
   // More than a 16-bit count raises 6.
-  int16_t Count() const { return Runtime::CInt(Runtime::Variant(col_->Count())); }
+  int16_t Count() const {
+    const int32_t count = col_->Count();
+    if (count <= INT16_MAX) return static_cast<int16_t>(count);
+    return Runtime::CInt(Runtime::Variant(count));
+  }
   void Remove(const Runtime::Variant& index) { col_->Remove(index); }
 
  protected:

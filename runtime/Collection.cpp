@@ -30,6 +30,15 @@ size_t Collection::PositionOf(const Variant& index, const char* source) const {
     const auto at = std::find(items_.begin(), items_.end(), found->second);
     return static_cast<size_t>(at - items_.begin());
   }
+  // Whole-number positions, nearly every index, are taken as they are.
+  if (index.Kind() == VarType::Integer || index.Kind() == VarType::Long) {
+    const int32_t position =
+        index.Kind() == VarType::Integer ? index.GetInteger() : index.GetLong();
+    if (position < 1 || static_cast<size_t>(position) > items_.size()) {
+      Raise(ErrorNumber::InvalidProcedureCall, source);
+    }
+    return static_cast<size_t>(position) - 1;
+  }
   if (!index.IsNumber() && index.Kind() != VarType::Boolean) {
     Raise(ErrorNumber::TypeMismatch, source);
   }

@@ -189,6 +189,12 @@ float ToSingle(double value) {
 }
 
 double RoundHalfEven(double value) {
+  // Whole numbers, nearly every value rounded, are their own rounding.
+  constexpr double wholeRange = 9.0e18;  // within the 64-bit integers
+  if (value > -wholeRange && value < wholeRange &&
+      value == static_cast<double>(static_cast<int64_t>(value))) {
+    return value;
+  }
   if (!std::isfinite(value)) return value;
   double whole = std::floor(value);
   const double fraction = value - whole;  // exact for doubles

@@ -190,6 +190,11 @@ Variant Arithmetic(const Variant& a, const Variant& b, Op op) {
     const double x = a.GetDouble(), y = b.GetDouble();
     return DoubleResult(op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
   }
+  // Sums of counts: two Longs give a Long while it holds the result.
+  if (a.Kind() == VarType::Long && b.Kind() == VarType::Long) {
+    const int64_t x = a.GetLong(), y = b.GetLong();
+    return WidenedResult(Num::Long, op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y);
+  }
   if (IsRefused(a) || IsRefused(b)) Mismatch();
   if (a.IsNull() || b.IsNull()) return Null;
   if (op == Op::Add) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <variant>
 #include <vector>
 
@@ -109,7 +110,10 @@ class TAVRO_RUNTIME_API Variant {
   // non-object raises type mismatch.
   template <class T>
   std::shared_ptr<T> ObjectAs() const {
-    return std::dynamic_pointer_cast<T>(GetObject());
+    const ObjectRef& object = GetObject();
+    // An object of the very class asked for needs no search of its bases.
+    if (object && typeid(*object) == typeid(T)) return std::static_pointer_cast<T>(object);
+    return std::dynamic_pointer_cast<T>(object);
   }
 
   // Identity: the same kind and the same value (objects by reference, Null is

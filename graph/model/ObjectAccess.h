@@ -22,9 +22,8 @@ std::shared_ptr<T> Required(const std::shared_ptr<T>& object) {
 // The object a collection item holds: Nothing raises 91, another class 13.
 template <class T>
 std::shared_ptr<T> ObjectFrom(const Runtime::Variant& item) {
-  const auto& object = item.GetObject();
-  if (!object) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
-  auto typed = std::dynamic_pointer_cast<T>(object);
+  if (!item.GetObject()) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);
+  auto typed = item.ObjectAs<T>();
   if (!typed) Runtime::Raise(Runtime::ErrorNumber::TypeMismatch);
   return typed;
 }

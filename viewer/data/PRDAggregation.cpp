@@ -76,7 +76,8 @@ PRDAggregation::PRDAggregation(const PRDQuery& Query, const MachineTable& Machin
       byDate_(Query.Grouping == GroupByDate),
       machineNames_(static_cast<size_t>(Machines.MachineCount())),
       machinePositions_(static_cast<size_t>(Machines.MachineCount()), 0),
-      machineSeries_(static_cast<size_t>(Machines.MachineCount())) {}
+      machineSeries_(static_cast<size_t>(Machines.MachineCount())),
+      itemLabels_(static_cast<size_t>(Machines.MachineCount())) {}
 
 std::string PRDAggregation::RunKey(const std::string& Name, const std::string& Detail,
                                    int32_t Side) {
@@ -154,9 +155,31 @@ void PRDAggregation::AddRun(const PrdRun& Run, int16_t Machine) {
   }
 }
 
-void PRDAggregation::AddItems(const std::vector<PrdItem>& Items) {
-  for (const PrdItem& item : Items) {
-    const int16_t position = chart_.EnsureLabel(item.Key);
+void PRDAggregation::AddItems(const std::vector<PrdItem>& Items, const std::string& Run,
+                              int16_t Machine) {
+  // A machine lists the heads and feeders of one product in much the same
+  // order from run to run: the item at the same place in its last file of the
+  // product is tried before the chart's index.
+  std::vector<ItemLabels>& runs = itemLabels_.at(static_cast<size_t>(Machine) - 1);
+  auto found = std::find_if(runs.begin(), runs.end(),
+                            [&](const ItemLabels& labels) { return labels.Run == Run; });
+  if (found == runs.end()) {
+    // A few products at a time: one seen long ago gives its place up.
+    constexpr size_t kept = 16;
+    if (runs.size() < kept) runs.emplace_back();
+    found = runs.end() - 1;
+    found->Run = Run;
+  }
+  std::vector<std::pair<std::string, int16_t>>& last = found->Items;
+  if (last.size() < Items.size()) last.resize(Items.size());
+  for (size_t i = 0; i < Items.size(); ++i) {
+    const PrdItem& item = Items[i];
+    auto& [key, known] = last[i];
+    if (known == 0 || key != item.Key) {
+      known = chart_.EnsureLabel(item.Key);
+      key = item.Key;
+    }
+    const int16_t position = known;
     // An item without error kinds has its label and no point.
     if (item.Errors.empty()) continue;
     chart_.Add(*main_, Sum(item.Errors), item.Total, position);
@@ -173,8 +196,8 @@ void PRDAggregation::AddWastage(const PrdRun& Run, int16_t Machine) {
                          : headFiltered_     ? Run.HeadTotal
                                              : Placed(Run);
   switch (query_.Grouping) {
-    case GroupByPartNumber: AddItems(Run.Feeders); break;
-    case GroupByHead: AddItems(Run.Heads); break;
+    case GroupByPartNumber: AddItems(Run.Feeders, Run.Name, Machine); break;
+    case GroupByHead: AddItems(Run.Heads, Run.Name, Machine); break;
     case GroupByError: {
       // Each kind at the label of its own name: machines list their kinds in
       // orders of their own.

@@ -61,7 +61,7 @@ class PRDAggregation {
  private:
   void AddRun(const PrdRun& Run, int16_t Machine);
   void AddWastage(const PrdRun& Run, int16_t Machine);
-  void AddItems(const std::vector<PrdItem>& Items);
+  void AddItems(const std::vector<PrdItem>& Items, const std::string& Run, int16_t Machine);
   bool AddEfficiency(const PrdRun& Run, int16_t Machine);
   // Whether the capacities the chart will be given, after a change of the
   // product's tally, stay within 64 bits.
@@ -107,6 +107,13 @@ class PRDAggregation {
   std::vector<std::optional<std::string>> machineNames_;
   std::vector<int16_t> machinePositions_;
   std::vector<std::optional<PRDChart::SeriesSlot>> machineSeries_;
+  // Per machine and product, the heads' or feeders' keys of its last file, in
+  // order, with their label positions.
+  struct ItemLabels {
+    std::string Run;
+    std::vector<std::pair<std::string, int16_t>> Items;
+  };
+  std::vector<std::vector<ItemLabels>> itemLabels_;
   // Per error kind of the current file: its label position.
   std::vector<int16_t> errorPositions_;
 };

@@ -1,5 +1,7 @@
 #include "viewer/data/PRDChart.h"
 
+#include <algorithm>
+#include <functional>
 #include <limits>
 
 #include "common/CollectionFunctions.h"
@@ -21,6 +23,14 @@ namespace {
 // and the summary reader takes every TAB out of a line: no name from the data
 // starts with one.
 const std::string EmptyNameKey = "\t(no name)";
+
+// FNV-1a: names are short, and a hash of their bytes in line costs less than
+// a call.
+size_t NameHash(std::string_view name) noexcept {
+  uint64_t hash = 14695981039346656037ULL;
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  return static_cast<size_t>(hash ^ (hash >> 29));
+}
 
 bool Fits32(int64_t value) {
   return value >= std::numeric_limits<int32_t>::min() &&
@@ -63,7 +73,7 @@ PRDChart::SeriesSlot PRDChart::EnsureSeries(const std::string& Name,
     return found->second;
   }
   if (!HasSeries(Name)) graph_->AddSeries(Name, Style);
-  slots_.push_back({Runtime::Variant(Name), {}});
+  slots_.push_back({Runtime::Variant(Name), {}, {}});
   slotByName_.emplace(folded, slots_.size() - 1);
   return slots_.size() - 1;
 }
@@ -81,12 +91,38 @@ int16_t PRDChart::EnsureLabel(const std::string& Name) {
 int16_t PRDChart::EnsureLabel(const std::string& Name, const std::string& Label,
                               const Runtime::Variant& Value) {
   // Most names come again as they were written before: found without folding.
-  if (const auto seen = positionByName_.find(Name); seen != positionByName_.end()) {
-    return seen->second;
-  }
+  const size_t hash = NameHash(Name);
+  if (const int16_t seen = positionByName_.Find(Name, hash); seen != 0) return seen;
   const int16_t position = EnsureLabelFolded(Name, Label, Value);
-  positionByName_.emplace(Name, position);
+  positionByName_.Add(Name, hash, position);
   return position;
+}
+
+int16_t PRDChart::NameIndex::Find(std::string_view name, size_t hash) const noexcept {
+  if (entries_.empty()) return 0;
+  const size_t mask = entries_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Entry& entry = entries_[i];
+    if (entry.Position == 0) return 0;
+    if (entry.Hash == hash && entry.Name == name) return entry.Position;
+  }
+}
+
+void PRDChart::NameIndex::Add(std::string_view name, size_t hash, int16_t position) {
+  // At most half full, so that a probe for a name not there ends soon.
+  if (2 * (count_ + 1) > entries_.size()) {
+    std::vector<Entry> old(std::max<size_t>(64, 2 * entries_.size()));
+    old.swap(entries_);
+    count_ = 0;
+    for (Entry& entry : old) {
+      if (entry.Position != 0) Add(entry.Name, entry.Hash, entry.Position);
+    }
+  }
+  const size_t mask = entries_.size() - 1;
+  size_t i = hash & mask;
+  while (entries_[i].Position != 0) i = (i + 1) & mask;
+  entries_[i] = {hash, std::string(name), position};
+  ++count_;
 }
 
 int16_t PRDChart::EnsureLabelFolded(const std::string& Name, const std::string& Label,
@@ -123,14 +159,16 @@ std::pair<int64_t, int64_t>& PRDChart::SumsAt(Slot& Series, int16_t Position) {
 
 void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
   if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
-  slots_.at(Series);
-  const uint64_t at = (uint64_t{Series} << 16) | static_cast<uint16_t>(Position);
-  const auto [entry, added] = pendingAt_.try_emplace(at, pending_.size());
-  if (added) {
+  std::vector<uint32_t>& pendingAt = slots_.at(Series).PendingAt;
+  const auto index = static_cast<size_t>(Position) - 1;
+  if (pendingAt.size() <= index) pendingAt.resize(index + 1, 0);
+  uint32_t& entry = pendingAt[index];
+  if (entry == 0) {
     pending_.push_back({Series, Position, y, t});
+    entry = static_cast<uint32_t>(pending_.size());
   } else {
-    pending_[entry->second].Y += y;
-    pending_[entry->second].T += t;
+    pending_[entry - 1].Y += y;
+    pending_[entry - 1].T += t;
   }
 }
 
@@ -138,7 +176,8 @@ void PRDChart::Flush() {
   // Taken out first: a handler of the graph's events may start another load.
   std::vector<Pending> pending;
   pending.swap(pending_);
-  pendingAt_.clear();
+  for (const Pending& p : pending)
+    slots_[p.Series].PendingAt[static_cast<size_t>(p.Position) - 1] = 0;
   for (const Pending& p : pending) {
     Slot& slot = slots_[p.Series];
     auto& [sumY, sumT] = SumsAt(slot, p.Position);

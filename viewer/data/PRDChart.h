@@ -87,6 +87,9 @@ class PRDChart {
     Runtime::Variant Name;
     // The whole sums this load gave each position (index 0 is position 1).
     std::vector<std::pair<int64_t, int64_t>> Sums;
+    // Per position, 1 + the index of its entry among the pairs not yet in the
+    // graph; 0 when it has none.
+    std::vector<uint32_t> PendingAt;
   };
   // The value to add to a sum of whole numbers that was sum before: a 32-bit
   // integer while the new sum fits one, else a double.
@@ -103,9 +106,26 @@ class PRDChart {
   std::shared_ptr<Dravex::GraphSeriesCol> series_;
   std::shared_ptr<Dravex::GraphXAxisLabelCol> labels_;
   std::vector<Slot> slots_;
-  std::unordered_map<std::string, SeriesSlot> slotByName_;   // folded name
-  std::unordered_map<std::string, int16_t> positionByKey_;   // folded key
-  std::unordered_map<std::string, int16_t> positionByName_;  // names as EnsureLabel met them
+  std::unordered_map<std::string, SeriesSlot> slotByName_;  // folded name
+  std::unordered_map<std::string, int16_t> positionByKey_;  // folded key
+  // The names EnsureLabel met, as they were written, with their positions:
+  // every item of every file asks, so the table is probed in place by the
+  // name's hash instead of through a node per name.
+  class NameIndex {
+   public:
+    int16_t Find(std::string_view name, size_t hash) const noexcept;
+    void Add(std::string_view name, size_t hash, int16_t position);
+
+   private:
+    struct Entry {
+      size_t Hash = 0;
+      std::string Name;
+      int16_t Position = 0;  // 0: the entry is free
+    };
+    std::vector<Entry> entries_;
+    size_t count_ = 0;
+  };
+  NameIndex positionByName_;
   // Whole pairs not yet in the graph, in the order their points were first
   // touched, and where each point's entry is (by series and position).
   struct Pending {
@@ -115,7 +135,6 @@ class PRDChart {
     int64_t T;
   };
   std::vector<Pending> pending_;
-  std::unordered_map<uint64_t, size_t> pendingAt_;
 };
 
 }  // namespace Kordex

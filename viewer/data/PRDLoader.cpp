@@ -211,6 +211,7 @@ class Load {
   std::vector<DayFiles> files_;  // per day of the range
   int64_t loaded_ = 0;
   std::string bytes_;
+  PrdSummary summary_;  // the file read last; its room serves the next
   std::vector<SkippedFile> skipped_;
 };
 
@@ -334,11 +335,10 @@ void Load::ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress&
 
 void Load::ReadFile(const std::string& path, const std::string& product, int16_t machine,
                     PRDAggregation& aggregation) {
-  PrdSummary summary;
+  PrdSummary& summary = summary_;
   try {
-    summary =
-        ReadMachinePrdSummaryBytes(bytes_, *query_.Query.HeadFilter, *query_.Query.PartNumberFilter,
-                                   *query_.Query.ErrorFilter, product);
+    ReadMachinePrdSummaryBytes(bytes_, *query_.Query.HeadFilter, *query_.Query.PartNumberFilter,
+                               *query_.Query.ErrorFilter, product, summary);
   } catch (const Runtime::Error& error) {
     skipped_.push_back({path, error.Description()});
     return;

@@ -155,6 +155,12 @@ class Cell {
     if (IsKvxText(field_)) return std::string(KvxText(field_));
     return Runtime::NumberText(KvxNumber(field_));
   }
+  // The same where it stands in the line when it is quoted, else made in room.
+  std::string_view Text(std::string& room) const {
+    if (present_ && IsKvxText(field_)) return KvxText(field_);
+    room = Text();
+    return room;
+  }
   // Whether the text, in capitals, is word (a word of capital letters).
   bool Is(std::string_view word) const {
     if (!present_) return word.empty();
@@ -171,13 +177,21 @@ class Cell {
   std::string_view field_;
 };
 
+// One field of a data line, with its value when it is a plain whole number.
+struct Figure {
+  std::string_view Text;
+  int64_t Value = 0;
+  bool IsWhole = false;
+};
+
 // What the summary reader keeps from file to file, so that reading one costs
 // no allocations of its own: the file reader, the fields of a line and the
 // items of a table as they are read.
 struct SummaryScratch {
   KvxReader Reader;
   std::vector<std::string_view> Fields;
-  std::vector<PrdItem> Items;
+  std::vector<Figure> Errors;  // the error fields of one item line
+  std::string Key;
 };
 
 SummaryScratch& TheSummaryScratch() {
@@ -191,7 +205,8 @@ class SummaryReader {
                 const Runtime::Collection& partNumberFilter)
       : kvx_(scratch.Reader),
         fields_(scratch.Fields),
-        items_(scratch.Items),
+        errorFields_(scratch.Errors),
+        key_(scratch.Key),
         heads_(headFilter),
         partNumbers_(partNumberFilter) {}
 
@@ -202,6 +217,16 @@ class SummaryReader {
   Int Whole(const Cell& cell) {
     return cell.Whole<Int>(*fault_);
   }
+  // A field as a line's walk found it: a whole number already read, or
+  // read now by the rule.
+  template <class Int>
+  Int Whole(const Figure& figure) {
+    if (figure.IsWhole && figure.Value >= std::numeric_limits<Int>::min() &&
+        figure.Value <= std::numeric_limits<Int>::max()) {
+      return static_cast<Int>(figure.Value);
+    }
+    return Whole<Int>(Cell(figure.Text));
+  }
   // a + b, clamped; a sum beyond 32 bits is a figure too large.
   int32_t Sum(int32_t a, int64_t b) {
     const int64_t sum = int64_t{a} + b;
@@ -209,14 +234,15 @@ class SummaryReader {
     return Clamped32(sum);
   }
   // Calls visit() for every data line of the table just found that is not
-  // blank: the lines up to the next section, end or definition line.
-  template <class Visit>
+  // blank: the lines up to the next section, end or definition line. Split,
+  // the line's fields are in fields_ first.
+  template <bool Split = true, class Visit>
   void EachDataLine(Visit visit) {
     for (;;) {
       kvx_.ReadLine();
       if (kvx_.AtEnd() || kvx_.NewBlock()) return;
       if (kvx_.Line().empty()) continue;
-      kvx_.SplitLine(fields_);
+      if constexpr (Split) kvx_.SplitLine(fields_);
       visit();
     }
   }
@@ -232,7 +258,8 @@ class SummaryReader {
 
   KvxReader& kvx_;
   std::vector<std::string_view>& fields_;
-  std::vector<PrdItem>& items_;  // a table's items, moved out at its end
+  std::vector<Figure>& errorFields_;
+  std::string& key_;
   KeyFilter heads_;
   KeyFilter partNumbers_;
   std::string* fault_ = nullptr;
@@ -245,9 +272,13 @@ void SummaryReader::Read(PrdSummary& summary) {
   const size_t errorCount = summary.ErrorNames.size();
   if (Find("\\Head Data", "Head")) {
     ReadItems(heads_, true, errorCount, run.Heads, run.HeadTotal, run.HeadErrorTotals);
+  } else {
+    run.Heads.clear();
   }
   if (Find("\\Feeder Data", "Feeder")) {
     ReadItems(partNumbers_, false, errorCount, run.Feeders, run.FeederTotal, run.FeederErrorTotals);
+  } else {
+    run.Feeders.clear();
   }
   if (!Find("\\Run Time Data", "Board")) return;
   ReadBoards(run);
@@ -270,55 +301,98 @@ void SummaryReader::ReadErrors(PrdSummary& summary, PrdRun& run) {
 void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorCount,
                               std::vector<PrdItem>& items, int32_t& total,
                               std::vector<int32_t>& errorTotals) {
-  const int16_t headColumn = heads ? kvx_.FindColumn("Head Number") : 0;
-  const int16_t spindleColumn = heads ? kvx_.FindColumn("Spindle Number") : 0;
-  const int16_t partColumn = heads ? 0 : kvx_.FindColumn("Part Number");
-  const int16_t totalColumn = kvx_.FindColumn("Total");
-  const int16_t errorsColumn = kvx_.FindColumn("Errors");
-  const bool errorsArray =
-      errorsColumn > 0 && kvx_.Columns()[static_cast<size_t>(errorsColumn) - 1].IsArray;
-  std::string key;
-  // The items are gathered in the scratch list, whose room stays from file to
-  // file, and moved to their place once their number is known.
-  items_.clear();
-  EachDataLine([&] {
+  // The fields the columns read (the value of column k is field k + 1), 0
+  // for a column the table lacks.
+  const auto fieldOf = [&](std::string_view name) -> size_t {
+    const int16_t column = kvx_.FindColumn(name);
+    return column > 0 ? static_cast<size_t>(column) + 1 : 0;
+  };
+  const size_t headField = heads ? fieldOf("Head Number") : 0;
+  const size_t spindleField = heads ? fieldOf("Spindle Number") : 0;
+  const size_t partField = heads ? 0 : fieldOf("Part Number");
+  const size_t totalField = fieldOf("Total");
+  const size_t errorsField = fieldOf("Errors");
+  // Error e is the e-th field of the array, which ends at the first empty
+  // field; a plain column gives one. Kinds the line does not reach count 0,
+  // extra values are ignored.
+  const bool errorsArray = errorsField > 0 && kvx_.Columns()[errorsField - 2].IsArray;
+  const size_t errorsEnd =
+      errorsField == 0 ? 0
+                       : errorsField + (errorsArray ? errorCount : std::min<size_t>(errorCount, 1));
+  const size_t lastField = std::max({headField, spindleField, partField, totalField});
+  errorFields_.resize(errorCount);
+  // The record's items are written over in place, so that a record read
+  // again keeps the room its items had.
+  size_t kept = 0;
+  Figure head, spindle, part, count;
+  size_t errorsRead = 0;
+  bool errorsEnded = false;
+  // One walk over the line takes the fields; they are then read in the order
+  // that decides which fault a damaged line names.
+  const auto take = [&](size_t number, std::string_view field, int64_t whole, bool isWhole)
+      __attribute__((always_inline)) {
+    const Figure figure{field, whole, isWhole};
+    if (!errorsEnded && number >= errorsField) {
+      if (field.empty() || number >= errorsEnd) {
+        errorsEnded = true;
+      } else {
+        errorFields_[errorsRead++] = figure;
+      }
+    }
+    if (number <= lastField) {
+      if (number == headField) head = figure;
+      if (number == spindleField) spindle = figure;
+      if (number == partField) part = figure;
+      if (number == totalField) count = figure;
+    }
+    return !errorsEnded || number < lastField;
+  };
+  const auto restart = [&] {
+    head = spindle = part = count = Figure{};
+    errorsRead = 0;
+    errorsEnded = errorsField == 0;
+  };
+  EachDataLine<false>([&] {
+    restart();
+    if (!kvx_.EachPlainField(take)) {
+      restart();
+      kvx_.EachField([&](size_t number, std::string_view field) {
+        int64_t whole = 0;
+        const bool isWhole = KvxWholeNumber(field, whole);
+        return take(number, field, whole, isWhole);
+      });
+    }
     if (heads) {
-      const int16_t head = Whole<int16_t>(Cell(fields_, headColumn));
-      const int16_t spindle = Whole<int16_t>(Cell(fields_, spindleColumn));
-      key.clear();
-      if (head >= 1) {
-        AppendDecimal(key, head);
-        key += '-';
+      const int16_t headNumber = headField > 0 ? Whole<int16_t>(head) : 0;
+      const int16_t spindleNumber = spindleField > 0 ? Whole<int16_t>(spindle) : 0;
+      key_.clear();
+      if (headNumber >= 1) {
+        AppendDecimal(key_, headNumber);
+        key_ += '-';
       }
-      AppendDecimal(key, spindle);
+      AppendDecimal(key_, spindleNumber);
+    } else if (IsKvxText(part.Text)) {
+      key_.assign(KvxText(part.Text));
+    } else if (partField > 0) {
+      // A number, or a line too short for the column: "" there reads 0.
+      key_ = Cell(part.Text).Text();
     } else {
-      key = Cell(fields_, partColumn).Text();
+      key_.clear();
     }
-    if (items.size() + items_.size() >= MaxCount16 || !filter.Passes(key)) return;
-    PrdItem item;
-    item.Key = std::move(key);
-    item.Total = Whole<int32_t>(Cell(fields_, totalColumn));
-    // Error e is the e-th field of the array, which ends at the first empty
-    // field; kinds the line does not reach count 0, extra values are ignored.
-    item.Errors.assign(errorCount, 0);
-    if (errorsColumn > 0) {
-      const size_t first = static_cast<size_t>(errorsColumn) + 1;
-      const size_t available = errorsArray ? fields_.size() : std::min(first, fields_.size());
-      for (size_t e = 0; e < errorCount && first + e <= available; ++e) {
-        const std::string_view field = fields_[first + e - 1];
-        if (field.empty()) break;
-        item.Errors[e] = Whole<int32_t>(Cell(field));
-      }
-    }
+    if (kept >= MaxCount16 || !filter.Passes(key_)) return;
+    PrdItem& item = kept < items.size() ? items[kept] : items.emplace_back();
+    ++kept;
+    item.Key.assign(key_);
+    item.Total = totalField > 0 ? Whole<int32_t>(count) : 0;
+    item.Errors.resize(errorCount);
     for (size_t e = 0; e < errorCount; ++e) {
-      errorTotals[e] = Sum(errorTotals[e], item.Errors[e]);
+      const int32_t errors = e < errorsRead ? Whole<int32_t>(errorFields_[e]) : 0;
+      item.Errors[e] = errors;
+      errorTotals[e] = Sum(errorTotals[e], errors);
     }
     total = Sum(total, item.Total);
-    items_.push_back(std::move(item));
   });
-  items.reserve(items.size() + items_.size());
-  std::move(items_.begin(), items_.end(), std::back_inserter(items));
-  items_.clear();
+  items.resize(kept);
 }
 
 void SummaryReader::ReadBoards(PrdRun& run) {
@@ -343,10 +417,10 @@ void SummaryReader::ReadTable(PrdRun& run) {
   EachDataLine([&] {
     const Cell name(fields_, attribute);
     if (name.Is("START")) {
-      const Runtime::DateTime start = ParseDateTime(Cell(fields_, value).Text());
+      const Runtime::DateTime start = ParseDateTime(Cell(fields_, value).Text(key_));
       if (first || start.Serial < run.StartTime.Serial) run.StartTime = start;
     } else if (name.Is("FINISH")) {
-      const Runtime::DateTime finish = ParseDateTime(Cell(fields_, value).Text());
+      const Runtime::DateTime finish = ParseDateTime(Cell(fields_, value).Text(key_));
       if (first || finish.Serial > run.FinishTime.Serial) run.FinishTime = finish;
     }
   });
@@ -366,11 +440,25 @@ void SummaryReader::ReadTimes(PrdRunTime& times) {
   });
 }
 
-PrdSummary StartSummary(const std::string& RunName) {
-  PrdSummary summary;
-  summary.Runs.emplace_back();
-  summary.Runs.front().Name = RunName;
-  return summary;
+// The record as a read starts it: one run named RunName, everything else empty
+// or 0. A record read before keeps the room of its lists (its items are
+// written over by the next read).
+void StartSummary(PrdSummary& summary, const std::string& RunName) {
+  summary.ErrorNames.clear();
+  summary.Fault.clear();
+  summary.Runs.resize(1);
+  PrdRun& run = summary.Runs.front();
+  run.StartTime = {};
+  run.FinishTime = {};
+  run.Name = RunName;
+  run.Detail.clear();
+  run.Side = 0;
+  run.BoardCount = 0;
+  run.Tables.clear();
+  run.FeederTotal = 0;
+  run.FeederErrorTotals.clear();
+  run.HeadTotal = 0;
+  run.HeadErrorTotals.clear();
 }
 
 }  // namespace
@@ -481,7 +569,8 @@ PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Col
                                  const Runtime::Collection& PartNumberFilter,
                                  const Runtime::Collection& /*ErrorFilter*/,
                                  const std::string& RunName) {
-  PrdSummary summary = StartSummary(RunName);
+  PrdSummary summary;
+  StartSummary(summary, RunName);
   SummaryScratch& scratch = TheSummaryScratch();
   if (!scratch.Reader.Open(FileName)) return summary;
   SummaryReader(scratch, HeadFilter, PartNumberFilter).Read(summary);
@@ -489,15 +578,23 @@ PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Col
   return summary;
 }
 
-PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
-                                      const Runtime::Collection& PartNumberFilter,
-                                      const Runtime::Collection& /*ErrorFilter*/,
-                                      const std::string& RunName) {
-  PrdSummary summary = StartSummary(RunName);
+void ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
+                                const Runtime::Collection& PartNumberFilter,
+                                const Runtime::Collection& /*ErrorFilter*/,
+                                const std::string& RunName, PrdSummary& Summary) {
+  StartSummary(Summary, RunName);
   SummaryScratch& scratch = TheSummaryScratch();
   scratch.Reader.OpenView(Bytes);
-  SummaryReader(scratch, HeadFilter, PartNumberFilter).Read(summary);
+  SummaryReader(scratch, HeadFilter, PartNumberFilter).Read(Summary);
   scratch.Reader.Close();
+}
+
+PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
+                                      const Runtime::Collection& PartNumberFilter,
+                                      const Runtime::Collection& ErrorFilter,
+                                      const std::string& RunName) {
+  PrdSummary summary;
+  ReadMachinePrdSummaryBytes(Bytes, HeadFilter, PartNumberFilter, ErrorFilter, RunName, summary);
   return summary;
 }
 

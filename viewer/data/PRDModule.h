@@ -133,7 +133,12 @@ PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Col
                                  const Runtime::Collection& ErrorFilter,
                                  const std::string& RunName);
 
-// The same over a file's bytes already in memory.
+// The same over a file's bytes already in memory: into Summary, whose room a
+// caller reading many files keeps from one to the next, or as a new record.
+void ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
+                                const Runtime::Collection& PartNumberFilter,
+                                const Runtime::Collection& ErrorFilter, const std::string& RunName,
+                                PrdSummary& Summary);
 PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Collection& HeadFilter,
                                       const Runtime::Collection& PartNumberFilter,
                                       const Runtime::Collection& ErrorFilter,

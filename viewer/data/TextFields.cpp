@@ -37,24 +37,10 @@ void SplitFields(std::string_view text, char separator, char quote,
     SplitAtBlanks(text, quote, pieces);
     return;
   }
-  // Only the separators and quotes matter: they are found 16 bytes at a time.
-  // A separator splits when the quotes since the piece began are even.
-  const char wanted = quote != 0 ? quote : separator;
-  size_t start = 0;
-  bool quoted = false;
-  for (size_t at = 0; at < text.size(); at += 16) {
-    for (uint32_t mask = MatchMask(text, at, separator, wanted); mask != 0; mask &= mask - 1) {
-      const size_t i = at + static_cast<size_t>(std::countr_zero(mask));
-      if (quote != 0 && text[i] == quote) {
-        quoted = !quoted;
-      } else if (!quoted) {
-        pieces.push_back(TrimBlanks(text.substr(start, i - start)));
-        start = i + 1;
-      }
-    }
-  }
-  // A separator at the very end gives no empty last piece.
-  if (start < text.size()) pieces.push_back(TrimBlanks(text.substr(start)));
+  EachSplitField(text, separator, quote, [&](size_t, std::string_view piece) {
+    pieces.push_back(piece);
+    return true;
+  });
 }
 
 }  // namespace Kordex

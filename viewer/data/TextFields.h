@@ -17,10 +17,10 @@ namespace Kordex {
 // Line and field splitting over the bytes of a data file, without copying:
 // the pieces are views into the text they were split from.
 
-// The bytes from at (16 of them, or fewer at the end of the text) that are a
-// or b: bit i stands for the byte at + i. Lines and fields are short, so a
+// The bytes from at (16 of them, or fewer at the end of the text) that are a,
+// b or c: bit i stands for the byte at + i. Lines and fields are short, so a
 // scan tests 16 bytes at a time instead of making a call or a branch per byte.
-inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noexcept {
+inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b, char c) noexcept {
   const size_t count = std::min<size_t>(16, text.size() - at);
 #if defined(__SSE2__)
   // The last bytes of a text of 16 or more are read as the 16 that end it,
@@ -36,28 +36,35 @@ inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noex
     std::memcpy(tail, text.data() + at, count);
     chunk = _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
   }
-  const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
-                                    _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b)));
+  const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
+                                                 _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b))),
+                                    _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)));
   const auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hits));
   if (count == 16) return mask;
   return whole ? mask & ((1U << count) - 1) : mask >> (16 - count);
 #else
   uint32_t mask = 0;
   for (size_t i = 0; i < count; ++i) {
-    if (text[at + i] == a || text[at + i] == b) mask |= 1U << i;
+    if (text[at + i] == a || text[at + i] == b || text[at + i] == c) mask |= 1U << i;
   }
   return mask;
 #endif
 }
+inline uint32_t MatchMask(std::string_view text, size_t at, char a, char b) noexcept {
+  return MatchMask(text, at, a, b, b);
+}
 
-// The position of the first byte at or after from that is a or b; the size of
-// the text when there is none.
-inline size_t FindEither(std::string_view text, size_t from, char a, char b) noexcept {
+// The position of the first byte at or after from that is a, b or c; the size
+// of the text when there is none.
+inline size_t FindEither(std::string_view text, size_t from, char a, char b, char c) noexcept {
   for (size_t at = from; at < text.size(); at += 16) {
-    const uint32_t mask = MatchMask(text, at, a, b);
+    const uint32_t mask = MatchMask(text, at, a, b, c);
     if (mask != 0) return at + static_cast<size_t>(std::countr_zero(mask));
   }
   return text.size();
+}
+inline size_t FindEither(std::string_view text, size_t from, char a, char b) noexcept {
+  return FindEither(text, from, a, b, b);
 }
 
 // The next line of text from pos, without its end; pos moves to the start of
@@ -78,6 +85,29 @@ inline std::string_view NextTextLine(std::string_view text, size_t& pos) noexcep
   return text.substr(begin, end - begin);
 }
 
+// The next line of text from pos as NextTextLine gives it, less the blanks
+// and TABs at both ends; tabbed tells whether a TAB stands inside what is
+// left. One look at the bytes finds the line's end, and a TAB inside it.
+inline std::string_view NextTrimmedLine(std::string_view text, size_t& pos, bool& tabbed) noexcept {
+  const size_t size = text.size();
+  size_t first = std::min(pos, size);
+  while (first < size && (text[first] == ' ' || text[first] == '\t')) ++first;
+  size_t end = FindEither(text, first, '\r', '\n', '\t');
+  tabbed = end < size && text[end] == '\t';
+  if (tabbed) end = FindEither(text, end, '\r', '\n');
+  pos = end;
+  if (end < size) {
+    ++pos;
+    if (text[end] == '\r' && pos < size && text[pos] == '\n') ++pos;
+  }
+  size_t last = end;
+  while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t')) --last;
+  const std::string_view line = text.substr(first, last - first);
+  // Only a TAB inside counts: one just before the line's end is cut with it.
+  if (tabbed) tabbed = FindEither(line, 0, '\t', '\t') < line.size();
+  return line;
+}
+
 // The text less the blanks at both ends (blanks only, not TABs).
 inline std::string_view TrimBlanks(std::string_view text) noexcept {
   size_t first = 0;
@@ -96,6 +126,96 @@ inline std::string_view TrimBlanks(std::string_view text) noexcept {
 // piece. Pieces replaces the content of the vector, keeping its capacity.
 void SplitFields(std::string_view text, char separator, char quote,
                  std::vector<std::string_view>& pieces);
+
+// The pieces SplitFields gives for a separator other than the blank, handed
+// one at a time where they stand in the text, with their numbers (piece 1
+// first): visit(number, piece) returns false to stop.
+template <class Visit>
+void EachSplitField(std::string_view text, char separator, char quote, Visit visit) {
+  // Only the separators and quotes matter: they are found 16 bytes at a time.
+  // A separator splits when the quotes since the piece began are even, that
+  // is when the quotes before it in the text are: every split falls where
+  // they are even.
+  size_t start = 0;
+  size_t number = 1;
+  uint32_t quoted = 0;  // all ones while inside a pair of quotes
+  for (size_t at = 0; at < text.size(); at += 16) {
+    uint32_t splits = MatchMask(text, at, separator, separator);
+    if (quote != 0) {
+      const uint32_t quotes = MatchMask(text, at, quote, quote);
+      if ((quotes | quoted) != 0) {
+        // Bit i of inside: the quotes up to byte i are odd.
+        uint32_t inside = quotes;
+        inside ^= inside << 1;
+        inside ^= inside << 2;
+        inside ^= inside << 4;
+        inside ^= inside << 8;
+        splits &= ~(inside ^ quoted);
+        if (std::popcount(quotes) & 1) quoted = ~quoted;
+      }
+    }
+    for (; splits != 0; splits &= splits - 1) {
+      const size_t i = at + static_cast<size_t>(std::countr_zero(splits));
+      if (!visit(number++, TrimBlanks(text.substr(start, i - start)))) return;
+      start = i + 1;
+    }
+  }
+  // A separator at the very end gives no empty last piece.
+  if (start < text.size()) visit(number, TrimBlanks(text.substr(start)));
+}
+
+// The comma-separated pieces of text as EachSplitField gives them (with the
+// double quote as quote character), for text in its plainest form: no blank
+// next to a comma and quotes only in pairs around whole pieces. Each piece
+// comes with its value when it is a whole number of at most 15 decimal digits
+// (a minus before them or not): visit(number, piece, whole, isWhole) returns
+// false to stop. Returns false, part way through, on text in any other form,
+// which EachSplitField then reads.
+template <class Visit>
+bool EachPlainField(std::string_view text, Visit visit) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (p == end) return true;
+  for (size_t number = 1;; ++number) {
+    const char* const first = p;
+    uint64_t whole = 0;
+    bool isWhole = false;
+    if (*p == '"') {
+      const size_t closing = FindEither(text, static_cast<size_t>(p - text.data()) + 1, '"', '"');
+      if (closing == text.size()) return false;
+      p = text.data() + closing + 1;
+      if (p != end && *p != ',') return false;
+    } else if (const unsigned digit = static_cast<unsigned char>(*p - '0');
+               digit <= 9 && (p + 1 == end || p[1] == ',')) {
+      // One digit, the commonest piece of all.
+      whole = digit;
+      isWhole = true;
+      ++p;
+    } else {
+      const bool negative = *p == '-';
+      const char* const digits = p + (negative ? 1 : 0);
+      p = digits;
+      while (p != end && static_cast<unsigned char>(*p - '0') <= 9) {
+        whole = whole * 10 + static_cast<unsigned>(*p - '0');
+        ++p;
+      }
+      isWhole = p != digits && p - digits <= 15;
+      if (negative) whole = 0 - whole;
+      if (p != end && *p != ',') {
+        isWhole = false;
+        for (; p != end && *p != ','; ++p) {
+          if (*p == '"' || *p == ' ') return false;
+        }
+      }
+    }
+    if (!visit(number, std::string_view(first, static_cast<size_t>(p - first)),
+               static_cast<int64_t>(whole), isWhole)) {
+      return true;
+    }
+    // A separator at the very end gives no empty last piece.
+    if (p == end || ++p == end) return true;
+  }
+}
 
 // Field index (1-based) of a split, or "" when there is no such field.
 inline std::string_view FieldAt(const std::vector<std::string_view>& pieces,

@@ -39,15 +39,6 @@ void AssignUpper(std::string& out, std::string_view text) {
   AppendUpper(out, text);
 }
 
-// The line less the blanks and TABs at both ends.
-std::string_view TrimLine(std::string_view raw) noexcept {
-  size_t first = 0;
-  size_t last = raw.size();
-  while (first < last && (raw[first] == ' ' || raw[first] == '\t')) ++first;
-  while (last > first && (raw[last - 1] == ' ' || raw[last - 1] == '\t')) --last;
-  return raw.substr(first, last - first);
-}
-
 bool IsSectionLine(std::string_view trimmed) noexcept {
   return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
 }
@@ -212,14 +203,15 @@ void KvxReader::ReadLine() {
     state_.Status = KvxStatusEndOfFile;
     return;
   }
-  const std::string_view trimmed = TrimLine(NextTextLine(Text(), pos_));
+  bool tabbed = false;
+  const std::string_view trimmed = NextTrimmedLine(Text(), pos_, tabbed);
   // A search looks only at section, end and definition lines; the data lines
   // it passes over are not kept, as it ends on one of the others or fails.
   if (searching_ && !IsSectionLine(trimmed) && (trimmed.empty() || trimmed.front() != '@')) return;
   KeepLine();
   // TABs go, then blanks at both ends: the same as cutting blanks and TABs
-  // from the ends first (TrimLine) and then dropping the TABs inside.
-  if (FindEither(trimmed, 0, '\t', '\t') < trimmed.size()) {
+  // from the ends first and then dropping the TABs inside.
+  if (tabbed) {
     state_.Line.assign(trimmed);
     std::erase(state_.Line, '\t');
     line_ = state_.Line;

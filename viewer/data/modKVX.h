@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/Variant.h"
+#include "viewer/data/TextFields.h"
 
 namespace Kordex {
 
@@ -110,6 +111,16 @@ class KvxReader {
   // (the value of column k is field k + 1, see FieldAt).
   int16_t FindColumn(std::string_view ColumnName) const noexcept;
   void SplitLine(std::vector<std::string_view>& fields) const;
+  // The same fields handed one at a time where they stand in the line, with
+  // their numbers (field 1 first): visit(number, field) returns false to stop.
+  template <class Visit>
+  void EachField(Visit visit) const;
+  // The same for a line in its plainest form, with the values of its whole
+  // numbers (EachPlainField); false on any other line, which EachField reads.
+  template <class Visit>
+  bool EachPlainField(Visit visit) const {
+    return Kordex::EachPlainField(line_, visit);
+  }
 
  private:
   void Restart();
@@ -162,6 +173,11 @@ class KvxReader {
   bool tableWild_ = false;
   mutable std::vector<std::string_view> fields_;
 };
+
+template <class Visit>
+void KvxReader::EachField(Visit visit) const {
+  EachSplitField(line_, ',', '"', visit);
+}
 
 // Reading one field of a data line: a field that begins and ends with a double
 // quote is the text between them; any other field is the number its leading
