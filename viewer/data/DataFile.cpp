@@ -43,6 +43,10 @@ bool ReadOpened(int fd, int64_t length, std::string& bytes, size_t maxBytes, std
     }
     if (got == 0) break;
     filled += static_cast<size_t>(got);
+    // Exactly the size, with room left for more: the file is whole as it was
+    // opened, and another read would only meet its end. Any other short read
+    // is checked by one more.
+    if (filled == static_cast<size_t>(length) && filled < bytes.size()) break;
   }
   ::close(fd);
   if (error != 0) return Fail(bytes, why, Platform::FileErrorText(error));
