@@ -612,23 +612,52 @@ PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Col
   return summary;
 }
 
-Runtime::DateTime ParseDateTime(std::string_view Text) {
-  thread_local std::vector<std::string_view> parts;
-  thread_local std::vector<std::string_view> pieces;
-  SplitFields(Text, ' ', 0, parts);
-  const std::string_view date = FieldAt(parts, 1);
-  const std::string_view time = FieldAt(parts, 2);
-  auto part = [&](size_t index) {
-    return ClampedWhole<int16_t>(KvxNumber(FieldAt(pieces, index)));
+namespace {
+
+// The figures of a date and time written as the machines write them,
+// "yyyy-mm-dd hh:mm:ss"; false for any other text.
+bool ReadPlainDateTime(std::string_view text, int16_t (&figures)[6]) noexcept {
+  static constexpr std::string_view shape = "0000-00-00 00:00:00";
+  if (text.size() != shape.size()) return false;
+  for (size_t i = 0; i < shape.size(); ++i) {
+    const bool digit = static_cast<unsigned char>(text[i] - '0') <= 9;
+    if (shape[i] == '0' ? !digit : text[i] != shape[i]) return false;
+  }
+  const auto figure = [&](size_t at, size_t width) {
+    int16_t value = 0;
+    for (size_t i = at; i < at + width; ++i) {
+      value = static_cast<int16_t>(value * 10 + text[i] - '0');
+    }
+    return value;
   };
-  SplitFields(date, '-', 0, pieces);
-  const int16_t year = part(1);
-  const int16_t month = part(2);
-  const int16_t day = part(3);
-  SplitFields(time, ':', 0, pieces);
-  const int16_t hours = part(1);
-  const int16_t minutes = part(2);
-  const int16_t seconds = part(3);
+  figures[0] = figure(0, 4);
+  figures[1] = figure(5, 2);
+  figures[2] = figure(8, 2);
+  figures[3] = figure(11, 2);
+  figures[4] = figure(14, 2);
+  figures[5] = figure(17, 2);
+  return true;
+}
+
+}  // namespace
+
+Runtime::DateTime ParseDateTime(std::string_view Text) {
+  int16_t figures[6];
+  if (!ReadPlainDateTime(Text, figures)) {
+    thread_local std::vector<std::string_view> parts;
+    thread_local std::vector<std::string_view> pieces;
+    SplitFields(Text, ' ', 0, parts);
+    const std::string_view date = FieldAt(parts, 1);
+    const std::string_view time = FieldAt(parts, 2);
+    auto part = [&](size_t index) {
+      return ClampedWhole<int16_t>(KvxNumber(FieldAt(pieces, index)));
+    };
+    SplitFields(date, '-', 0, pieces);
+    for (size_t i = 0; i < 3; ++i) figures[i] = part(i + 1);
+    SplitFields(time, ':', 0, pieces);
+    for (size_t i = 0; i < 3; ++i) figures[i + 3] = part(i + 1);
+  }
+  const auto [year, month, day, hours, minutes, seconds] = figures;
   try {
     return Runtime::DateTime{Runtime::DateSerial(year, month, day).Serial +
                              Runtime::TimeSerial(hours, minutes, seconds).Serial};
