@@ -146,7 +146,6 @@ void KvxReader::Reset() {
   state_.Columns.clear();
   pathUpper_.assign("\\");
   pathLengths_.clear();
-  tableUpper_.clear();
   ++blockSerial_;
 }
 
@@ -158,7 +157,6 @@ void KvxReader::Rebuild() {
     if (i > 0) pathUpper_ += '\\';
     AppendUpper(pathUpper_, state_.Sections[i]);
   }
-  AssignUpper(tableUpper_, state_.TableName);
   ++blockSerial_;
 }
 
@@ -229,7 +227,6 @@ void KvxReader::ReadLine() {
     KeepTable();
     state_.NewBlock = true;
     state_.TableName.assign("0");
-    tableUpper_.assign("0");
     state_.Columns.clear();
     ++blockSerial_;
     const std::string_view inner = TrimBlanks(std::string_view(line).substr(1, line.size() - 2));
@@ -297,13 +294,16 @@ void KvxReader::ReadDefinition() {
   });
   if (!defines) return;
   columns.resize(count);
-  AssignUpper(tableUpper_, state_.TableName);
   ++blockSerial_;
 }
 
 bool KvxReader::Matches() const {
-  return MatchUpper(pathUpper_, pathPattern_, pathWild_) &&
-         MatchUpper(tableUpper_, tablePattern_, tableWild_);
+  if (!MatchUpper(pathUpper_, pathPattern_, pathWild_)) return false;
+  // The table name meets a plain pattern where it stands: without regard to
+  // case it equals the pattern exactly when in capitals it does.
+  if (!tableWild_) return Runtime::EqualsNoCase(state_.TableName, tablePattern_);
+  AssignUpper(tableUpper_, state_.TableName);
+  return Runtime::Like(tableUpper_, tablePattern_);
 }
 
 bool KvxReader::FindSection(std::string_view PathPattern, std::string_view TablePattern,
@@ -360,7 +360,6 @@ bool KvxReader::Search(std::string_view PathPattern, std::string_view TablePatte
                               Text().size());
       state_.NewBlock = true;
       state_.TableName.clear();
-      tableUpper_.clear();
       state_.Columns.clear();
       ++blockSerial_;
       break;
