@@ -37,7 +37,8 @@ inline std::string FoldCase(std::string_view text) {
 inline bool EqualsNoCase(std::string_view a, std::string_view b) noexcept {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+    // Equal bytes need no folding; names compared are mostly spelt alike.
+    if (a[i] != b[i] && FoldChar(a[i]) != FoldChar(b[i])) return false;
   }
   return true;
 }

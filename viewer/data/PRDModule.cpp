@@ -1,5 +1,6 @@
 #include "viewer/data/PRDModule.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -106,9 +107,7 @@ constexpr std::string_view TextForNumber = "a text where a number belongs";
 // reads as Empty: 0 as a number, "" as a text.
 class Cell {
  public:
-  Cell(const std::vector<std::string_view>& fields, int16_t column)
-      : present_(column > 0), field_(FieldAt(fields, static_cast<size_t>(column) + 1)) {}
-  explicit Cell(std::string_view field) : present_(true), field_(field) {}
+  explicit Cell(std::string_view field, bool present = true) : present_(present), field_(field) {}
 
   // The figure as a whole number of Int, clamped to its range. What makes the
   // figure unsound goes into fault when fault is still empty: a quoted text
@@ -189,7 +188,6 @@ struct Figure {
 // items of a table as they are read.
 struct SummaryScratch {
   KvxReader Reader;
-  std::vector<std::string_view> Fields;
   std::vector<Figure> Errors;  // the error fields of one item line
   std::string Key;
 };
@@ -204,7 +202,6 @@ class SummaryReader {
   SummaryReader(SummaryScratch& scratch, const Runtime::Collection& headFilter,
                 const Runtime::Collection& partNumberFilter)
       : kvx_(scratch.Reader),
-        fields_(scratch.Fields),
         errorFields_(scratch.Errors),
         key_(scratch.Key),
         heads_(headFilter),
@@ -234,17 +231,36 @@ class SummaryReader {
     return Clamped32(sum);
   }
   // Calls visit() for every data line of the table just found that is not
-  // blank: the lines up to the next section, end or definition line. Split,
-  // the line's fields are in fields_ first.
-  template <bool Split = true, class Visit>
+  // blank: the lines up to the next section, end or definition line.
+  template <class Visit>
   void EachDataLine(Visit visit) {
     for (;;) {
       kvx_.ReadLine();
       if (kvx_.AtEnd() || kvx_.NewBlock()) return;
       if (kvx_.Line().empty()) continue;
-      if constexpr (Split) kvx_.SplitLine(fields_);
       visit();
     }
+  }
+  // The same for a table of which two columns are read (0 for a column the
+  // table lacks): visit(first, second) is given their values on the line.
+  // The line is walked only as far as the later of the two.
+  template <class Visit>
+  void EachDataLine(int16_t first, int16_t second, Visit visit) {
+    const size_t a = first > 0 ? static_cast<size_t>(first) + 1 : 0;
+    const size_t b = second > 0 ? static_cast<size_t>(second) + 1 : 0;
+    const size_t last = std::max(a, b);
+    EachDataLine([&] {
+      std::string_view fieldA;
+      std::string_view fieldB;
+      if (last > 0) {
+        kvx_.EachField([&](size_t number, std::string_view field) {
+          if (number == a) fieldA = field;
+          if (number == b) fieldB = field;
+          return number < last;
+        });
+      }
+      visit(Cell(fieldA, a > 0), Cell(fieldB, b > 0));
+    });
   }
   bool Find(std::string_view path, std::string_view table) {
     return kvx_.FindSection(path, table, KvxFromCurrentLine);
@@ -257,7 +273,6 @@ class SummaryReader {
   void ReadTimes(PrdRunTime& times);
 
   KvxReader& kvx_;
-  std::vector<std::string_view>& fields_;
   std::vector<Figure>& errorFields_;
   std::string& key_;
   KeyFilter heads_;
@@ -288,11 +303,8 @@ void SummaryReader::Read(PrdSummary& summary) {
 }
 
 void SummaryReader::ReadErrors(PrdSummary& summary, PrdRun& run) {
-  const int16_t name = kvx_.FindColumn("Name");
-  EachDataLine([&] {
-    if (summary.ErrorNames.size() < MaxCount16) {
-      summary.ErrorNames.push_back(Cell(fields_, name).Text());
-    }
+  EachDataLine(kvx_.FindColumn("Name"), 0, [&](const Cell& name, const Cell&) {
+    if (summary.ErrorNames.size() < MaxCount16) summary.ErrorNames.push_back(name.Text());
   });
   run.HeadErrorTotals.assign(summary.ErrorNames.size(), 0);
   run.FeederErrorTotals.assign(summary.ErrorNames.size(), 0);
@@ -325,6 +337,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
   // again keeps the room its items had.
   size_t kept = 0;
   Figure head, spindle, part, count;
+  char digits[16];  // "32767--32768" at most
   size_t errorsRead = 0;
   bool errorsEnded = false;
   // One walk over the line takes the fields; they are then read in the order
@@ -352,7 +365,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
     errorsRead = 0;
     errorsEnded = errorsField == 0;
   };
-  EachDataLine<false>([&] {
+  EachDataLine([&] {
     restart();
     if (!kvx_.EachPlainField(take)) {
       restart();
@@ -362,27 +375,31 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
         return take(number, field, whole, isWhole);
       });
     }
+    // The key is made where it stands (a quoted part number in the line, a
+    // head's numbers in digits) and copied only into the item kept.
+    std::string_view key;
     if (heads) {
       const int16_t headNumber = headField > 0 ? Whole<int16_t>(head) : 0;
       const int16_t spindleNumber = spindleField > 0 ? Whole<int16_t>(spindle) : 0;
-      key_.clear();
+      char* at = digits;
+      char* const end = digits + sizeof digits;
       if (headNumber >= 1) {
-        AppendDecimal(key_, headNumber);
-        key_ += '-';
+        at = std::to_chars(at, end, headNumber).ptr;
+        *at++ = '-';
       }
-      AppendDecimal(key_, spindleNumber);
+      at = std::to_chars(at, end, spindleNumber).ptr;
+      key = std::string_view(digits, static_cast<size_t>(at - digits));
     } else if (IsKvxText(part.Text)) {
-      key_.assign(KvxText(part.Text));
+      key = KvxText(part.Text);
     } else if (partField > 0) {
       // A number, or a line too short for the column: "" there reads 0.
       key_ = Cell(part.Text).Text();
-    } else {
-      key_.clear();
+      key = key_;
     }
-    if (kept >= MaxCount16 || !filter.Passes(key_)) return;
+    if (kept >= MaxCount16 || !filter.Passes(key)) return;
     PrdItem& item = kept < items.size() ? items[kept] : items.emplace_back();
     ++kept;
-    item.Key.assign(key_);
+    item.Key.assign(key);
     item.Total = totalField > 0 ? Whole<int32_t>(count) : 0;
     item.Errors.resize(errorCount);
     for (size_t e = 0; e < errorCount; ++e) {
@@ -398,12 +415,11 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
 void SummaryReader::ReadBoards(PrdRun& run) {
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
-  EachDataLine([&] {
-    const Cell name(fields_, attribute);
+  EachDataLine(attribute, value, [&](const Cell& name, const Cell& figure) {
     if (name.Is("TOTAL")) {
-      run.BoardCount = Whole<int32_t>(Cell(fields_, value));
+      run.BoardCount = Whole<int32_t>(figure);
     } else if (name.Is("BAD")) {
-      const int32_t bad = Whole<int32_t>(Cell(fields_, value));
+      const int32_t bad = Whole<int32_t>(figure);
       run.BoardCount = Sum(run.BoardCount, -int64_t{bad});
     }
   });
@@ -414,13 +430,12 @@ void SummaryReader::ReadTable(PrdRun& run) {
   const bool first = run.Tables.size() == 1;
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
-  EachDataLine([&] {
-    const Cell name(fields_, attribute);
+  EachDataLine(attribute, value, [&](const Cell& name, const Cell& time) {
     if (name.Is("START")) {
-      const Runtime::DateTime start = ParseDateTime(Cell(fields_, value).Text(key_));
+      const Runtime::DateTime start = ParseDateTime(time.Text(key_));
       if (first || start.Serial < run.StartTime.Serial) run.StartTime = start;
     } else if (name.Is("FINISH")) {
-      const Runtime::DateTime finish = ParseDateTime(Cell(fields_, value).Text(key_));
+      const Runtime::DateTime finish = ParseDateTime(time.Text(key_));
       if (first || finish.Serial > run.FinishTime.Serial) run.FinishTime = finish;
     }
   });
@@ -430,13 +445,12 @@ void SummaryReader::ReadTable(PrdRun& run) {
 void SummaryReader::ReadTimes(PrdRunTime& times) {
   const int16_t category = kvx_.FindColumn("Category");
   const int16_t seconds = kvx_.FindColumn("Seconds");
-  EachDataLine([&] {
-    const Cell name(fields_, category);
+  EachDataLine(category, seconds, [&](const Cell& name, const Cell& figure) {
     int32_t* target = name.Is("RUNNING")   ? &times.RunningSeconds
                       : name.Is("WAITING") ? &times.WaitingSeconds
                       : name.Is("STOPPED") ? &times.StoppedSeconds
                                            : nullptr;
-    if (target != nullptr) *target = Whole<int32_t>(Cell(fields_, seconds));
+    if (target != nullptr) *target = Whole<int32_t>(figure);
   });
 }
 
@@ -598,23 +612,52 @@ PrdSummary ReadMachinePrdSummaryBytes(std::string_view Bytes, const Runtime::Col
   return summary;
 }
 
-Runtime::DateTime ParseDateTime(std::string_view Text) {
-  thread_local std::vector<std::string_view> parts;
-  thread_local std::vector<std::string_view> pieces;
-  SplitFields(Text, ' ', 0, parts);
-  const std::string_view date = FieldAt(parts, 1);
-  const std::string_view time = FieldAt(parts, 2);
-  auto part = [&](size_t index) {
-    return ClampedWhole<int16_t>(KvxNumber(FieldAt(pieces, index)));
+namespace {
+
+// The figures of a date and time written as the machines write them,
+// "yyyy-mm-dd hh:mm:ss"; false for any other text.
+bool ReadPlainDateTime(std::string_view text, int16_t (&figures)[6]) noexcept {
+  static constexpr std::string_view shape = "0000-00-00 00:00:00";
+  if (text.size() != shape.size()) return false;
+  for (size_t i = 0; i < shape.size(); ++i) {
+    const bool digit = static_cast<unsigned char>(text[i] - '0') <= 9;
+    if (shape[i] == '0' ? !digit : text[i] != shape[i]) return false;
+  }
+  const auto figure = [&](size_t at, size_t width) {
+    int16_t value = 0;
+    for (size_t i = at; i < at + width; ++i) {
+      value = static_cast<int16_t>(value * 10 + text[i] - '0');
+    }
+    return value;
   };
-  SplitFields(date, '-', 0, pieces);
-  const int16_t year = part(1);
-  const int16_t month = part(2);
-  const int16_t day = part(3);
-  SplitFields(time, ':', 0, pieces);
-  const int16_t hours = part(1);
-  const int16_t minutes = part(2);
-  const int16_t seconds = part(3);
+  figures[0] = figure(0, 4);
+  figures[1] = figure(5, 2);
+  figures[2] = figure(8, 2);
+  figures[3] = figure(11, 2);
+  figures[4] = figure(14, 2);
+  figures[5] = figure(17, 2);
+  return true;
+}
+
+}  // namespace
+
+Runtime::DateTime ParseDateTime(std::string_view Text) {
+  int16_t figures[6];
+  if (!ReadPlainDateTime(Text, figures)) {
+    thread_local std::vector<std::string_view> parts;
+    thread_local std::vector<std::string_view> pieces;
+    SplitFields(Text, ' ', 0, parts);
+    const std::string_view date = FieldAt(parts, 1);
+    const std::string_view time = FieldAt(parts, 2);
+    auto part = [&](size_t index) {
+      return ClampedWhole<int16_t>(KvxNumber(FieldAt(pieces, index)));
+    };
+    SplitFields(date, '-', 0, pieces);
+    for (size_t i = 0; i < 3; ++i) figures[i] = part(i + 1);
+    SplitFields(time, ':', 0, pieces);
+    for (size_t i = 0; i < 3; ++i) figures[i + 3] = part(i + 1);
+  }
+  const auto [year, month, day, hours, minutes, seconds] = figures;
   try {
     return Runtime::DateTime{Runtime::DateSerial(year, month, day).Serial +
                              Runtime::TimeSerial(hours, minutes, seconds).Serial};

@@ -20,7 +20,11 @@ namespace {
 constexpr size_t MaxCount16 = std::numeric_limits<int16_t>::max();
 
 bool HasWildcard(std::string_view pattern) noexcept {
-  return pattern.find_first_of("*?#[") != std::string_view::npos;
+  // A loop of its own: find_first_of makes a call per byte of the pattern.
+  for (const char c : pattern) {
+    if (c == '*' || c == '?' || c == '#' || c == '[') return true;
+  }
+  return false;
 }
 
 bool MatchUpper(const std::string& subject, const std::string& pattern, bool wild) {
@@ -142,7 +146,6 @@ void KvxReader::Reset() {
   state_.Columns.clear();
   pathUpper_.assign("\\");
   pathLengths_.clear();
-  tableUpper_.clear();
   ++blockSerial_;
 }
 
@@ -154,7 +157,6 @@ void KvxReader::Rebuild() {
     if (i > 0) pathUpper_ += '\\';
     AppendUpper(pathUpper_, state_.Sections[i]);
   }
-  AssignUpper(tableUpper_, state_.TableName);
   ++blockSerial_;
 }
 
@@ -225,7 +227,6 @@ void KvxReader::ReadLine() {
     KeepTable();
     state_.NewBlock = true;
     state_.TableName.assign("0");
-    tableUpper_.assign("0");
     state_.Columns.clear();
     ++blockSerial_;
     const std::string_view inner = TrimBlanks(std::string_view(line).substr(1, line.size() - 2));
@@ -248,19 +249,31 @@ void KvxReader::ReadLine() {
 }
 
 void KvxReader::ReadDefinition() {
-  SplitFields(line_, ',', 0, fields_);
-  if (!Runtime::EqualsNoCase(FieldAt(fields_, 1), "@DEFINE")) return;
-  KeepTable();
-  state_.TableStart = Position();
-  state_.NewBlock = true;
-  state_.TableName.assign(FieldAt(fields_, 2));
-  AssignUpper(tableUpper_, state_.TableName);
-  state_.Columns.clear();
-  ++blockSerial_;
-  for (size_t i = 3; i <= fields_.size() && state_.Columns.size() < MaxCount16; ++i) {
-    std::string_view field = fields_[i - 1];
-    if (field.empty()) break;
-    KvxColumn column;
+  // The line is walked once; the columns of the table before are written over
+  // in place, so that their names keep their room.
+  std::vector<KvxColumn>& columns = state_.Columns;
+  size_t count = 0;
+  bool defines = false;
+  EachSplitField(line_, ',', 0, [&](size_t number, std::string_view field) {
+    if (number == 1) {
+      if (!Runtime::EqualsNoCase(field, "@DEFINE")) return false;
+      defines = true;
+      KeepTable();
+      state_.TableStart = Position();
+      state_.NewBlock = true;
+      state_.TableName.clear();
+      return true;
+    }
+    if (number == 2) {
+      state_.TableName.assign(field);
+      return true;
+    }
+    if (field.empty() || count >= MaxCount16) return false;
+    if (count == columns.size()) columns.emplace_back();
+    KvxColumn& column = columns[count++];
+    column.ColumnType = 2;
+    column.Starred = false;
+    column.IsArray = false;
     if (field.front() == '#') {
       column.ColumnType = 0;
       field.remove_prefix(1);
@@ -277,13 +290,20 @@ void KvxReader::ReadDefinition() {
       field.remove_suffix(2);
     }
     column.Name.assign(field);
-    state_.Columns.push_back(std::move(column));
-  }
+    return true;
+  });
+  if (!defines) return;
+  columns.resize(count);
+  ++blockSerial_;
 }
 
 bool KvxReader::Matches() const {
-  return MatchUpper(pathUpper_, pathPattern_, pathWild_) &&
-         MatchUpper(tableUpper_, tablePattern_, tableWild_);
+  if (!MatchUpper(pathUpper_, pathPattern_, pathWild_)) return false;
+  // The table name meets a plain pattern where it stands: without regard to
+  // case it equals the pattern exactly when in capitals it does.
+  if (!tableWild_) return Runtime::EqualsNoCase(state_.TableName, tablePattern_);
+  AssignUpper(tableUpper_, state_.TableName);
+  return Runtime::Like(tableUpper_, tablePattern_);
 }
 
 bool KvxReader::FindSection(std::string_view PathPattern, std::string_view TablePattern,
@@ -340,7 +360,6 @@ bool KvxReader::Search(std::string_view PathPattern, std::string_view TablePatte
                               Text().size());
       state_.NewBlock = true;
       state_.TableName.clear();
-      tableUpper_.clear();
       state_.Columns.clear();
       ++blockSerial_;
       break;

@@ -160,12 +160,13 @@ class KvxReader {
   bool keptLine_ = false;
   bool keptSections_ = false;
   bool keptTable_ = false;
-  // The upper-cased section path and table name, kept as the state changes, and
-  // a counter that moves whenever either may have changed: a search tests the
-  // state only after such a change.
+  // The upper-cased section path, kept as the state changes, and a counter
+  // that moves whenever it or the table name may have changed: a search tests
+  // the state only after such a change. The table name is put in capitals
+  // only for a pattern with wildcards.
   std::string pathUpper_ = "\\";
   std::vector<size_t> pathLengths_;
-  std::string tableUpper_;
+  mutable std::string tableUpper_;
   uint64_t blockSerial_ = 0;
   std::string pathPattern_;
   std::string tablePattern_;
