@@ -5,7 +5,6 @@
 #include "common/WindowsXPButtons.h"
 #include "platform/gui/App.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/GuiConstants.h"
 #include "viewer/data/ChartPreferenceName.h"
 #include "viewer/shell/ChildWindows.h"
 #include "viewer/shell/KordexModule.h"
@@ -53,19 +52,11 @@ void ChartForm::Form_Resize() {
 }
 
 void ChartForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
-  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
+  ReportWindowKeyDown(KeyCode);
 }
 
 void ChartForm::Form_KeyPress(int16_t& KeyAscii) {
-  // Both keys are used up here: a Tab left to the window system would move
-  // the focus on and make this window the active one again.
-  if (KeyAscii == Platform::KeyCodes::Tab) {
-    ActivateNextReportWindow(*this);
-    KeyAscii = 0;
-  } else if (KeyAscii == Platform::KeyCodes::Escape) {
-    KeyAscii = 0;
-    Unload();
-  }
+  ReportWindowKeyPress(*this, KeyAscii);
 }
 
 void ChartForm::Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gui/Forms.h"
+#include "platform/gui/GuiConstants.h"
 #include "platform/gui/ToolList.h"
 #include "runtime/Error.h"
 #include "viewer/shell/MainForm.h"
@@ -19,6 +20,22 @@ MainForm& ParentMainForm() {
 void RunManualUpdate() {
   MainForm& main = ParentMainForm();
   main.ToolBars_ToolClick(main.ToolBars->Tools()->Item(Runtime::Variant("ManualUpdate")));
+}
+
+void ReportWindowKeyDown(int16_t KeyCode) {
+  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
+}
+
+void ReportWindowKeyPress(Platform::Form& Window, int16_t& KeyAscii) {
+  // Both keys are used up here: a Tab left to the window system would move
+  // the focus on and make this window the active one again.
+  if (KeyAscii == Platform::KeyCodes::Tab) {
+    ActivateNextReportWindow(Window);
+    KeyAscii = 0;
+  } else if (KeyAscii == Platform::KeyCodes::Escape) {
+    KeyAscii = 0;
+    Window.Unload();
+  }
 }
 
 void ActivateNextReportWindow(Platform::Form& Window) {

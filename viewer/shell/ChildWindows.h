@@ -22,6 +22,11 @@ void RunManualUpdate();
 // itself when it is the only one.
 void ActivateNextReportWindow(Platform::Form& Window);
 
+// The keys every chart and table window answers: F5 updates, Tab brings the
+// next report window forward, Esc closes Window.
+void ReportWindowKeyDown(int16_t KeyCode);
+void ReportWindowKeyPress(Platform::Form& Window, int16_t& KeyAscii);
+
 // A window held in a variant (a report-list entry's tag): it refers to the
 // window without keeping it alive.
 class FormReference : public Runtime::Object {

@@ -221,17 +221,11 @@ void TableForm::Form_Resize() {
 }
 
 void TableForm::Form_KeyDown(int16_t& KeyCode, int16_t& /*Shift*/) {
-  if (KeyCode == Platform::KeyCodes::F5) RunManualUpdate();
+  ReportWindowKeyDown(KeyCode);
 }
 
 void TableForm::Form_KeyPress(int16_t& KeyAscii) {
-  if (KeyAscii == Platform::KeyCodes::Tab) {
-    ActivateNextReportWindow(*this);
-    KeyAscii = 0;
-  } else if (KeyAscii == Platform::KeyCodes::Escape) {
-    KeyAscii = 0;
-    Unload();
-  }
+  ReportWindowKeyPress(*this, KeyAscii);
 }
 
 void TableForm::Form_Unload(int16_t& /*Cancel*/) {
