@@ -237,7 +237,8 @@ struct ItemLine {
 // Walks the current line of the reader once. A line in its plainest form is
 // read by a plain loop whose gatherings stay in registers; any other is read
 // again from its start by the general rule.
-[[gnu::always_inline]] inline ItemLine WalkItemLine(const KvxReader& kvx, const ItemLayout& layout, Figure* errors) {
+[[gnu::always_inline]] inline ItemLine WalkItemLine(const KvxReader& kvx, const ItemLayout& layout,
+                                                    Figure* errors) {
   ItemLine line(layout);
   PlainFields fields(kvx.Line());
   std::string_view piece;
