@@ -146,8 +146,11 @@ void KvxReader::Reset() {
 
 void KvxReader::KeepLine() {
   if (!searching_ || keptLine_) return;
-  SyncLine();
-  std::swap(state_.Line, saved_.Line);
+  // A line read where it stands in the file is kept as that view; only a
+  // line cleaned of its TABs has a text of its own to put aside.
+  savedLine_ = line_;
+  savedLineInFile_ = lineStale_;
+  if (!lineStale_) std::swap(state_.Line, saved_.Line);
   keptLine_ = true;
 }
 
@@ -356,7 +359,10 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
   state_.TableStart = saved_.TableStart;
   state_.Status = saved_.Status;
   state_.NewBlock = saved_.NewBlock;
-  if (keptLine_) {
+  if (keptLine_ && savedLineInFile_) {
+    line_ = savedLine_;
+    lineStale_ = true;
+  } else if (keptLine_) {
     std::swap(state_.Line, saved_.Line);
     line_ = state_.Line;
     lineStale_ = false;

@@ -153,6 +153,8 @@ class KvxReader {
   size_t savedPos_ = 0;
   bool searching_ = false;
   bool keptLine_ = false;
+  std::string_view savedLine_;    // the line as it stood when a search began
+  bool savedLineInFile_ = false;  // and it was read where it stands in the file
   bool keptSections_ = false;
   bool keptTable_ = false;
   // A counter that moves whenever the open sections or the table may have
