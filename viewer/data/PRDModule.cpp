@@ -183,6 +183,82 @@ struct Figure {
   bool IsWhole = false;
 };
 
+// Where the fields an item line gives stand on it (the value of column k is
+// field k + 1), 0 for a column the table lacks.
+struct ItemLayout {
+  size_t Head = 0;
+  size_t Spindle = 0;
+  size_t Part = 0;
+  size_t Total = 0;
+  size_t Errors = 0;     // the first error field
+  size_t ErrorsEnd = 0;  // one past the last error field that counts
+  size_t Last = 0;       // the last of Head, Spindle, Part and Total
+};
+
+// The fields of one item line, as one walk over it takes them: error e is the
+// e-th field of the errors, which end at the first empty field.
+struct ItemLine {
+  Figure Head;
+  Figure Spindle;
+  Figure Part;
+  Figure Count;
+  size_t ErrorsRead = 0;
+  bool ErrorsEnded = false;
+
+  explicit ItemLine(const ItemLayout& layout) : ErrorsEnded(layout.Errors == 0) {}
+
+  // Takes field number; false when no field after it is wanted. The parts
+  // come one by one and are stored one by one: a figure made whole first and
+  // then copied would be read back before its parts were written.
+  [[gnu::always_inline]] bool Take(const ItemLayout& layout, Figure* errors, size_t number,
+                                   std::string_view text, int64_t value, bool isWhole) {
+    if (!ErrorsEnded && number >= layout.Errors) {
+      if (text.empty() || number >= layout.ErrorsEnd) {
+        ErrorsEnded = true;
+      } else {
+        Set(errors[ErrorsRead++], text, value, isWhole);
+      }
+    }
+    if (number <= layout.Last) {
+      if (number == layout.Head) Set(Head, text, value, isWhole);
+      if (number == layout.Spindle) Set(Spindle, text, value, isWhole);
+      if (number == layout.Part) Set(Part, text, value, isWhole);
+      if (number == layout.Total) Set(Count, text, value, isWhole);
+    }
+    return !ErrorsEnded || number < layout.Last;
+  }
+  static void Set(Figure& figure, std::string_view text, int64_t value, bool isWhole) {
+    figure.Text = text;
+    figure.Value = value;
+    figure.IsWhole = isWhole;
+  }
+};
+
+// Walks the current line of the reader once. A line in its plainest form is
+// read by a plain loop whose gatherings stay in registers; any other is read
+// again from its start by the general rule.
+[[gnu::always_inline]] inline ItemLine WalkItemLine(const KvxReader& kvx, const ItemLayout& layout,
+                                                    Figure* errors) {
+  ItemLine line(layout);
+  PlainFields fields(kvx.Line());
+  std::string_view piece;
+  int64_t whole = 0;
+  bool isWhole = false;
+  for (size_t number = 1;; ++number) {
+    const PlainFields::Result got = fields.Next(piece, whole, isWhole);
+    if (got == PlainFields::End) return line;
+    if (got == PlainFields::NotPlain) break;
+    if (!line.Take(layout, errors, number, piece, whole, isWhole)) return line;
+  }
+  line = ItemLine(layout);
+  kvx.EachField([&](size_t number, std::string_view field) {
+    int64_t value = 0;
+    const bool plainWhole = KvxWholeNumber(field, value);
+    return line.Take(layout, errors, number, field, value, plainWhole);
+  });
+  return line;
+}
+
 // What the summary reader keeps from file to file, so that reading one costs
 // no allocations of its own: the file reader, the fields of a line and the
 // items of a table as they are read.
@@ -313,74 +389,40 @@ void SummaryReader::ReadErrors(PrdSummary& summary, PrdRun& run) {
 void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorCount,
                               std::vector<PrdItem>& items, int32_t& total,
                               std::vector<int32_t>& errorTotals) {
-  // The fields the columns read (the value of column k is field k + 1), 0
-  // for a column the table lacks.
   const auto fieldOf = [&](std::string_view name) -> size_t {
     const int16_t column = kvx_.FindColumn(name);
     return column > 0 ? static_cast<size_t>(column) + 1 : 0;
   };
-  const size_t headField = heads ? fieldOf("Head Number") : 0;
-  const size_t spindleField = heads ? fieldOf("Spindle Number") : 0;
-  const size_t partField = heads ? 0 : fieldOf("Part Number");
-  const size_t totalField = fieldOf("Total");
-  const size_t errorsField = fieldOf("Errors");
-  // Error e is the e-th field of the array, which ends at the first empty
-  // field; a plain column gives one. Kinds the line does not reach count 0,
-  // extra values are ignored.
-  const bool errorsArray = errorsField > 0 && kvx_.Columns()[errorsField - 2].IsArray;
-  const size_t errorsEnd =
-      errorsField == 0 ? 0
-                       : errorsField + (errorsArray ? errorCount : std::min<size_t>(errorCount, 1));
-  const size_t lastField = std::max({headField, spindleField, partField, totalField});
+  ItemLayout layout;
+  layout.Head = heads ? fieldOf("Head Number") : 0;
+  layout.Spindle = heads ? fieldOf("Spindle Number") : 0;
+  layout.Part = heads ? 0 : fieldOf("Part Number");
+  layout.Total = fieldOf("Total");
+  layout.Errors = fieldOf("Errors");
+  // A plain errors column gives one kind; kinds the line does not reach
+  // count 0, extra values are ignored.
+  const bool errorsArray = layout.Errors > 0 && kvx_.Columns()[layout.Errors - 2].IsArray;
+  layout.ErrorsEnd =
+      layout.Errors == 0
+          ? 0
+          : layout.Errors + (errorsArray ? errorCount : std::min<size_t>(errorCount, 1));
+  layout.Last = std::max({layout.Head, layout.Spindle, layout.Part, layout.Total});
   errorFields_.resize(errorCount);
+  Figure* const errorFields = errorFields_.data();
   // The record's items are written over in place, so that a record read
   // again keeps the room its items had.
   size_t kept = 0;
-  Figure head, spindle, part, count;
   char digits[16];  // "32767--32768" at most
-  size_t errorsRead = 0;
-  bool errorsEnded = false;
-  // One walk over the line takes the fields; they are then read in the order
-  // that decides which fault a damaged line names.
-  const auto take = [&](size_t number, std::string_view field, int64_t whole, bool isWhole)
-      __attribute__((always_inline)) {
-    const Figure figure{field, whole, isWhole};
-    if (!errorsEnded && number >= errorsField) {
-      if (field.empty() || number >= errorsEnd) {
-        errorsEnded = true;
-      } else {
-        errorFields_[errorsRead++] = figure;
-      }
-    }
-    if (number <= lastField) {
-      if (number == headField) head = figure;
-      if (number == spindleField) spindle = figure;
-      if (number == partField) part = figure;
-      if (number == totalField) count = figure;
-    }
-    return !errorsEnded || number < lastField;
-  };
-  const auto restart = [&] {
-    head = spindle = part = count = Figure{};
-    errorsRead = 0;
-    errorsEnded = errorsField == 0;
-  };
   EachDataLine([&] {
-    restart();
-    if (!kvx_.EachPlainField(take)) {
-      restart();
-      kvx_.EachField([&](size_t number, std::string_view field) {
-        int64_t whole = 0;
-        const bool isWhole = KvxWholeNumber(field, whole);
-        return take(number, field, whole, isWhole);
-      });
-    }
-    // The key is made where it stands (a quoted part number in the line, a
-    // head's numbers in digits) and copied only into the item kept.
+    const ItemLine line = WalkItemLine(kvx_, layout, errorFields);
+    // The fields are read in the order that decides which fault a damaged
+    // line names. The key is made where it stands (a quoted part number in
+    // the line, a head's numbers in digits) and copied only into the item
+    // kept.
     std::string_view key;
     if (heads) {
-      const int16_t headNumber = headField > 0 ? Whole<int16_t>(head) : 0;
-      const int16_t spindleNumber = spindleField > 0 ? Whole<int16_t>(spindle) : 0;
+      const int16_t headNumber = layout.Head > 0 ? Whole<int16_t>(line.Head) : 0;
+      const int16_t spindleNumber = layout.Spindle > 0 ? Whole<int16_t>(line.Spindle) : 0;
       char* at = digits;
       char* const end = digits + sizeof digits;
       if (headNumber >= 1) {
@@ -389,21 +431,21 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
       }
       at = std::to_chars(at, end, spindleNumber).ptr;
       key = std::string_view(digits, static_cast<size_t>(at - digits));
-    } else if (IsKvxText(part.Text)) {
-      key = KvxText(part.Text);
-    } else if (partField > 0) {
+    } else if (IsKvxText(line.Part.Text)) {
+      key = KvxText(line.Part.Text);
+    } else if (layout.Part > 0) {
       // A number, or a line too short for the column: "" there reads 0.
-      key_ = Cell(part.Text).Text();
+      key_ = Cell(line.Part.Text).Text();
       key = key_;
     }
     if (kept >= MaxCount16 || !filter.Passes(key)) return;
     PrdItem& item = kept < items.size() ? items[kept] : items.emplace_back();
     ++kept;
     item.Key.assign(key);
-    item.Total = totalField > 0 ? Whole<int32_t>(count) : 0;
+    item.Total = layout.Total > 0 ? Whole<int32_t>(line.Count) : 0;
     item.Errors.resize(errorCount);
     for (size_t e = 0; e < errorCount; ++e) {
-      const int32_t errors = e < errorsRead ? Whole<int32_t>(errorFields_[e]) : 0;
+      const int32_t errors = e < line.ErrorsRead ? Whole<int32_t>(errorFields[e]) : 0;
       item.Errors[e] = errors;
       errorTotals[e] = Sum(errorTotals[e], errors);
     }

@@ -87,24 +87,52 @@ inline std::string_view NextTextLine(std::string_view text, size_t& pos) noexcep
 
 // The next line of text from pos as NextTextLine gives it, less the blanks
 // and TABs at both ends; tabbed tells whether a TAB stands inside what is
-// left. One look at the bytes finds the line's end, and a TAB inside it.
+// left. One look at the bytes finds the line's end and whether a TAB comes
+// before it: 16 bytes at a time while 16 are left, byte by byte at the end of
+// the text.
 inline std::string_view NextTrimmedLine(std::string_view text, size_t& pos, bool& tabbed) noexcept {
+  const char* const data = text.data();
   const size_t size = text.size();
   size_t first = std::min(pos, size);
-  while (first < size && (text[first] == ' ' || text[first] == '\t')) ++first;
-  size_t end = FindEither(text, first, '\r', '\n', '\t');
-  tabbed = end < size && text[end] == '\t';
-  if (tabbed) end = FindEither(text, end, '\r', '\n');
+  while (first < size && (data[first] == ' ' || data[first] == '\t')) ++first;
+  size_t end = first;
+  bool tabSeen = false;
+  bool found = false;
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i tab = _mm_set1_epi8('\t');
+  while (size - end >= 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + end));
+    const auto ends = static_cast<uint32_t>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf))));
+    const auto tabs = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, tab)));
+    if (ends != 0) {
+      const auto n = static_cast<unsigned>(std::countr_zero(ends));
+      tabSeen = tabSeen || (tabs & ((1U << n) - 1)) != 0;
+      end += n;
+      found = true;
+      break;
+    }
+    tabSeen = tabSeen || tabs != 0;
+    end += 16;
+  }
+#endif
+  if (!found) {
+    for (; end < size && data[end] != '\r' && data[end] != '\n'; ++end) {
+      tabSeen = tabSeen || data[end] == '\t';
+    }
+  }
   pos = end;
   if (end < size) {
     ++pos;
-    if (text[end] == '\r' && pos < size && text[pos] == '\n') ++pos;
+    if (data[end] == '\r' && pos < size && data[pos] == '\n') ++pos;
   }
   size_t last = end;
-  while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t')) --last;
-  const std::string_view line = text.substr(first, last - first);
+  while (last > first && (data[last - 1] == ' ' || data[last - 1] == '\t')) --last;
+  const std::string_view line(data + first, last - first);
   // Only a TAB inside counts: one just before the line's end is cut with it.
-  if (tabbed) tabbed = FindEither(line, 0, '\t', '\t') < line.size();
+  tabbed = tabSeen && line.find('\t') != std::string_view::npos;
   return line;
 }
 
@@ -168,54 +196,67 @@ void EachSplitField(std::string_view text, char separator, char quote, Visit vis
 // double quote as quote character), for text in its plainest form: no blank
 // next to a comma and quotes only in pairs around whole pieces. Each piece
 // comes with its value when it is a whole number of at most 15 decimal digits
-// (a minus before them or not): visit(number, piece, whole, isWhole) returns
-// false to stop. Returns false, part way through, on text in any other form,
-// which EachSplitField then reads.
-template <class Visit>
-bool EachPlainField(std::string_view text, Visit visit) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  if (p == end) return true;
-  for (size_t number = 1;; ++number) {
+// (a minus before them or not). The pieces are taken one at a time by a plain
+// loop, so that a caller keeps what it gathers from them in registers; text
+// in any other form is found part way through (NotPlain), and EachSplitField
+// then reads it.
+class PlainFields {
+ public:
+  enum Result { Piece, End, NotPlain };
+
+  explicit PlainFields(std::string_view text) noexcept
+      : text_(text), p_(text.data()), end_(text.data() + text.size()), done_(text.empty()) {}
+
+  [[gnu::always_inline]] Result Next(std::string_view& piece, int64_t& whole,
+                                     bool& isWhole) noexcept {
+    if (done_) return End;
+    const char* p = p_;
     const char* const first = p;
-    uint64_t whole = 0;
-    bool isWhole = false;
+    uint64_t value = 0;
+    bool wholeNumber = false;
     if (*p == '"') {
-      const size_t closing = FindEither(text, static_cast<size_t>(p - text.data()) + 1, '"', '"');
-      if (closing == text.size()) return false;
-      p = text.data() + closing + 1;
-      if (p != end && *p != ',') return false;
+      const size_t closing = FindEither(text_, static_cast<size_t>(p - text_.data()) + 1, '"', '"');
+      if (closing == text_.size()) return NotPlain;
+      p = text_.data() + closing + 1;
+      if (p != end_ && *p != ',') return NotPlain;
     } else if (const unsigned digit = static_cast<unsigned char>(*p - '0');
-               digit <= 9 && (p + 1 == end || p[1] == ',')) {
+               digit <= 9 && (p + 1 == end_ || p[1] == ',')) {
       // One digit, the commonest piece of all.
-      whole = digit;
-      isWhole = true;
+      value = digit;
+      wholeNumber = true;
       ++p;
     } else {
       const bool negative = *p == '-';
       const char* const digits = p + (negative ? 1 : 0);
       p = digits;
-      while (p != end && static_cast<unsigned char>(*p - '0') <= 9) {
-        whole = whole * 10 + static_cast<unsigned>(*p - '0');
+      while (p != end_ && static_cast<unsigned char>(*p - '0') <= 9) {
+        value = value * 10 + static_cast<unsigned>(*p - '0');
         ++p;
       }
-      isWhole = p != digits && p - digits <= 15;
-      if (negative) whole = 0 - whole;
-      if (p != end && *p != ',') {
-        isWhole = false;
-        for (; p != end && *p != ','; ++p) {
-          if (*p == '"' || *p == ' ') return false;
+      wholeNumber = p != digits && p - digits <= 15;
+      if (negative) value = 0 - value;
+      if (p != end_ && *p != ',') {
+        wholeNumber = false;
+        for (; p != end_ && *p != ','; ++p) {
+          if (*p == '"' || *p == ' ') return NotPlain;
         }
       }
     }
-    if (!visit(number, std::string_view(first, static_cast<size_t>(p - first)),
-               static_cast<int64_t>(whole), isWhole)) {
-      return true;
-    }
+    piece = std::string_view(first, static_cast<size_t>(p - first));
+    whole = static_cast<int64_t>(value);
+    isWhole = wholeNumber;
     // A separator at the very end gives no empty last piece.
-    if (p == end || ++p == end) return true;
+    if (p == end_ || ++p == end_) done_ = true;
+    p_ = p;
+    return Piece;
   }
-}
+
+ private:
+  std::string_view text_;
+  const char* p_;
+  const char* end_;
+  bool done_;
+};
 
 // Field index (1-based) of a split, or "" when there is no such field.
 inline std::string_view FieldAt(const std::vector<std::string_view>& pieces,

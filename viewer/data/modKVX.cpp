@@ -27,11 +27,6 @@ bool HasWildcard(std::string_view pattern) noexcept {
   return false;
 }
 
-bool MatchUpper(const std::string& subject, const std::string& pattern, bool wild) {
-  if (!wild) return subject == pattern;
-  return Runtime::Like(subject, pattern);
-}
-
 void AppendUpper(std::string& out, std::string_view text) {
   const size_t at = out.size();
   out.append(text);
@@ -141,29 +136,21 @@ void KvxReader::Reset() {
   line_ = {};
   lineStale_ = false;
   state_.Sections.clear();
+  pathLength_ = 1;
   state_.NewBlock = false;
   state_.TableName.clear();
   state_.Columns.clear();
-  pathUpper_.assign("\\");
-  pathLengths_.clear();
-  ++blockSerial_;
-}
-
-void KvxReader::Rebuild() {
-  pathUpper_.assign("\\");
-  pathLengths_.clear();
-  for (size_t i = 0; i < state_.Sections.size(); ++i) {
-    pathLengths_.push_back(pathUpper_.size());
-    if (i > 0) pathUpper_ += '\\';
-    AppendUpper(pathUpper_, state_.Sections[i]);
-  }
+  columnsPending_ = false;
   ++blockSerial_;
 }
 
 void KvxReader::KeepLine() {
   if (!searching_ || keptLine_) return;
-  SyncLine();
-  std::swap(state_.Line, saved_.Line);
+  // A line read where it stands in the file is kept as that view; only a
+  // line cleaned of its TABs has a text of its own to put aside.
+  savedLine_ = line_;
+  savedLineInFile_ = lineStale_;
+  if (!lineStale_) std::swap(state_.Line, saved_.Line);
   keptLine_ = true;
 }
 
@@ -194,9 +181,7 @@ void KvxReader::OpenSection(std::string_view name) {
   // its innermost sections are not tracked.
   if (state_.Sections.size() >= MaxCount16) return;
   KeepSections();
-  pathLengths_.push_back(pathUpper_.size());
-  if (!state_.Sections.empty()) pathUpper_ += '\\';
-  AppendUpper(pathUpper_, name);
+  pathLength_ += name.size() + (state_.Sections.empty() ? 0 : 1);
   state_.Sections.emplace_back(name);
 }
 
@@ -210,7 +195,7 @@ void KvxReader::ReadLine() {
   // A search looks only at section, end and definition lines; the data lines
   // it passes over are not kept, as it ends on one of the others or fails.
   if (searching_ && !IsSectionLine(trimmed) && (trimmed.empty() || trimmed.front() != '@')) return;
-  KeepLine();
+  if (searching_) KeepLine();
   // TABs go, then blanks at both ends: the same as cutting blanks and TABs
   // from the ends first and then dropping the TABs inside.
   if (tabbed) {
@@ -228,15 +213,15 @@ void KvxReader::ReadLine() {
     state_.NewBlock = true;
     state_.TableName.assign("0");
     state_.Columns.clear();
+    columnsPending_ = false;
     ++blockSerial_;
     const std::string_view inner = TrimBlanks(std::string_view(line).substr(1, line.size() - 2));
     if (inner.size() >= 4 && Runtime::EqualsNoCase(inner.substr(0, 4), "END ")) {
       const std::string_view closes = TrimBlanks(inner.substr(4));
       if (!state_.Sections.empty() && Runtime::EqualsNoCase(closes, state_.Sections.back())) {
         KeepSections();
+        pathLength_ -= state_.Sections.back().size() + (state_.Sections.size() > 1 ? 1 : 0);
         state_.Sections.pop_back();
-        pathUpper_.resize(pathLengths_.back());
-        pathLengths_.pop_back();
       }
     } else {
       OpenSection(inner);
@@ -249,10 +234,6 @@ void KvxReader::ReadLine() {
 }
 
 void KvxReader::ReadDefinition() {
-  // The line is walked once; the columns of the table before are written over
-  // in place, so that their names keep their room.
-  std::vector<KvxColumn>& columns = state_.Columns;
-  size_t count = 0;
   bool defines = false;
   EachSplitField(line_, ',', 0, [&](size_t number, std::string_view field) {
     if (number == 1) {
@@ -264,10 +245,28 @@ void KvxReader::ReadDefinition() {
       state_.TableName.clear();
       return true;
     }
-    if (number == 2) {
-      state_.TableName.assign(field);
-      return true;
-    }
+    state_.TableName.assign(field);
+    return false;
+  });
+  if (!defines) return;
+  // A search needs only the table's name: the columns of a table it passes
+  // over are never seen, and those of the table it finds are read then.
+  if (searching_) {
+    columnsPending_ = true;
+  } else {
+    ReadColumns();
+  }
+  ++blockSerial_;
+}
+
+void KvxReader::ReadColumns() {
+  // The columns of the table before are written over in place, so that their
+  // names keep their room.
+  columnsPending_ = false;
+  std::vector<KvxColumn>& columns = state_.Columns;
+  size_t count = 0;
+  EachSplitField(line_, ',', 0, [&](size_t number, std::string_view field) {
+    if (number <= 2) return true;
     if (field.empty() || count >= MaxCount16) return false;
     if (count == columns.size()) columns.emplace_back();
     KvxColumn& column = columns[count++];
@@ -292,16 +291,43 @@ void KvxReader::ReadDefinition() {
     column.Name.assign(field);
     return true;
   });
-  if (!defines) return;
   columns.resize(count);
-  ++blockSerial_;
+}
+
+bool KvxReader::PathIs(std::string_view pattern) const noexcept {
+  // The pattern against "\\" and the open sections joined by "\\", without
+  // making that path: a section's name may itself hold a "\\".
+  if (pattern.size() != pathLength_ || pattern.front() != '\\') return false;
+  size_t at = 1;
+  for (size_t i = 0; i < state_.Sections.size(); ++i) {
+    if (i > 0) {
+      if (at >= pattern.size() || pattern[at] != '\\') return false;
+      ++at;
+    }
+    const std::string& name = state_.Sections[i];
+    if (pattern.size() - at < name.size() ||
+        !Runtime::EqualsNoCase(pattern.substr(at, name.size()), name)) {
+      return false;
+    }
+    at += name.size();
+  }
+  return at == pattern.size();
 }
 
 bool KvxReader::Matches() const {
-  if (!MatchUpper(pathUpper_, pathPattern_, pathWild_)) return false;
+  if (pathWild_) {
+    pathUpper_.assign("\\");
+    for (size_t i = 0; i < state_.Sections.size(); ++i) {
+      if (i > 0) pathUpper_ += '\\';
+      AppendUpper(pathUpper_, state_.Sections[i]);
+    }
+    if (!Runtime::Like(pathUpper_, pathPattern_)) return false;
+  } else if (!PathIs(plainPath_)) {
+    return false;
+  }
   // The table name meets a plain pattern where it stands: without regard to
   // case it equals the pattern exactly when in capitals it does.
-  if (!tableWild_) return Runtime::EqualsNoCase(state_.TableName, tablePattern_);
+  if (!tableWild_) return Runtime::EqualsNoCase(state_.TableName, plainTable_);
   AssignUpper(tableUpper_, state_.TableName);
   return Runtime::Like(tableUpper_, tablePattern_);
 }
@@ -324,6 +350,7 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
   } catch (...) {
     // A bad pattern: the reader stays where the search stood, as it is.
     searching_ = false;
+    if (columnsPending_) ReadColumns();
     throw;
   }
   searching_ = false;
@@ -332,18 +359,28 @@ bool KvxReader::FindSection(std::string_view PathPattern, std::string_view Table
   state_.TableStart = saved_.TableStart;
   state_.Status = saved_.Status;
   state_.NewBlock = saved_.NewBlock;
-  if (keptLine_) {
+  if (keptLine_ && savedLineInFile_) {
+    line_ = savedLine_;
+    lineStale_ = true;
+  } else if (keptLine_) {
     std::swap(state_.Line, saved_.Line);
     line_ = state_.Line;
     lineStale_ = false;
   }
-  if (keptSections_) std::swap(state_.Sections, saved_.Sections);
+  if (keptSections_) {
+    std::swap(state_.Sections, saved_.Sections);
+    pathLength_ = 1;
+    for (size_t i = 0; i < state_.Sections.size(); ++i) {
+      pathLength_ += state_.Sections[i].size() + (i > 0 ? 1 : 0);
+    }
+  }
   if (keptTable_) {
     std::swap(state_.TableName, saved_.TableName);
     std::swap(state_.Columns, saved_.Columns);
+    columnsPending_ = false;
   }
   pos_ = savedPos_;
-  Rebuild();
+  ++blockSerial_;
   return false;
 }
 
@@ -361,6 +398,7 @@ bool KvxReader::Search(std::string_view PathPattern, std::string_view TablePatte
       state_.NewBlock = true;
       state_.TableName.clear();
       state_.Columns.clear();
+      columnsPending_ = false;
       ++blockSerial_;
       break;
     case KvxFromTableStart:
@@ -372,16 +410,21 @@ bool KvxReader::Search(std::string_view PathPattern, std::string_view TablePatte
   // Past the end nothing new can be found; testing the state as it stands would
   // find the last table again and again.
   if (state_.Status == KvxStatusEndOfFile) return false;
-  AssignUpper(pathPattern_, PathPattern);
-  AssignUpper(tablePattern_, TablePattern);
-  pathWild_ = HasWildcard(pathPattern_);
-  tableWild_ = HasWildcard(tablePattern_);
+  // Only a pattern with wildcards is put in capitals; a plain one is met
+  // where it stands, byte by byte without regard to case.
+  pathWild_ = HasWildcard(PathPattern);
+  tableWild_ = HasWildcard(TablePattern);
+  if (pathWild_) AssignUpper(pathPattern_, PathPattern);
+  if (tableWild_) AssignUpper(tablePattern_, TablePattern);
+  plainPath_ = PathPattern;
+  plainTable_ = TablePattern;
   uint64_t tested = blockSerial_ - 1;
   for (;;) {
     if (tested != blockSerial_) {
       tested = blockSerial_;
       if (Matches()) {
         state_.NewBlock = false;
+        if (columnsPending_) ReadColumns();
         return true;
       }
     }

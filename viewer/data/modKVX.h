@@ -115,19 +115,14 @@ class KvxReader {
   // their numbers (field 1 first): visit(number, field) returns false to stop.
   template <class Visit>
   void EachField(Visit visit) const;
-  // The same for a line in its plainest form, with the values of its whole
-  // numbers (EachPlainField); false on any other line, which EachField reads.
-  template <class Visit>
-  bool EachPlainField(Visit visit) const {
-    return Kordex::EachPlainField(line_, visit);
-  }
 
  private:
   void Restart();
-  void Rebuild();
   void OpenSection(std::string_view name);
   void ReadDefinition();
+  void ReadColumns();
   bool Matches() const;
+  bool PathIs(std::string_view pattern) const noexcept;
   bool Search(std::string_view PathPattern, std::string_view TablePattern, int16_t Mode);
   // The current line is read where it stands in the file whenever it has no
   // TAB inside (nearly always): line_ views it there and State().Line is made
@@ -158,18 +153,24 @@ class KvxReader {
   size_t savedPos_ = 0;
   bool searching_ = false;
   bool keptLine_ = false;
+  std::string_view savedLine_;    // the line as it stood when a search began
+  bool savedLineInFile_ = false;  // and it was read where it stands in the file
   bool keptSections_ = false;
   bool keptTable_ = false;
-  // The upper-cased section path, kept as the state changes, and a counter
-  // that moves whenever it or the table name may have changed: a search tests
-  // the state only after such a change. The table name is put in capitals
-  // only for a pattern with wildcards.
-  std::string pathUpper_ = "\\";
-  std::vector<size_t> pathLengths_;
+  // A counter that moves whenever the open sections or the table may have
+  // changed: a search tests the state only after such a change. The path and
+  // table name are put in capitals only for patterns with wildcards.
+  mutable std::string pathUpper_;
   mutable std::string tableUpper_;
   uint64_t blockSerial_ = 0;
+  size_t pathLength_ = 1;  // the length of SectionPath()
+  // The current line defines a table whose columns are not read yet.
+  bool columnsPending_ = false;
   std::string pathPattern_;
   std::string tablePattern_;
+  // The patterns of the search in progress, as the caller gave them.
+  std::string_view plainPath_;
+  std::string_view plainTable_;
   bool pathWild_ = false;
   bool tableWild_ = false;
   mutable std::vector<std::string_view> fields_;
