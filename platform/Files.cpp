@@ -228,10 +228,6 @@ std::string ResolvePath(std::string_view path) {
   return ResolveNativeAt(AT_FDCWD, NativePath(path));
 }
 
-std::string ResolvePathAt(const FolderHandle& folder, std::string_view path) {
-  return ResolveNativeAt(folder.Descriptor(), NativePath(path));
-}
-
 FolderHandle::FolderHandle(std::string_view path) {
   Open(AT_FDCWD, path);
 }

@@ -64,9 +64,6 @@ class TAVRO_PLATFORM_API FolderHandle {
   int error_ = ENOENT;
 };
 
-// ResolvePath for a path below an open folder: the native path below it.
-TAVRO_PLATFORM_API std::string ResolvePathAt(const FolderHandle& folder, std::string_view path);
-
 TAVRO_PLATFORM_API bool PathExists(std::string_view path);
 TAVRO_PLATFORM_API bool IsFolder(std::string_view path);
 TAVRO_PLATFORM_API bool IsFile(std::string_view path);
