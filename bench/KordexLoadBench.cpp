@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "graph/render/DetachedGraphSite.h"
 #include "graph/render/Graph.h"
 #include "platform/DirListing.h"
+#include "platform/Files.h"
 #include "platform/gui/RecordingSurface.h"
 #include "runtime/DateTime.h"
 #include "viewer/data/DataFile.h"
@@ -52,19 +52,25 @@ void PlainRead(benchmark::State& state) {
   Rates(state);
 }
 
-// The parts of a load on their own: listing every machine folder once, and
-// reading every file's bytes already in memory.
+// The parts of a load on their own: listing every machine folder once, as a
+// load's first pass does (each day's machine folders opened once, each
+// machine's folder listed from there), and reading every file's bytes already
+// in memory.
 void ListFolders(benchmark::State& state) {
-  std::set<std::string> folders;
-  for (const std::string& file : TheLine().Files) {
-    folders.insert(fs::path(file).parent_path().string() + "/");
+  const std::string history = TheLine().Root.string() + "/Line1/History/";
+  std::vector<std::string> days;
+  for (const auto& entry : fs::directory_iterator(history)) {
+    days.push_back(entry.path().filename().string());
   }
+  std::sort(days.begin(), days.end());
   Platform::DirListing listing;
   for (auto _ : state) {
-    for (const std::string& folder : folders) {
-      for (std::string name = listing.Start(folder + "?????_????_MachinePRDSummary_*.KVX");
-           !name.empty(); name = listing.Next()) {
-        benchmark::DoNotOptimize(name.data());
+    const Platform::FolderHandle folder(history);
+    for (const std::string& day : days) {
+      const Platform::FolderHandle machines(folder, day + "/Machine Prd");
+      for (int m = 1; m <= 10; ++m) {
+        listing.Start(machines, "M" + std::to_string(m) + "/?????_????_MachinePRDSummary_*.KVX");
+        benchmark::DoNotOptimize(listing.Lengths().data());
       }
     }
   }
@@ -148,14 +154,16 @@ Kordex::PRDQuery YearQuery(Kordex::PRDMeasure measure, Kordex::PRDGrouping group
   return query;
 }
 
-void Load(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping) {
+// A load with its window, or without (as the update timer refreshes a chart).
+void Load(benchmark::State& state, Kordex::PRDMeasure measure, Kordex::PRDGrouping grouping,
+          bool showProgress) {
   const Kordex::PRDQuery query = YearQuery(measure, grouping);
   const std::string folder = TheLine().Root.string() + "/";
   for (auto _ : state) {
     state.PauseTiming();
     auto graph = NewGraph();
     state.ResumeTiming();
-    Kordex::LoadPRDSummaryData(query, graph, folder, true);
+    Kordex::LoadPRDSummaryData(query, graph, folder, showProgress);
     benchmark::DoNotOptimize(graph.get());
   }
   Rates(state);
@@ -200,10 +208,13 @@ int main(int argc, char** argv) {
       const std::string name = std::string(measures[m]) + "/" + groupings[g];
       benchmark::RegisterBenchmark(("Load/" + name).c_str(), Load,
                                    static_cast<Kordex::PRDMeasure>(m),
-                                   static_cast<Kordex::PRDGrouping>(g))
+                                   static_cast<Kordex::PRDGrouping>(g), true)
           ->Unit(benchmark::kMillisecond);
     }
   }
+  benchmark::RegisterBenchmark("Refresh/Wastage/Date", Load, Kordex::MeasureWastage,
+                               Kordex::GroupByDate, false)
+      ->Unit(benchmark::kMillisecond);
   for (int m = 0; m < 5; ++m) {
     for (int g = 0; g < 6; ++g) {
       const std::string name = std::string(measures[m]) + "/" + groupings[g];

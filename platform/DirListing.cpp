@@ -36,14 +36,15 @@ bool HasWildcard(std::string_view s) {
 // would look the folder up once more to learn that it is one.
 class FolderEntries {
  public:
-  explicit FolderEntries(const std::string& nativePath) { Reopen(nativePath); }
+  FolderEntries(int base, const std::string& nativePath) { Reopen(base, nativePath); }
   ~FolderEntries() { Close(); }
   FolderEntries(const FolderEntries&) = delete;
   FolderEntries& operator=(const FolderEntries&) = delete;
 
-  void Reopen(const std::string& nativePath) {
+  void Reopen(int base, const std::string& nativePath) {
     Close();
-    fd_ = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC);
+    fd_ = ::openat(base, nativePath.empty() ? "." : nativePath.c_str(),
+                   O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC);
   }
   bool Open() const { return fd_ >= 0; }
   int Descriptor() const { return fd_; }
@@ -76,6 +77,16 @@ class FolderEntries {
 }  // namespace
 
 std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
+  return StartAt(AT_FDCWD, pattern, attributes);
+}
+
+std::string DirListing::Start(const FolderHandle& folder, std::string_view pattern,
+                              int32_t attributes) {
+  // A folder that is not open lists nothing below it.
+  return StartAt(folder.Descriptor(), pattern, attributes);
+}
+
+std::string DirListing::StartAt(int base, std::string_view pattern, int32_t attributes) {
   names_.clear();
   nativeNames_.clear();
   nativeFolder_.clear();
@@ -92,20 +103,20 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   if (HasWildcard(folder)) Runtime::Raise(Runtime::ErrorNumber::BadFileNameOrNumber, "Dir");
   if (name.empty()) name = "*";
   if (!HasWildcard(name)) {
-    const std::string nativeFolder = folder.empty() ? std::string() : ResolvePath(folder);
     // One entry: found directly, without reading the folder.
-    const std::string resolved = ResolvePath(std::string(folder) + std::string(name));
+    const std::string resolved =
+        ResolveNativeAt(base, NativePath(std::string(folder) + std::string(name)));
     const std::string onDisk =
         resolved.substr(resolved.rfind('/') == std::string::npos ? 0 : resolved.rfind('/') + 1);
     int64_t length = 0;
-    const int32_t entryAttributes = EntryAttributes(nativeFolder, onDisk, &length);
+    const int32_t entryAttributes = EntryAttributesAt(base, resolved, &length);
     if (Wanted(entryAttributes, attributes)) {
       names_.push_back(SystemPath(onDisk));
       nativeNames_.push_back(onDisk);
       nativeFolder_ = resolved.substr(0, resolved.size() - onDisk.size());
       lengths_.push_back(length);
     } else if (!HiddenName(onDisk) || (attributes & FileAttribute::Hidden) != 0) {
-      const int kind = EntryKind(resolved);
+      const int kind = EntryKindAt(base, resolved);
       if (kind != 0 && kind != ENOENT) leftOut_.push_back({SystemPath(onDisk), kind});
     }
     return Next();
@@ -114,10 +125,10 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   // The folder as written first: only a folder copied with its names in
   // another case pays for looking them up level by level.
   nativeFolder_ = NativePath(folder);
-  FolderEntries entries(folder.empty() ? "." : nativeFolder_);
+  FolderEntries entries(base, nativeFolder_);
   if (!entries.Open() && (errno == ENOENT || errno == ENOTDIR)) {
-    nativeFolder_ = ResolvePath(folder);
-    entries.Reopen(nativeFolder_);
+    nativeFolder_ = ResolveNativeAt(base, nativeFolder_);
+    entries.Reopen(base, nativeFolder_);
   }
   if (!entries.Open()) return {};
   if (!nativeFolder_.empty() && nativeFolder_.back() != '/') nativeFolder_ += '/';
@@ -134,10 +145,13 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
   std::vector<Found> found;
   const std::string foldedPattern = Runtime::FoldCase(name);
   std::string nativeName;
+  std::string systemName;
+  std::string folded;
   while (const dirent64* entry = entries.Next()) {
     nativeName.assign(entry->d_name);
-    std::string systemName = SystemPath(nativeName);
-    std::string folded = Runtime::FoldCase(systemName);
+    AssignSystemPath(systemName, nativeName);
+    folded.assign(systemName);
+    for (char& c : folded) c = Runtime::FoldChar(c);
     if (!MatchesFoldedPattern(folded, foldedPattern)) continue;
     const bool dots = nativeName == "." || nativeName == "..";
     int64_t length = 0;
@@ -146,16 +160,18 @@ std::string DirListing::Start(std::string_view pattern, int32_t attributes) {
     // entry is one spares looking it up.
     if (!dots && entry->d_type == DT_DIR) {
       if (HiddenName(nativeName)) entryAttributes |= FileAttribute::Hidden;
+    } else if (!dots && entry->d_type == DT_REG && !takeLengths_) {
+      entryAttributes = HiddenName(nativeName) ? FileAttribute::Hidden : FileAttribute::Normal;
     } else if (!dots) {
       entryAttributes = EntryAttributesAt(entries.Descriptor(), nativeName, &length);
     }
     if (Wanted(entryAttributes, attributes)) {
-      found.push_back({std::move(folded), std::move(systemName), nativeName, length});
+      found.push_back({folded, systemName, nativeName, length});
     } else if (!dots && (!HiddenName(nativeName) || (attributes & FileAttribute::Hidden) != 0)) {
       const int kind =
           entryAttributes < 0 ? EntryKindAt(entries.Descriptor(), nativeName) : NotRegular::Folder;
       if (kind != 0 && kind != ENOENT && (kind != NotRegular::Folder || entryAttributes >= 0)) {
-        leftOut_.push_back({std::move(systemName), kind});
+        leftOut_.push_back({systemName, kind});
       }
     }
   }

@@ -10,6 +10,8 @@
 
 namespace Platform {
 
+class FolderHandle;
+
 // A directory listing: the names that match a pattern ("folder/name pattern",
 // wildcards only in the last level, see MatchesPattern) and an attribute mask,
 // handed out one at a time. The names are taken when the listing starts (a
@@ -25,13 +27,21 @@ class TAVRO_PLATFORM_API DirListing {
   // Takes the snapshot and hands out its first name, "" when there is none. A
   // missing folder lists nothing; a wildcard in a folder level raises error 52.
   std::string Start(std::string_view pattern, int32_t attributes = 0);
+  // The same for a pattern below an open folder ("M3/*.KVX"), found from it
+  // without walking its path again; NativeFolder() is then below it too.
+  std::string Start(const FolderHandle& folder, std::string_view pattern, int32_t attributes = 0);
   // The next name, "" when all were handed out.
   std::string Next();
   bool Started() const { return started_; }
+  // All the names the listing hands out, in order, with their native names
+  // and lengths at the same places.
   const std::vector<std::string>& Names() const { return names_; }
+  const std::vector<std::string>& NativeNames() const { return nativeNames_; }
+  const std::vector<int64_t>& Lengths() const { return lengths_; }
   // The entry handed out last as the file system names it, and the native
-  // folder listed ("" for the current one, else ending in "/"): together they
-  // open that very entry, whatever bytes its name holds ("" before the first).
+  // folder listed ("" for the current one or the open folder started in, else
+  // ending in "/"): together they open that very entry, whatever bytes its
+  // name holds ("" before the first).
   const std::string& NativeName() const {
     static const std::string none;
     return next_ == 0 ? none : nativeNames_[next_ - 1];
@@ -40,6 +50,10 @@ class TAVRO_PLATFORM_API DirListing {
   // The length in bytes of the entry handed out last, as it was when the
   // listing started (0 for a folder, or before the first name).
   int64_t Length() const { return next_ == 0 ? 0 : lengths_[next_ - 1]; }
+  // Whether listings take the length of each file (they do unless told
+  // otherwise). Without, a file that the folder itself says is a plain file is
+  // listed without being looked up, with the length 0.
+  void TakeLengths(bool take) { takeLengths_ = take; }
 
   // The entries that match the pattern and were left out for their kind
   // alone: folders when they were not asked for, and what is neither a file
@@ -53,6 +67,8 @@ class TAVRO_PLATFORM_API DirListing {
   const std::vector<Unusable>& LeftOut() const { return leftOut_; }
 
  private:
+  std::string StartAt(int base, std::string_view pattern, int32_t attributes);
+
   std::vector<std::string> names_;
   std::vector<std::string> nativeNames_;
   std::string nativeFolder_;
@@ -60,6 +76,7 @@ class TAVRO_PLATFORM_API DirListing {
   std::vector<Unusable> leftOut_;
   size_t next_ = 0;
   bool started_ = false;
+  bool takeLengths_ = true;
 };
 
 // The program's directory listing, as the classic runtime keeps one: starting

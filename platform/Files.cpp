@@ -17,16 +17,23 @@ namespace Platform {
 
 namespace {
 
-bool Exists(const std::string& native) {
+constexpr int FolderFlags = O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC;
+
+bool Exists(int base, const std::string& native) {
   struct stat st {};
-  return stat(native.c_str(), &st) == 0;
+  return fstatat(base, native.c_str(), &st, 0) == 0;
 }
 
 // The entry of folder whose name equals name without regard to case; when
 // several do, the smallest, so the choice does not depend on the folder's order.
-bool FindNoCase(const std::string& folder, const std::string& name, std::string& found) {
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return false;
+bool FindNoCase(int base, const std::string& folder, const std::string& name, std::string& found) {
+  const int fd = openat(base, folder.empty() ? "." : folder.c_str(), FolderFlags);
+  if (fd < 0) return false;
+  DIR* dir = fdopendir(fd);
+  if (dir == nullptr) {
+    close(fd);
+    return false;
+  }
   const std::string wanted = Runtime::FoldCase(SystemPath(name));
   bool any = false;
   while (const dirent* entry = readdir(dir)) {
@@ -70,7 +77,7 @@ bool Glob(std::string_view name, std::string_view pattern) {
 
 namespace {
 
-int32_t AttributesOf(const struct stat& st, const std::string& nativeName, int64_t* length) {
+int32_t AttributesOf(const struct stat& st, std::string_view nativeName, int64_t* length) {
   if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) return -1;
   if (length != nullptr) *length = S_ISREG(st.st_mode) ? static_cast<int64_t>(st.st_size) : 0;
   int32_t attributes = FileAttribute::Normal;
@@ -95,32 +102,30 @@ int KindOf(mode_t mode) {
 }  // namespace
 
 int EntryKind(const std::string& nativePath) {
-  struct stat st {};
-  if (stat(nativePath.c_str(), &st) == 0) return KindOf(st.st_mode);
-  if (errno == ELOOP) return ELOOP;
-  if (lstat(nativePath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return NotRegular::LinkToNothing;
-  return ENOENT;
+  return EntryKindAt(AT_FDCWD, nativePath);
 }
 
-int EntryKindAt(int folder, const std::string& nativeName) {
+int EntryKindAt(int folder, const std::string& nativePath) {
   struct stat st {};
-  if (fstatat(folder, nativeName.c_str(), &st, 0) == 0) return KindOf(st.st_mode);
+  if (fstatat(folder, nativePath.c_str(), &st, 0) == 0) return KindOf(st.st_mode);
   if (errno == ELOOP) return ELOOP;
-  if (fstatat(folder, nativeName.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
+  if (fstatat(folder, nativePath.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
     return NotRegular::LinkToNothing;
   }
   return ENOENT;
 }
 
-int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsigned mode,
-                    int64_t* length) {
+namespace {
+
+int OpenRegularAt(int folder, const char* nativePath, int flags, int& error, unsigned mode,
+                  int64_t* length) {
   error = 0;
-  const int fd = open(nativePath.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+  const int fd = openat(folder, nativePath, flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) {
     error = errno;
     // A FIFO without a reader refuses a write with ENXIO: name what it is.
     if (error == ENXIO || error == EISDIR || error == ENOENT) {
-      const int kind = EntryKind(nativePath);
+      const int kind = EntryKindAt(folder, nativePath);
       if (kind < 0) error = kind;
     }
     return -1;
@@ -142,6 +147,22 @@ int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsign
   return fd;
 }
 
+}  // namespace
+
+int OpenRegularFile(const std::string& nativePath, int flags, int& error, unsigned mode,
+                    int64_t* length) {
+  return OpenRegularAt(AT_FDCWD, nativePath.c_str(), flags, error, mode, length);
+}
+
+int OpenRegularFileAt(const FolderHandle& folder, const char* nativePath, int flags, int& error,
+                      unsigned mode, int64_t* length) {
+  if (!folder.IsOpen()) {
+    error = folder.Error();
+    return -1;
+  }
+  return OpenRegularAt(folder.Descriptor(), nativePath, flags, error, mode, length);
+}
+
 std::string FileErrorText(int error) {
   switch (error) {
     case 0: return "no error";
@@ -155,26 +176,19 @@ std::string FileErrorText(int error) {
   }
 }
 
-bool HiddenName(const std::string& nativeName) {
+bool HiddenName(std::string_view nativeName) {
   return nativeName.size() > 1 && nativeName[0] == '.' && nativeName != "..";
 }
 
-int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName,
-                        int64_t* length) {
+int32_t EntryAttributesAt(int folder, const std::string& nativePath, int64_t* length) {
   struct stat st {};
-  if (stat(Join(nativeFolder, nativeName).c_str(), &st) != 0) return -1;
-  return AttributesOf(st, nativeName, length);
+  if (fstatat(folder, nativePath.c_str(), &st, 0) != 0) return -1;
+  const size_t slash = nativePath.rfind('/');
+  return AttributesOf(st, std::string_view(nativePath).substr(slash + 1), length);
 }
 
-int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length) {
-  struct stat st {};
-  if (fstatat(folder, nativeName.c_str(), &st, 0) != 0) return -1;
-  return AttributesOf(st, nativeName, length);
-}
-
-std::string ResolvePath(std::string_view path) {
-  const std::string native = NativePath(path);
-  if (native.empty() || Exists(native)) return native;
+std::string ResolveNativeAt(int folder, const std::string& native) {
+  if (native.empty() || Exists(folder, native)) return native;
 
   const bool absolute = native[0] == '/';
   const bool trailing = native.back() == '/';
@@ -192,14 +206,14 @@ std::string ResolvePath(std::string_view path) {
   };
   // The deepest level that exists as written; the levels below it are looked for.
   size_t known = levels.size();
-  while (known > 0 && !Exists(prefix(known))) --known;
+  while (known > 0 && !Exists(folder, prefix(known))) --known;
   std::string current = prefix(known);
   for (size_t i = known; i < levels.size(); ++i) {
     std::string found;
     const std::string exact = Join(current, levels[i]);
-    if (Exists(exact)) {
+    if (Exists(folder, exact)) {
       current = exact;
-    } else if (FindNoCase(current, levels[i], found)) {
+    } else if (FindNoCase(folder, current, levels[i], found)) {
       current = Join(current, found);
     } else {
       for (; i < levels.size(); ++i) current = Join(current, levels[i]);
@@ -210,8 +224,61 @@ std::string ResolvePath(std::string_view path) {
   return current;
 }
 
+std::string ResolvePath(std::string_view path) {
+  return ResolveNativeAt(AT_FDCWD, NativePath(path));
+}
+
+FolderHandle::FolderHandle(std::string_view path) {
+  Open(AT_FDCWD, path);
+}
+
+FolderHandle::FolderHandle(const FolderHandle& parent, std::string_view path) {
+  if (parent.IsOpen()) {
+    Open(parent.Descriptor(), path);
+  } else {
+    error_ = parent.Error();
+  }
+}
+
+FolderHandle::~FolderHandle() {
+  Close();
+}
+
+FolderHandle::FolderHandle(FolderHandle&& other) noexcept : fd_(other.fd_), error_(other.error_) {
+  other.fd_ = -1;
+  other.error_ = ENOENT;
+}
+
+FolderHandle& FolderHandle::operator=(FolderHandle&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = other.fd_;
+    error_ = other.error_;
+    other.fd_ = -1;
+    other.error_ = ENOENT;
+  }
+  return *this;
+}
+
+void FolderHandle::Open(int base, std::string_view path) {
+  // The path as written first: only a folder copied with its names in another
+  // case pays for looking them up level by level.
+  const std::string native = NativePath(path);
+  fd_ = openat(base, native.empty() ? "." : native.c_str(), FolderFlags);
+  if (fd_ < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    const std::string resolved = ResolveNativeAt(base, native);
+    if (resolved != native) fd_ = openat(base, resolved.c_str(), FolderFlags);
+  }
+  error_ = fd_ < 0 ? errno : 0;
+}
+
+void FolderHandle::Close() noexcept {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+}
+
 bool PathExists(std::string_view path) {
-  return !path.empty() && Exists(ResolvePath(path));
+  return !path.empty() && Exists(AT_FDCWD, ResolvePath(path));
 }
 
 bool IsFolder(std::string_view path) {
@@ -227,11 +294,7 @@ bool IsFile(std::string_view path) {
 int32_t GetAttr(std::string_view path) {
   std::string native = ResolvePath(path);
   while (native.size() > 1 && native.back() == '/') native.pop_back();
-  const size_t slash = native.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? "" : native.substr(0, slash == 0 ? 1 : slash);
-  const int32_t attributes =
-      native.empty() ? -1 : EntryAttributes(folder, native.substr(slash + 1));
+  const int32_t attributes = native.empty() ? -1 : EntryAttributesAt(AT_FDCWD, native);
   if (attributes < 0) Runtime::Raise(Runtime::ErrorNumber::FileNotFound, "GetAttr");
   return attributes;
 }

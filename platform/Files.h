@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +31,38 @@ inline constexpr int32_t Archive = 32;
 // Levels that do not exist in any case are kept as written, so the result also
 // names a file about to be made.
 TAVRO_PLATFORM_API std::string ResolvePath(std::string_view path);
+
+// An open folder: what lies below it is found from it, without walking its
+// path from the root again for every file. It closes when it goes.
+class TAVRO_PLATFORM_API FolderHandle {
+ public:
+  // No folder: Error() says ENOENT.
+  FolderHandle() = default;
+  // The folder of a system path, found without regard to case as ResolvePath
+  // finds it (the path as written costs one open).
+  explicit FolderHandle(std::string_view path);
+  // The folder of a system path below an open folder, found the same way; not
+  // open, with the parent's error, when the parent is not open.
+  FolderHandle(const FolderHandle& parent, std::string_view path);
+  ~FolderHandle();
+  FolderHandle(FolderHandle&& other) noexcept;
+  FolderHandle& operator=(FolderHandle&& other) noexcept;
+  FolderHandle(const FolderHandle&) = delete;
+  FolderHandle& operator=(const FolderHandle&) = delete;
+
+  bool IsOpen() const { return fd_ >= 0; }
+  // The folder's descriptor, -1 when it is not open.
+  int Descriptor() const { return fd_; }
+  // Why it is not open: an errno value; 0 when it is.
+  int Error() const { return error_; }
+
+ private:
+  void Open(int base, std::string_view path);
+  void Close() noexcept;
+
+  int fd_ = -1;
+  int error_ = ENOENT;
+};
 
 TAVRO_PLATFORM_API bool PathExists(std::string_view path);
 TAVRO_PLATFORM_API bool IsFolder(std::string_view path);
@@ -70,6 +103,12 @@ inline constexpr int LinkToNothing = -25;
 // With length, also the file's length in bytes as it was opened.
 TAVRO_PLATFORM_API int OpenRegularFile(const std::string& nativePath, int flags, int& error,
                                        unsigned mode = 0644, int64_t* length = nullptr);
+// The same for a native path below an open folder: a file of a listing is
+// opened without walking the folder's path again. A folder that is not open
+// gives its own error.
+TAVRO_PLATFORM_API int OpenRegularFileAt(const FolderHandle& folder, const char* nativePath,
+                                         int flags, int& error, unsigned mode = 0644,
+                                         int64_t* length = nullptr);
 // A short text for an error of OpenRegularFile or of another file call ("it is
 // a pipe (FIFO)", "No such file or directory").
 TAVRO_PLATFORM_API std::string FileErrorText(int error);
@@ -77,17 +116,18 @@ TAVRO_PLATFORM_API std::string FileErrorText(int error);
 // kind for anything else that is there, ENOENT when nothing is.
 TAVRO_PLATFORM_API int EntryKind(const std::string& nativePath);
 
-// Inside the platform library: the attributes of an entry of a native folder
-// ("" for the current folder); -1 when it is missing or neither a file nor a
-// folder. With length, also its length in bytes (0 for a folder).
-int32_t EntryAttributes(const std::string& nativeFolder, const std::string& nativeName,
-                        int64_t* length = nullptr);
-// The same for an entry of a folder open as the descriptor given.
-int32_t EntryAttributesAt(int folder, const std::string& nativeName, int64_t* length = nullptr);
-// EntryKind for an entry of a folder open as the descriptor given.
-int EntryKindAt(int folder, const std::string& nativeName);
+// Inside the platform library: the attributes of an entry at a native path
+// below a folder open as the descriptor given (AT_FDCWD: the current folder);
+// -1 when it is missing or neither a file nor a folder. With length, also its
+// length in bytes (0 for a folder).
+int32_t EntryAttributesAt(int folder, const std::string& nativePath, int64_t* length = nullptr);
+// EntryKind for an entry at a native path below a folder open as the
+// descriptor given.
+int EntryKindAt(int folder, const std::string& nativePath);
+// ResolvePath for a native path below a folder open as the descriptor given.
+std::string ResolveNativeAt(int folder, const std::string& nativePath);
 // Whether an entry of that native name is hidden: a dot starts it.
-bool HiddenName(const std::string& nativeName);
+bool HiddenName(std::string_view nativeName);
 // MatchesPattern over a name and a pattern already folded (Runtime::FoldCase).
 bool MatchesFoldedPattern(std::string_view foldedName, std::string_view foldedPattern);
 

@@ -73,11 +73,19 @@ std::string NativePath(std::string_view systemPath) {
 }
 
 std::string SystemPath(std::string_view nativePath) {
-  if (IsAscii(nativePath)) return std::string(nativePath);
+  std::string systemPath;
+  AssignSystemPath(systemPath, nativePath);
+  return systemPath;
+}
+
+void AssignSystemPath(std::string& systemPath, std::string_view nativePath) {
   // A name written by a system that knows no UTF-8 (a copied machine share)
   // keeps its bytes, read as the code page they most likely are.
-  return Runtime::IsValidUtf8(nativePath) ? Runtime::Utf8ToCp1252(nativePath)
-                                          : std::string(nativePath);
+  if (IsAscii(nativePath) || !Runtime::IsValidUtf8(nativePath)) {
+    systemPath.assign(nativePath);
+  } else {
+    systemPath = Runtime::Utf8ToCp1252(nativePath);
+  }
 }
 
 }  // namespace Platform

@@ -27,5 +27,7 @@ TAVRO_PLATFORM_API std::string StateFolder();
 // a listed entry is opened by the name the listing gave (DirListing).
 TAVRO_PLATFORM_API std::string NativePath(std::string_view systemPath);
 TAVRO_PLATFORM_API std::string SystemPath(std::string_view nativePath);
+// SystemPath into a string whose room is reused.
+TAVRO_PLATFORM_API void AssignSystemPath(std::string& systemPath, std::string_view nativePath);
 
 }  // namespace Platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -184,4 +185,41 @@ TEST(Files, ListingsOfLargeFoldersAndLinks) {
             (Names{".HiddenSub", "LinkedSub", "Sub"}));
   EXPECT_EQ(listing.Start(root + "Sub*", FileAttribute::Directory), "Sub");
   EXPECT_EQ(listing.Length(), 0);
+}
+
+TEST(Files, ListingsBelowAnOpenFolder) {
+  TestSupport::TempDir dir;
+  const auto& p = dir.Path();
+  std::filesystem::create_directories(p / "Day" / "MACHINE PRD" / "m3");
+  Touch(p / "Day" / "MACHINE PRD" / "m3" / "b.kvx", "12345");
+  Touch(p / "Day" / "MACHINE PRD" / "m3" / "A.KVX", "1");
+  std::filesystem::create_directory(p / "Day" / "MACHINE PRD" / "m3" / "c.kvx");
+
+  const FolderHandle day(dir.Folder() + "day");
+  ASSERT_TRUE(day.IsOpen());
+  const FolderHandle machines(day, "Machine Prd");
+  ASSERT_TRUE(machines.IsOpen());
+  DirListing listing;
+  for (const bool lengths : {true, false}) {
+    listing.TakeLengths(lengths);
+    EXPECT_EQ(listing.Start(machines, "M3/*.kvx"), "A.KVX");
+    EXPECT_EQ(listing.Names(), (Names{"A.KVX", "b.kvx"}));
+    EXPECT_EQ(listing.Lengths(),
+              (lengths ? std::vector<int64_t>{1, 5} : std::vector<int64_t>{0, 0}));
+    EXPECT_EQ(listing.NativeFolder(), "m3/");
+    ASSERT_EQ(listing.LeftOut().size(), 1U);
+    EXPECT_EQ(listing.LeftOut()[0].Name, "c.kvx");
+  }
+  int error = 0;
+  const int fd = OpenRegularFileAt(machines, "m3/b.kvx", O_RDONLY, error);
+  EXPECT_GE(fd, 0);
+  if (fd >= 0) close(fd);
+
+  // Nothing is found below a folder that is not there.
+  const FolderHandle missing(day, "Machine Prd/M4");
+  EXPECT_FALSE(missing.IsOpen());
+  EXPECT_EQ(missing.Error(), ENOENT);
+  EXPECT_EQ(listing.Start(FolderHandle(missing, "x"), "*"), "");
+  EXPECT_EQ(OpenRegularFileAt(missing, "b.kvx", O_RDONLY, error), -1);
+  EXPECT_EQ(error, ENOENT);
 }

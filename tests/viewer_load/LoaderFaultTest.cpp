@@ -443,3 +443,33 @@ TEST(LoaderFaults, FileNamesAreOpenedByTheirBytes) {
   EXPECT_TRUE(host->Messages[0].starts_with("One summary file")) << host->Messages[0];
   EXPECT_NE(host->Messages[0].find("_CAF\xc8.KVX (a number too large)"), std::string::npos);
 }
+
+TEST(LoaderFaults, FoldersCopiedWithTheirNamesInAnotherCaseLoadAlike) {
+  SmallData data;
+  const SummaryContent content = Content({"Pick"}, {Head(1, 1, 100, {1})}, {});
+  data.Write(9, 1, "X", content);
+  data.Write(10, 2, "X", content);
+  const fs::path pipe = data.MachineFolder(10, 2) / "00090_0600_MachinePRDSummary_X.KVX";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  fs::rename(data.MachineFolder(9, 1).parent_path(),
+             data.MachineFolder(9, 1).parent_path().parent_path() / "MACHINE PRD");
+  fs::rename(data.MachineFolder(10, 2), data.MachineFolder(10, 2).parent_path() / "m2");
+  fs::rename(data.Line() / "History", data.Line() / "HISTORY");
+  for (const bool showProgress : {false, true}) {
+    auto host = std::make_shared<RecordingHost>();
+    Chart chart;
+    LoadPRDSummaryData(SmallQuery(MeasureWastage, GroupByDate), chart.Graph, data.Folder(),
+                       showProgress, host);
+    const ChartData loaded = ChartOf(*chart.Graph);
+    EXPECT_EQ(loaded.Points.at("Alpha 1"), (Points{{1, {1, 100}}}));
+    EXPECT_EQ(loaded.Points.at("Beta 2"), (Points{{2, {1, 100}}}));
+    ASSERT_EQ(host->Messages.size(), 1u);
+    // The message names the entry by the history folder found and the rest as asked for.
+    EXPECT_NE(host->Messages[0].find(data.Folder() +
+                                     "Line1/HISTORY/2026_03_10/Machine Prd/M2/"
+                                     "00090_0600_MachinePRDSummary_X.KVX (it is a pipe (FIFO), "
+                                     "not a file)"),
+              std::string::npos)
+        << host->Messages[0];
+  }
+}

@@ -72,11 +72,11 @@ bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxByt
   return ReadOpened(fd, length, bytes, maxBytes, why);
 }
 
-bool ReadNativeDataFile(const std::string& NativePath, std::string& bytes, size_t maxBytes,
-                        std::string* why) {
+bool ReadDataFileAt(const Platform::FolderHandle& Folder, const char* NativePath,
+                    std::string& bytes, size_t maxBytes, std::string* why) {
   int error = 0;
   int64_t length = 0;
-  const int fd = Platform::OpenRegularFile(NativePath, O_RDONLY, error, 0, &length);
+  const int fd = Platform::OpenRegularFileAt(Folder, NativePath, O_RDONLY, error, 0, &length);
   if (fd < 0) return Fail(bytes, why, Platform::FileErrorText(error));
   return ReadOpened(fd, length, bytes, maxBytes, why);
 }

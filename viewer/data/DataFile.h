@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+namespace Platform {
+class FolderHandle;
+}
+
 namespace Kordex {
 
 // The one place where the production-data readers open a file: reads the whole
@@ -17,9 +21,9 @@ inline constexpr std::string_view DataFileTooLarge = "too large";
 bool ReadDataFile(const std::string& FileName, std::string& bytes, size_t maxBytes,
                   std::string* why = nullptr);
 
-// The same for a file named by its native path: the bytes a folder listing
-// gave, opened as they are.
-bool ReadNativeDataFile(const std::string& NativePath, std::string& bytes, size_t maxBytes,
-                        std::string* why = nullptr);
+// The same for a file at a native path below an open folder: the bytes a
+// folder listing gave, opened as they are.
+bool ReadDataFileAt(const Platform::FolderHandle& Folder, const char* NativePath,
+                    std::string& bytes, size_t maxBytes, std::string* why = nullptr);
 
 }  // namespace Kordex

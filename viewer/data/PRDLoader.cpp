@@ -1,6 +1,7 @@
 #include "viewer/data/PRDLoader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
@@ -83,14 +84,15 @@ struct LoadQuery {
 // in units large enough that its maximum fits 32 bits.
 class Progress {
  public:
-  Progress(PRDLoadHost& host, bool show, int64_t total) : total_(total) {
+  Progress(PRDLoadHost& host, bool show, int64_t total)
+      : of_(" of " + std::to_string(total / Kbyte) + " Kbytes loaded.") {
     if (!show || total <= 0) return;
     while (total / unit_ > std::numeric_limits<int32_t>::max()) unit_ *= Kbyte;
     form_ = host.NewLoadForm();
     try {
       form_->SetLoadBarMax(static_cast<double>(total / unit_));
       form_->SetLoadBarValue(0);
-      form_->SetLoadLabel("0 of " + std::to_string(total / Kbyte) + " Kbytes loaded.");
+      form_->SetLoadLabel("0" + of_);
       form_->Show();
       form_->Refresh();
     } catch (...) {
@@ -107,8 +109,11 @@ class Progress {
     // A file that appeared after the sizes were taken may carry the count
     // past the total.
     form_->SetLoadBarValue(std::min(static_cast<double>(loaded / unit_), form_->LoadBarMax()));
-    form_->SetLoadLabel(std::to_string(loaded / Kbyte) + " of " + std::to_string(total_ / Kbyte) +
-                        " Kbytes loaded.");
+    // The label is made anew for every file: its room is kept.
+    char digits[24];
+    label_.assign(digits, std::to_chars(digits, digits + sizeof digits, loaded / Kbyte).ptr);
+    label_ += of_;
+    form_->SetLoadLabel(label_);
     form_->Refresh();
   }
   void Close() noexcept {
@@ -122,7 +127,8 @@ class Progress {
   }
 
  private:
-  int64_t total_;
+  std::string of_;  // what follows the Kbytes loaded in the label
+  std::string label_;
   int64_t unit_ = 1;
   std::unique_ptr<LoadForm> form_;
 };
@@ -132,6 +138,16 @@ struct SkippedFile {
   std::string Name;
   std::string Reason;
 };
+
+// The product a summary file's name names, within the name: from its 29th
+// character, less the extension and the "_" that leads the product.
+std::string_view ProductIn(std::string_view name) {
+  if (name.size() < 29) return {};
+  std::string_view product = name.substr(28);
+  product.remove_suffix(std::min<size_t>(product.size(), 4));
+  if (!product.empty()) product.remove_prefix(1);
+  return product;
+}
 
 std::string SkippedMessage(const std::vector<SkippedFile>& skipped) {
   std::string text =
@@ -172,32 +188,38 @@ class Load {
   // name on the disk. A day without a folder costs no look-up then.
   using DayFolders = std::unordered_map<std::string, std::string>;
   DayFolders ListDays() const;
-  // The folder of the day's machine folders, "" when the day has no folder.
-  std::string MachinesFolder(const DayFolders& folders, double day) const;
+  // The day's folder on the disk ("" when it has none).
+  std::string DayFolder(const DayFolders& folders, double day) const;
+  // The folder of the day's machine folders, opened below the history folder.
+  Platform::FolderHandle MachinesFolder(const std::string& dayFolder) const;
   // The days of the range, whole days; none when the range is upside down.
   std::vector<double> Days() const;
-  // The summary files of one machine on one day, as listed with their lengths
-  // and the names the file system gave (opened as they are). An entry named
-  // like a summary file that is no file (a folder, a pipe, a link to nothing)
-  // comes with the reason it cannot be read.
+
+  // What the first pass listed, kept for the second so that every folder is
+  // listed once: per file its length, its machine and its path below the
+  // day's machine folders ("M<m>/" and the name as the file system gave it,
+  // opened as it is), each path ending in a NUL in one buffer of them all. An
+  // entry named like a summary file that is no file (a folder, a pipe, a link
+  // to nothing) comes with the reason it cannot be read, and its name in the
+  // system's text.
   struct ListedFile {
-    std::string Name;
-    std::string NativePath;
     int64_t Length = 0;
-    std::string Unusable;
-  };
-  struct MachineFiles {
+    uint32_t Path = 0;  // where the path starts in paths_
     int16_t Machine = 0;
-    std::string Folder;
-    std::vector<ListedFile> Files;
+    int16_t Unusable = 0;  // 0, or what the entry is (a kind of Platform::FileErrorText)
   };
-  using DayFiles = std::vector<MachineFiles>;
+  struct ListedDay {
+    std::string Folder;  // the day's folder on the disk, "" when it has none
+    size_t First = 0;    // its first file in files_
+  };
   // The first pass: lists the files of every day and gives their byte total.
-  // The second reads what the first listed, so every folder is listed once.
   int64_t ListFiles(const std::vector<double>& days);
-  void ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress& progress);
-  void ReadFile(const std::string& path, const std::string& product, int16_t machine,
-                PRDAggregation& aggregation);
+  void AddFile(int16_t machine, const std::string& folder, const std::string& name, int64_t length,
+               int unusable);
+  void ReadDay(size_t day, PRDAggregation& aggregation, Progress& progress);
+  void ReadFile(const ListedDay& day, const ListedFile& file, PRDAggregation& aggregation);
+  // A file's path as a message names it, its name being in name_.
+  std::string MessagePath(const ListedDay& day, const ListedFile& file) const;
 
   LoadQuery query_;
   std::shared_ptr<Dravex::Graph> graph_;
@@ -205,12 +227,20 @@ class Load {
   bool showProgress_;
   std::shared_ptr<PRDLoadHost> host_;
   std::shared_ptr<const MachineTable> machines_;
-  std::vector<std::string> machineNames_;
-  // The line's history folder, ending in "/", in the case it has on the disk.
+  // Per machine, whether the query's machine filter lets its files through.
+  std::vector<bool> machineWanted_;
+  // The line's history folder, ending in "/", in the case it has on the disk,
+  // and the same folder open.
   std::string history_;
-  std::vector<DayFiles> files_;  // per day of the range
+  Platform::FolderHandle historyFolder_;
+  std::vector<ListedDay> days_;  // per day of the range
+  std::vector<ListedFile> files_;
+  std::string paths_;
   int64_t loaded_ = 0;
   std::string bytes_;
+  // The name and product of the file read last; their room serves the next.
+  std::string name_;
+  std::string product_;
   PrdSummary summary_;  // the file read last; its room serves the next
   std::vector<SkippedFile> skipped_;
 };
@@ -226,43 +256,64 @@ std::vector<double> Load::Days() const {
 Load::DayFolders Load::ListDays() const {
   DayFolders folders;
   Platform::DirListing listing;
-  for (std::string name = listing.Start(history_ + "*", Platform::FileAttribute::Directory);
-       !name.empty(); name = listing.Next()) {
-    folders.emplace(Runtime::FoldCase(name), name);
-  }
+  listing.Start(historyFolder_, "*", Platform::FileAttribute::Directory);
+  for (const std::string& name : listing.Names()) folders.emplace(Runtime::FoldCase(name), name);
   return folders;
 }
 
-std::string Load::MachinesFolder(const DayFolders& folders, double day) const {
+std::string Load::DayFolder(const DayFolders& folders, double day) const {
   const std::string name = Runtime::Format(Runtime::Variant(Runtime::DateTime{day}), "yyyy_mm_dd");
   const auto found = folders.find(Runtime::FoldCase(name));
-  if (found == folders.end()) return {};
-  return history_ + found->second + "/Machine Prd/M";
+  return found == folders.end() ? std::string() : found->second;
+}
+
+Platform::FolderHandle Load::MachinesFolder(const std::string& dayFolder) const {
+  if (dayFolder.empty()) return {};
+  return Platform::FolderHandle(historyFolder_, dayFolder + "/Machine Prd");
+}
+
+void Load::AddFile(int16_t machine, const std::string& folder, const std::string& name,
+                   int64_t length, int unusable) {
+  if (paths_.size() + folder.size() + name.size() >= std::numeric_limits<uint32_t>::max()) {
+    Runtime::Raise(Runtime::ErrorNumber::OutOfMemory, "LoadPRDSummaryData");
+  }
+  files_.push_back(
+      {length, static_cast<uint32_t>(paths_.size()), machine, static_cast<int16_t>(unusable)});
+  paths_ += folder;
+  paths_ += name;
+  paths_ += '\0';
 }
 
 int64_t Load::ListFiles(const std::vector<double>& days) {
   int64_t total = 0;
-  const DayFolders folders = days.empty() ? DayFolders() : ListDays();
+  const int16_t machineCount = machines_->MachineCount();
+  const DayFolders folders = days.empty() || machineCount == 0 ? DayFolders() : ListDays();
   Platform::DirListing listing;
+  // The lengths count only for the load window.
+  listing.TakeLengths(showProgress_);
+  std::string pattern;
   for (const double day : days) {
-    DayFiles& dayFiles = files_.emplace_back();
-    if (machines_->MachineCount() == 0) continue;
-    const std::string machinesFolder = MachinesFolder(folders, day);
-    if (machinesFolder.empty()) continue;
-    for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
-      MachineFiles machine{m, machinesFolder + std::to_string(m) + "/", {}};
-      for (std::string name = listing.Start(machine.Folder + std::string(FilePattern));
-           !name.empty(); name = listing.Next()) {
-        total += listing.Length();
-        machine.Files.push_back(
-            {std::move(name), listing.NativeFolder() + listing.NativeName(), listing.Length(), {}});
+    ListedDay& listed = days_.emplace_back();
+    listed.First = files_.size();
+    if (machineCount == 0) continue;
+    listed.Folder = DayFolder(folders, day);
+    const Platform::FolderHandle machinesFolder = MachinesFolder(listed.Folder);
+    if (!machinesFolder.IsOpen()) continue;
+    for (int16_t m = 1; m <= machineCount; ++m) {
+      pattern.assign("M").append(std::to_string(m)).append("/").append(FilePattern);
+      listing.Start(machinesFolder, pattern);
+      for (size_t i = 0; i < listing.NativeNames().size(); ++i) {
+        total += listing.Lengths()[i];
+        AddFile(m, listing.NativeFolder(), listing.NativeNames()[i], listing.Lengths()[i], 0);
       }
       for (const auto& entry : listing.LeftOut()) {
-        machine.Files.push_back({entry.Name, {}, 0, Platform::FileErrorText(entry.Kind)});
+        AddFile(m, listing.NativeFolder(), entry.Name, 0, entry.Kind);
       }
-      if (!machine.Files.empty()) dayFiles.push_back(std::move(machine));
     }
   }
+  // Kept through the whole load: no room beyond what was listed.
+  files_.shrink_to_fit();
+  paths_.shrink_to_fit();
   return total;
 }
 
@@ -272,10 +323,12 @@ void Load::Run() {
   ReadLineConfig(query_.Query.LineNumber, dataDirectory_);
   machines_ = CurrentMachineTable();
   for (int16_t m = 1; m <= machines_->MachineCount(); ++m) {
-    machineNames_.push_back(machines_->MachineName(m));
+    machineWanted_.push_back(query_.Machines.Passes(machines_->MachineName(m)));
   }
-  history_ = Platform::SystemPath(Platform::ResolvePath(
-      dataDirectory_ + "Line" + std::to_string(query_.Query.LineNumber) + "/History/"));
+  const std::string history =
+      dataDirectory_ + "Line" + std::to_string(query_.Query.LineNumber) + "/History/";
+  history_ = Platform::SystemPath(Platform::ResolvePath(history));
+  historyFolder_ = Platform::FolderHandle(history);
 
   PRDChart chart(graph_);
   PRDAggregation aggregation(query_.Query, *machines_, chart);
@@ -288,7 +341,7 @@ void Load::Run() {
     // The chart was closed meanwhile: nobody is waiting for its points.
     if (!chart.Alive()) return;
     aggregation.StartDay(Runtime::DateTime{days[d]});
-    ReadDay(files_[d], aggregation, progress);
+    ReadDay(d, aggregation, progress);
     aggregation.EndDay();
   }
   aggregation.EndRange();
@@ -308,58 +361,67 @@ void Load::Run() {
   if (!toName.empty()) host_->ShowMessage(SkippedMessage(toName), "Data File Error!");
 }
 
-void Load::ReadDay(const DayFiles& files, PRDAggregation& aggregation, Progress& progress) {
-  for (const MachineFiles& machine : files) {
-    const int16_t m = machine.Machine;
-    const bool machineWanted = query_.Machines.Passes(machineNames_[static_cast<size_t>(m) - 1]);
-    for (const ListedFile& file : machine.Files) {
-      const std::string path = machine.Folder + file.Name;
-      const std::string product = ProductOfFileName(file.Name);
-      if (!machineWanted || !query_.Products.Passes(product)) {
-        loaded_ += file.Length;
-      } else if (!file.Unusable.empty()) {
-        skipped_.push_back({path, file.Unusable});
-      } else if (std::string why;
-                 ReadNativeDataFile(file.NativePath, bytes_, KvxReader::MaxFileBytes, &why)) {
-        loaded_ += static_cast<int64_t>(bytes_.size());
-        ReadFile(path, product, m, aggregation);
-      } else {
-        loaded_ += file.Length;
-        skipped_.push_back(
-            {path, why == DataFileTooLarge ? why : "the file could not be read: " + why});
-      }
-      progress.Loaded(loaded_);
+void Load::ReadDay(size_t d, PRDAggregation& aggregation, Progress& progress) {
+  const ListedDay& day = days_[d];
+  const size_t end = d + 1 < days_.size() ? days_[d + 1].First : files_.size();
+  if (day.First == end) return;
+  const Platform::FolderHandle folder = MachinesFolder(day.Folder);
+  for (size_t i = day.First; i < end; ++i) {
+    const ListedFile& file = files_[i];
+    const char* path = paths_.data() + file.Path;
+    const std::string_view native(path);
+    const std::string_view name = native.substr(native.find('/') + 1);
+    if (file.Unusable != 0) {
+      name_.assign(name);
+    } else {
+      Platform::AssignSystemPath(name_, name);
     }
+    const std::string_view product = ProductIn(name_);
+    if (!machineWanted_[static_cast<size_t>(file.Machine) - 1] ||
+        !query_.Products.Passes(product)) {
+      loaded_ += file.Length;
+    } else if (file.Unusable != 0) {
+      skipped_.push_back({MessagePath(day, file), Platform::FileErrorText(file.Unusable)});
+    } else if (std::string why;
+               ReadDataFileAt(folder, path, bytes_, KvxReader::MaxFileBytes, &why)) {
+      loaded_ += static_cast<int64_t>(bytes_.size());
+      product_.assign(product);
+      ReadFile(day, file, aggregation);
+    } else {
+      loaded_ += file.Length;
+      skipped_.push_back({MessagePath(day, file),
+                          why == DataFileTooLarge ? why : "the file could not be read: " + why});
+    }
+    progress.Loaded(loaded_);
   }
 }
 
-void Load::ReadFile(const std::string& path, const std::string& product, int16_t machine,
-                    PRDAggregation& aggregation) {
+std::string Load::MessagePath(const ListedDay& day, const ListedFile& file) const {
+  return history_ + day.Folder + "/Machine Prd/M" + std::to_string(file.Machine) + "/" + name_;
+}
+
+void Load::ReadFile(const ListedDay& day, const ListedFile& file, PRDAggregation& aggregation) {
   PrdSummary& summary = summary_;
   try {
     ReadMachinePrdSummaryBytes(bytes_, *query_.Query.HeadFilter, *query_.Query.PartNumberFilter,
-                               *query_.Query.ErrorFilter, product, summary);
+                               *query_.Query.ErrorFilter, product_, summary);
   } catch (const Runtime::Error& error) {
-    skipped_.push_back({path, error.Description()});
+    skipped_.push_back({MessagePath(day, file), error.Description()});
     return;
   }
   if (!summary.Fault.empty()) {
-    skipped_.push_back({path, summary.Fault});
+    skipped_.push_back({MessagePath(day, file), summary.Fault});
     return;
   }
-  if (!aggregation.AddSummary(summary, machine)) skipped_.push_back({path, "a number too large"});
+  if (!aggregation.AddSummary(summary, file.Machine)) {
+    skipped_.push_back({MessagePath(day, file), "a number too large"});
+  }
 }
 
 }  // namespace
 
 std::string ProductOfFileName(const std::string& FileName) {
-  // The name from its 29th character, less the extension and the "_" that
-  // leads the product.
-  if (FileName.size() < 29) return {};
-  std::string product = FileName.substr(28);
-  product.resize(product.size() >= 4 ? product.size() - 4 : 0);
-  if (!product.empty()) product.erase(0, 1);
-  return product;
+  return std::string(ProductIn(FileName));
 }
 
 void LoadPRDSummaryData(const PRDQuery& Query, const std::shared_ptr<Dravex::Graph>& Graph,
