@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graph/render/Graph.h"
 
@@ -46,6 +47,28 @@ void Increment(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(Increment);
+
+// The same increments handed over a day's worth at a time, as a load flushes
+// its sums.
+void Increments(benchmark::State& state) {
+  const auto graph = Graph::New();
+  const int16_t positions = 30000;
+  graph->AddSeries("Wastage", Dravex::SeriesStyleType::LineGraph);
+  int16_t last = positions;
+  graph->AddValue("Wastage", int32_t{0}, Variant::Nothing(), int32_t{0}, last, AddType::AddInsert);
+  const Variant series("Wastage");
+  std::vector<Graph::Increment> day(400);
+  uint32_t seed = 1;
+  for (auto _ : state) {
+    for (Graph::Increment& increment : day) {
+      seed = seed * 1103515245u + 12345u;
+      increment = {static_cast<int16_t>(1 + (seed >> 8) % positions), int32_t{3}, int32_t{250}};
+    }
+    graph->AddIncrements(series, day);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(day.size()));
+}
+BENCHMARK(Increments);
 
 }  // namespace
 
