@@ -7,6 +7,19 @@
 
 namespace Dravex {
 
+namespace {
+
+int32_t ScrollNeeded(const GraphXAxis& axis, int16_t points) {
+  return int32_t{points} - axis.Width() + 1;
+}
+
+}  // namespace
+
+bool FitsLabelsAndScroll(GraphHost& graph, int16_t points) {
+  const std::shared_ptr<GraphXAxis> axis = Required(graph.XAxis());
+  return axis->Labels()->Count() >= points && graph.XScroll().Max() >= ScrollNeeded(*axis, points);
+}
+
 void AppendMissingLabels(GraphHost& graph, int16_t points, bool positionAsValue) {
   const int16_t labelled = Required(graph.XAxis())->Labels()->Count();
   if (labelled >= points) return;
@@ -23,7 +36,7 @@ void AppendMissingLabels(GraphHost& graph, int16_t points, bool positionAsValue)
 }
 
 void ExtendXScroll(GraphHost& graph, int16_t points) {
-  const int32_t needed = int32_t{points} - Required(graph.XAxis())->Width() + 1;
+  const int32_t needed = ScrollNeeded(*Required(graph.XAxis()), points);
   if (graph.XScroll().Max() < needed) GrowXScroll(graph, Count16(needed));
 }
 

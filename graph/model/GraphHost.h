@@ -61,6 +61,10 @@ class DRAVEX_API GraphHost {
 // How the graph keeps its X labels and scroll bar in step with its points.
 // Each asks the host first through the graph's events; the host may refuse.
 
+// Whether the X labels and the scroll bar already fit points: then
+// AppendMissingLabels and ExtendXScroll would do nothing and raise nothing.
+DRAVEX_API bool FitsLabelsAndScroll(GraphHost& graph, int16_t points);
+
 // Gives every position up to points a label when the X axis has fewer:
 // raises NumLabels (TooFew) and, unless the host refuses, appends labels whose
 // text is their position, with the position (an Integer) as value or, without

@@ -86,8 +86,7 @@ void GraphSeries::AddValue(const Runtime::Variant& value1, const Runtime::Varian
     point->TempValue(tempValue);
     if (xy) point->X(value2);
   } else {
-    point->Y(NullAsZero(point->Y()) + value1);
-    point->TempValue(NullAsZero(point->TempValue()) + tempValue);
+    point->Increment(value1, tempValue);
     if (xy) point->X(NullAsZero(point->X()) + value2);
   }
 }

@@ -25,6 +25,8 @@ class DRAVEX_API GraphValue : public DravexObject {
   // The X value of an XYGraph point (0 for other series).
   const Runtime::Variant& X() const { return x_; }
   void X(Runtime::Variant value) { x_ = std::move(value); }
+  // Y += y and TempValue += tempValue, a Null counting as 0 (an Integer).
+  void Increment(const Runtime::Variant& y, const Runtime::Variant& tempValue);
   // Bits of ValueModeType: selected, warning, error.
   int32_t ValueMode() const { return valueMode_; }
   void ValueMode(int32_t value) { valueMode_ = value; }

@@ -209,7 +209,12 @@ void Graph::AddSeries(const std::string& name, SeriesStyleType seriesStyle, YAxi
 void Graph::AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
                      const Runtime::Variant& value2, const Runtime::Variant& tempValue,
                      int16_t& addWhere, AddType addHow) {
-  const std::shared_ptr<GraphSeries> target = Series()->Item(series);
+  AddValueTo(Series()->Item(series), value1, value2, tempValue, addWhere, addHow);
+}
+
+void Graph::AddValueTo(const std::shared_ptr<GraphSeries>& target, const Runtime::Variant& value1,
+                       const Runtime::Variant& value2, const Runtime::Variant& tempValue,
+                       int16_t& addWhere, AddType addHow) {
   target->AddValue(value1, value2, tempValue, addWhere, addHow);
   // Only the series that took the point is measured. The value collection has
   // mostly done this already; here labels get their position as value too.
@@ -222,6 +227,42 @@ void Graph::AddValue(const Runtime::Variant& series, const Runtime::Variant& val
                      const Runtime::Variant& value2, const Runtime::Variant& tempValue) {
   int16_t addWhere = -1;
   AddValue(series, value1, value2, tempValue, addWhere, AddType::AddInsert);
+}
+
+void Graph::AddIncrements(const Runtime::Variant& series,
+                          const std::vector<Increment>& increments) {
+  const Runtime::Variant none = Runtime::Variant::Nothing();
+  // Held while nothing but sums changes, which raises no event: no handler can
+  // have given the graph another series, other points, labels or scroll bar.
+  std::shared_ptr<GraphSeries> target;
+  std::shared_ptr<GraphValueCol> values;
+  bool fitted = false;
+  for (const Increment& increment : increments) {
+    if (!target) {
+      target = Series()->Item(series);
+      values = target->Values();
+      fitted = false;
+    }
+    const int16_t position = increment.Position;
+    if (position < 1 || position > values->Count() ||
+        target->SeriesStyle() == SeriesStyleType::XYGraph) {
+      // New points, Null gaps and what an XYGraph series refuses: the whole way.
+      int16_t where = position;
+      AddValueTo(target, increment.Y, none, increment.TempValue, where, AddType::AddIncrement);
+      target.reset();
+      continue;
+    }
+    values->Item(position)->Increment(increment.Y, increment.TempValue);
+    if (fitted) continue;
+    const int16_t points = values->Count();
+    if (FitsLabelsAndScroll(*this, points)) {
+      fitted = true;
+      continue;
+    }
+    AppendMissingLabels(*this, points, true);
+    ExtendXScroll(*this, points);
+    target.reset();
+  }
 }
 
 int16_t Graph::MaxWidth() {

@@ -96,6 +96,18 @@ class DRAVEX_API Graph : public DravexObject,
   void AddValue(const Runtime::Variant& series, const Runtime::Variant& value1,
                 const Runtime::Variant& value2 = Runtime::Variant::Nothing(),
                 const Runtime::Variant& tempValue = Runtime::Variant(int16_t{0}));
+  // What one AddValue by increment adds to the point at Position.
+  struct Increment {
+    int16_t Position = 0;
+    Runtime::Variant Y;
+    Runtime::Variant TempValue;
+  };
+  // Each increment in turn, as AddValue(series, Y, Nothing, TempValue,
+  // Position, AddIncrement) would one after another: the same points, labels,
+  // scroll bar and events, and a failure leaves those before it added. Adding
+  // to a point that is there is only the sum: the series is looked up once and
+  // the labels and scroll bar measured only when something may have moved them.
+  void AddIncrements(const Runtime::Variant& series, const std::vector<Increment>& increments);
   // The number of X positions the data needs: the labels, the longest series
   // and the X values of XYGraph points (rounded up).
   int16_t MaxWidth() override;
@@ -443,6 +455,10 @@ class DRAVEX_API Graph : public DravexObject,
   void UserControl_Initialize();
   // Fills the XBar/R factor tables.
   void SetUpXBarConstants();
+  // AddValue on a series already found.
+  void AddValueTo(const std::shared_ptr<GraphSeries>& target, const Runtime::Variant& value1,
+                  const Runtime::Variant& value2, const Runtime::Variant& tempValue,
+                  int16_t& addWhere, AddType addHow);
   // Interaction (GraphInteraction.cpp).
   // Runs a handler's steps; an error leaves the control idle and goes on.
   template <class Steps>

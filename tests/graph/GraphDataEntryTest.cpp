@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -239,4 +240,69 @@ TEST_F(DataEntry, LabelOrientationIsTheXAxisOne) {
   graph.LabelOrientation(LabelOrientaionType::LabelVertical);
   EXPECT_EQ(graph.XAxis()->LabelOrientation(), LabelOrientaionType::LabelVertical);
   EXPECT_EQ(graph.LabelOrientation(), LabelOrientaionType::LabelVertical);
+}
+
+namespace {
+
+void ExpectSameData(Graph& expected, Graph& actual) {
+  const auto labels = expected.XAxis()->Labels();
+  ASSERT_EQ(actual.XAxis()->Labels()->Count(), labels->Count());
+  for (int16_t i = 1; i <= labels->Count(); ++i) {
+    const auto label = actual.XAxis()->Labels()->Item(i);
+    EXPECT_EQ(label->Label(), labels->Item(i)->Label()) << i;
+    EXPECT_TRUE(label->Value() == labels->Item(i)->Value()) << i;
+  }
+  for (const char* name : {"A", "XY"}) {
+    const auto values = expected.Series()->Item(name)->Values();
+    const auto got = actual.Series()->Item(name)->Values();
+    ASSERT_EQ(got->Count(), values->Count()) << name;
+    for (int16_t i = 1; i <= values->Count(); ++i) {
+      const auto want = values->Item(i);
+      const auto point = got->Item(i);
+      EXPECT_TRUE(point->Y() == want->Y()) << name << " " << i;
+      EXPECT_TRUE(point->TempValue() == want->TempValue()) << name << " " << i;
+      EXPECT_TRUE(point->X() == want->X()) << name << " " << i;
+      EXPECT_EQ(point->ValueMode(), want->ValueMode()) << name << " " << i;
+    }
+  }
+  EXPECT_EQ(actual.XScroll().Max(), expected.XScroll().Max());
+  EXPECT_EQ(actual.XScroll().Value(), expected.XScroll().Value());
+  EXPECT_EQ(actual.XScroll().Visible(), expected.XScroll().Visible());
+}
+
+}  // namespace
+
+// New points, gaps, the last point, sums that change kind, a series that
+// refuses them and a host that keeps its labels short: in one call as one by
+// one, events included.
+TEST(DataEntryIncrements, InOneCallTheyGiveWhatAddValueGivesOneByOne) {
+  const std::vector<Graph::Increment> increments = {
+      {3, int32_t{4}, int32_t{100}},  {1, 2.5, int16_t{1}},
+      {3, int32_t{1}, 0.25},          {12, int32_t{7}, int32_t{9}},
+      {2, Runtime::Null, int32_t{1}}, {12, 1.0e10, int32_t{1}},
+      {0, int32_t{5}, int32_t{5}},    {3, int32_t{2147483647}, int32_t{1}},
+      {14, int32_t{1}, 1.5},
+  };
+  for (const bool refuse : {false, true}) {
+    TestHost one;
+    TestHost all;
+    for (TestHost* host : {&one, &all}) {
+      host->graph->AddSeries("A", SeriesStyleType::LineGraph);
+      host->graph->AddSeries("XY", SeriesStyleType::XYGraph);
+      if (refuse) host->labelAnswers = std::deque<bool>(64, false);
+    }
+    for (const char* series : {"A", "XY"}) {
+      for (const Graph::Increment& increment : increments) {
+        int16_t where = increment.Position;
+        one.graph->AddValue(series, increment.Y, Variant::Nothing(), increment.TempValue, where,
+                            AddType::AddIncrement);
+      }
+      all.graph->AddIncrements(series, increments);
+    }
+    EXPECT_EQ(all.log, one.log) << refuse;
+    ExpectSameData(*one.graph, *all.graph);
+  }
+  TestHost host;
+  EXPECT_EQ(Raised([&] { host.graph->AddIncrements("Nowhere", increments); }),
+            ErrorNumber::KeyNotFound);
 }

@@ -7,6 +7,12 @@
 #include <filesystem>
 #include <limits>
 
+#include "graph/model/GraphSeries.h"
+#include "graph/model/GraphSeriesCol.h"
+#include "graph/model/GraphValue.h"
+#include "graph/model/GraphValueCol.h"
+#include "graph/render/Graph.h"
+#include "runtime/Conversions.h"
 #include "runtime/DateTime.h"
 #include "runtime/Error.h"
 #include "tests/support/Raised.h"
@@ -15,6 +21,7 @@
 #include "tests/viewer_load/LoadTestData.h"
 #include "tests/viewer_load/RecordingHost.h"
 #include "tools/sampledata/SummaryFile.h"
+#include "viewer/data/PRDChart.h"
 #include "viewer/data/PRDLoader.h"
 #include "viewer/data/PRDModule.h"
 
@@ -298,6 +305,27 @@ TEST(LoaderFaults, SumsPast32BitsStayExact) {
             (Points{{1, {twice, 2 * twice}}}));
   EXPECT_EQ(Load(SmallQuery(MeasureBoardCount, GroupByProduct), data).Points.at("Total"),
             (Points{{1, {twice, 0}}}));
+}
+
+TEST(LoaderFaults, APointTakesItsAdditionsInTheOrderMadeOnceFlushed) {
+  Chart chart;
+  PRDChart sums(chart.Graph);
+  const PRDChart::SeriesSlot s = sums.EnsureSeries("S", Dravex::SeriesStyleType::BarGraph);
+  const int16_t p = sums.EnsureLabel("P");
+  sums.Add(s, Runtime::Variant(1e16), Runtime::Variant(0.0), p);
+  sums.Add(s, 1, 1, p);
+  sums.Add(s, Runtime::Variant(-1e16), Runtime::Variant(0.0), p);
+  sums.Add(s, 1, 2, p);
+  sums.Add(s, 5, Runtime::Variant(0.5), p);
+  sums.Add(s, 1, 3, p);
+  EXPECT_EQ(chart.Graph->CountValue("S"), 0);
+  sums.Flush();
+  // 1e16 + 1 rounds back to 1e16: summed ahead, the whole numbers would not.
+  const double y = ((((1e16 + 1) + -1e16) + 1) + 5) + 1;
+  const double t = ((((0.0 + 1) + 0.0) + 2) + 0.5) + 3;
+  const auto point = chart.Graph->Series()->Item("S")->Values()->Item(p);
+  EXPECT_TRUE(point->Y() == Runtime::Variant(y)) << Runtime::CDbl(point->Y());
+  EXPECT_TRUE(point->TempValue() == Runtime::Variant(t)) << Runtime::CDbl(point->TempValue());
 }
 
 TEST(LoaderFaults, ByteCountsPast2GiBScaleTheBar) {

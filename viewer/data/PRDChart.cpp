@@ -138,12 +138,6 @@ int16_t PRDChart::EnsureLabelFolded(const std::string& Name, const std::string& 
   return position;
 }
 
-void PRDChart::AddValue(const Runtime::Variant& Series, const Runtime::Variant& y,
-                        const Runtime::Variant& t, int16_t Position) {
-  int16_t where = Position;
-  graph_->AddValue(Series, y, Runtime::Variant::Nothing(), t, where, Dravex::AddType::AddIncrement);
-}
-
 Runtime::Variant PRDChart::Whole(int64_t value, int64_t& sum) {
   sum += value;
   return Fits32(value) && Fits32(sum) ? Runtime::Variant(static_cast<int32_t>(value))
@@ -164,7 +158,7 @@ void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
   if (pendingAt.size() <= index) pendingAt.resize(index + 1, 0);
   uint32_t& entry = pendingAt[index];
   if (entry == 0) {
-    pending_.push_back({Series, Position, y, t});
+    pending_.push_back({Series, Position, Form::WholePair, y, t, 0});
     entry = static_cast<uint32_t>(pending_.size());
   } else {
     pending_[entry - 1].Y += y;
@@ -172,32 +166,72 @@ void PRDChart::Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position) {
   }
 }
 
-void PRDChart::Flush() {
-  // Taken out first: a handler of the graph's events may start another load.
-  std::vector<Pending> pending;
-  pending.swap(pending_);
-  for (const Pending& p : pending)
-    slots_[p.Series].PendingAt[static_cast<size_t>(p.Position) - 1] = 0;
-  for (const Pending& p : pending) {
-    Slot& slot = slots_[p.Series];
-    auto& [sumY, sumT] = SumsAt(slot, p.Position);
-    AddValue(slot.Name, Whole(p.Y, sumY), Whole(p.T, sumT), p.Position);
-  }
-  pending.clear();
-  if (pending_.empty()) pending_.swap(pending);  // keep the room for the next day
-}
-
 void PRDChart::Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int16_t Position) {
-  Flush();
-  Slot& slot = slots_.at(Series);
-  AddValue(slot.Name, Whole(y, SumsAt(slot, Position).first), t, Position);
+  if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
+  CloseSums();
+  pending_.push_back({Series, Position, Form::WholeY, y, 0, static_cast<uint32_t>(values_.size())});
+  values_.push_back(t);
 }
 
 void PRDChart::Add(SeriesSlot Series, const Runtime::Variant& y, const Runtime::Variant& t,
                    int16_t Position) {
   if (Position < 1) Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall);
-  Flush();
-  AddValue(slots_.at(Series).Name, y, t, Position);
+  CloseSums();
+  pending_.push_back(
+      {Series, Position, Form::ValuePair, 0, 0, static_cast<uint32_t>(values_.size())});
+  values_.push_back(y);
+  values_.push_back(t);
+}
+
+void PRDChart::CloseSums() {
+  for (size_t i = open_; i < pending_.size(); ++i) {
+    const Pending& p = pending_[i];
+    if (p.How == Form::WholePair) {
+      slots_[p.Series].PendingAt[static_cast<size_t>(p.Position) - 1] = 0;
+    }
+  }
+  open_ = pending_.size();
+}
+
+void PRDChart::Flush() {
+  CloseSums();
+  open_ = 0;
+  // Taken out first: a handler of the graph's events may start another load.
+  std::vector<Pending> pending;
+  pending.swap(pending_);
+  std::vector<Runtime::Variant> values;
+  values.swap(values_);
+  // Each series' run of points in one call, in the same order.
+  std::vector<Dravex::Graph::Increment> run;
+  run.reserve(pending.size());
+  for (size_t i = 0; i < pending.size();) {
+    const SeriesSlot series = pending[i].Series;
+    Slot& slot = slots_.at(series);
+    run.clear();
+    for (; i < pending.size() && pending[i].Series == series; ++i) {
+      const Pending& p = pending[i];
+      switch (p.How) {
+        case Form::WholePair: {
+          auto& [sumY, sumT] = SumsAt(slot, p.Position);
+          run.push_back({p.Position, Whole(p.Y, sumY), Whole(p.T, sumT)});
+          break;
+        }
+        case Form::WholeY:
+          run.push_back({p.Position, Whole(p.Y, SumsAt(slot, p.Position).first),
+                         std::move(values[p.Values])});
+          break;
+        case Form::ValuePair:
+          run.push_back({p.Position, std::move(values[p.Values]), std::move(values[p.Values + 1])});
+          break;
+      }
+    }
+    graph_->AddIncrements(slot.Name, run);
+  }
+  // Kept for the next day, unless a handler of the graph's events added more.
+  pending.clear();
+  values.clear();
+  if (pending_.empty()) pending_.swap(pending);
+  if (values_.empty()) values_.swap(values);
 }
 
 std::vector<std::pair<Runtime::Variant, Runtime::Variant>> PRDChart::PointsAt(

@@ -60,18 +60,20 @@ class PRDChart {
   // numbers go in as 32-bit integers while the point's sums fit them, and as
   // doubles once they would not.
   //
-  // Pairs of whole numbers are summed here, per series and position, and
-  // handed to the graph by Flush, in the order their points were first
-  // touched: a day of files costs the graph one increment per point. The
-  // other forms flush first and go straight to the graph, so the graph sees
-  // every point's additions in the order they were made.
+  // Everything added waits for Flush, which hands it to the graph in the
+  // order it was added, each series' run of points in one call. Pairs of
+  // whole numbers are summed here, per series and position, into the entry
+  // their point was first given: a day of files costs the graph one
+  // increment per point. The other forms close those entries, so that the
+  // graph sees every point's additions in the order they were made and each
+  // figure comes out as if every addition had gone straight to the graph.
   void Add(SeriesSlot Series, int64_t y, int64_t t, int16_t Position);
   void Add(SeriesSlot Series, int64_t y, const Runtime::Variant& t, int16_t Position);
   void Add(SeriesSlot Series, const Runtime::Variant& y, const Runtime::Variant& t,
            int16_t Position);
 
-  // Hands the graph the sums Add kept back. The loader flushes before it
-  // lets the event loop in and before it reads points back.
+  // Hands the graph what Add kept back. The loader flushes before it lets
+  // the event loop in and before it reads points back.
   void Flush();
 
   // Y and TempValue of the point at Position of every series but the one
@@ -87,8 +89,8 @@ class PRDChart {
     Runtime::Variant Name;
     // The whole sums this load gave each position (index 0 is position 1).
     std::vector<std::pair<int64_t, int64_t>> Sums;
-    // Per position, 1 + the index of its entry among the pairs not yet in the
-    // graph; 0 when it has none.
+    // Per position, 1 + the index of its open entry among those not yet in
+    // the graph; 0 when it has none.
     std::vector<uint32_t> PendingAt;
   };
   // The value to add to a sum of whole numbers that was sum before: a 32-bit
@@ -97,8 +99,6 @@ class PRDChart {
   std::pair<int64_t, int64_t>& SumsAt(Slot& Series, int16_t Position);
   int16_t EnsureLabelFolded(const std::string& Name, const std::string& Label,
                             const Runtime::Variant& Value);
-  void AddValue(const Runtime::Variant& Series, const Runtime::Variant& y,
-                const Runtime::Variant& t, int16_t Position);
 
   std::shared_ptr<Dravex::Graph> graph_;
   // What the chart held when the load started; a chart whose host unloaded it
@@ -126,15 +126,27 @@ class PRDChart {
     size_t count_ = 0;
   };
   NameIndex positionByName_;
-  // Whole pairs not yet in the graph, in the order their points were first
-  // touched, and where each point's entry is (by series and position).
+  // What is not yet in the graph, in order. A pair of whole numbers is
+  // summed into the entry of its point (PendingAt) while that is open.
+  enum class Form : uint8_t {
+    WholePair,  // Y and T
+    WholeY,     // Y, and the value at Values as TempValue
+    ValuePair,  // the values at Values and Values + 1
+  };
   struct Pending {
     SeriesSlot Series;
     int16_t Position;
+    Form How;
     int64_t Y;
     int64_t T;
+    uint32_t Values;
   };
+  // Ends the sums of whole pairs kept so far: what comes next adds after them.
+  void CloseSums();
   std::vector<Pending> pending_;
+  std::vector<Runtime::Variant> values_;
+  // Whole pairs from here on may still be open.
+  size_t open_ = 0;
 };
 
 }  // namespace Kordex
