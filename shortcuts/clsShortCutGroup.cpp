@@ -8,12 +8,10 @@
 namespace Quillon {
 
 clsShortCutGroup::clsShortCutGroup() : shortCuts_(std::make_shared<clsShortCuts>()) {
-  shortCuts_->parent_ = this;
+  shortCuts_->parent_ = lifetime_;
 }
 
-clsShortCutGroup::~clsShortCutGroup() {
-  if (shortCuts_->parent_ == this) shortCuts_->parent_ = nullptr;
-}
+clsShortCutGroup::~clsShortCutGroup() = default;
 
 void clsShortCutGroup::ShortCuts(const std::shared_ptr<clsShortCuts>& value) {
   if (!value) Runtime::Raise(Runtime::ErrorNumber::ObjectNotSet);

@@ -58,6 +58,9 @@ class QUILLON_API clsShortCutGroup : public QuillonObject,
 
   bool current_ = false;
   std::string caption_;
+  // Expires when the group ends: a constructor cannot share the group yet, so
+  // the collection it makes holds this as its parent. It owns nothing.
+  const std::shared_ptr<clsShortCutGroup> lifetime_{this, [](clsShortCutGroup*) {}};
   std::shared_ptr<clsShortCuts> shortCuts_;
   std::string key_;
   std::weak_ptr<clsShortCutGroups> parent_;

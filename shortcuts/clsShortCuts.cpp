@@ -27,11 +27,12 @@ std::shared_ptr<clsShortCut> clsShortCuts::Add(const std::string& Caption,
   shortCut->Caption(Caption);
   shortCut->Key(Key);
   shortCut->Icon(Icon);
-  shortCut->ShortCutGroup(Parent());
+  const auto group = Parent();
+  shortCut->ShortCutGroup(group);
   shortCut->Enabled(true);
   shortCut->Index(Runtime::CInt(Runtime::Variant(int32_t{Count()} + 1)));
   Append(shortCut, Key);
-  if (cntTabrill* bar = parent_ ? parent_->Bar() : nullptr) {
+  if (cntTabrill* bar = group ? group->Bar() : nullptr) {
     bar->UpdateScrollBar();
     bar->DrawShortCuts();
   }
@@ -46,7 +47,10 @@ std::shared_ptr<clsShortCut> clsShortCuts::Add(const std::string& Caption,
 }
 
 std::shared_ptr<clsShortCutGroup> clsShortCuts::Parent() const {
-  return parent_ ? parent_->weak_from_this().lock() : nullptr;
+  // What is held may be the lifetime of the group that made the collection,
+  // which owns nothing (see clsShortCutGroup): hand out the group's owners.
+  const auto group = parent_.lock();
+  return group ? group->weak_from_this().lock() : nullptr;
 }
 
 }  // namespace Quillon

@@ -32,13 +32,14 @@ class QUILLON_API clsShortCuts : public QuillonCollection<clsShortCut> {
   std::shared_ptr<clsShortCut> Add(const std::string& Caption, const Platform::Picture& Icon,
                                    const std::string& Key = "");
 
-  // The group that made the collection; it does not keep the group alive.
+  // The group that made the collection, or the one a host set; it does not
+  // keep the group alive, and once that group has ended there is none.
   std::shared_ptr<clsShortCutGroup> Parent() const;
-  void Parent(const std::shared_ptr<clsShortCutGroup>& value) { parent_ = value.get(); }
+  void Parent(const std::shared_ptr<clsShortCutGroup>& value) { parent_ = value; }
 
  private:
   friend class clsShortCutGroup;
-  clsShortCutGroup* parent_ = nullptr;
+  std::weak_ptr<clsShortCutGroup> parent_;
 };
 
 }  // namespace Quillon

@@ -103,3 +103,30 @@ TEST_F(ShortCutModel, RemovingTheCurrentGroupUnloadsItsButtonAndMovesCurrentOn) 
   EXPECT_EQ(groups.Current(), nullptr);
   EXPECT_EQ(bar.FindControl("Standard"), nullptr);
 }
+
+// A host may point a collection at another group, or replace a group's
+// collection while it keeps the old one; when that group ends the collection
+// has no parent, and adding to it repaints nothing. A group made right after
+// takes the ended group's place in memory.
+TEST_F(ShortCutModel, ShortCutsWhoseParentEndedHaveNoParentAndAddDoesNotRepaint) {
+  auto kept = groups.Add("Standard")->ShortCuts();
+  groups.Item(Variant(1))->ShortCuts(std::make_shared<clsShortCuts>());
+  auto moved = std::make_shared<clsShortCuts>();
+  auto other = std::make_shared<clsShortCutGroup>();
+  moved->Parent(other);
+  EXPECT_EQ(moved->Parent(), other);
+
+  groups.Clear();
+  other.reset();
+  const auto next = std::make_shared<clsShortCutGroup>();
+  const auto last = std::make_shared<clsShortCutGroup>();
+  next->Parent(bar.ShortCutGroups());
+  last->Parent(bar.ShortCutGroups());
+  canvas.ClearRecords();
+  for (const auto& ended : {kept, moved}) {
+    EXPECT_EQ(ended->Parent(), nullptr);
+    EXPECT_EQ(ended->Add("A", {})->ShortCutGroup(), nullptr);
+    EXPECT_EQ(ended->Count(), 1);
+  }
+  EXPECT_EQ(canvas.Count("Cls"), 0u);
+}

@@ -364,6 +364,21 @@ TEST_F(DateSelect, WhateverTheStoreHoldsLoads) {
   EXPECT_EQ(Platform::GetSetting(App, "Date Macros", "Number", ""), "2");
 }
 
+// A count below 0 hides no stored macro, and the next save writes over none.
+TEST_F(DateSelect, NegativeMacroCountTakesTheStoredMacros) {
+  Store(1, "First", "Now()", "");
+  Store(2, "Second", "Now()-1", "");
+  Platform::SaveSetting(App, "Date Macros", "Number", "-1");
+  form->Load();
+  EXPECT_EQ(UserCaptions(), (std::vector<std::string>{"New", "First", "Second"}));
+
+  NewMacro("Third", "Now()-2");
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macros", "Number"), "3");
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\1", "Name"), "First");
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\2", "Name"), "Second");
+  EXPECT_EQ(Platform::GetSetting(App, "Date Macro\\3", "Name"), "Third");
+}
+
 TEST_F(DateSelect, Screenshots) {
   Store(1, "This Quarter", "Date(Year(Now),Month(Now)-Mod(Month(Now)-1,3),1)", "Now");
   Store(2, "This Week", "Now-DayOfWeek(Now)+1", "");

@@ -42,7 +42,7 @@ std::string MacroSection(int32_t number) {
 }
 
 // The stored macro count, a huge number as many as there can be; -1 when
-// what is stored is no count at all.
+// what is stored is no count at all or one below 0.
 int32_t StoredMacroCount(const std::string& text) {
   double count = 0;
   try {
@@ -51,8 +51,8 @@ int32_t StoredMacroCount(const std::string& text) {
   } catch (const Runtime::Error&) {
     return -1;
   }
-  if (!std::isfinite(count)) return -1;
-  return static_cast<int32_t>(Runtime::RoundHalfEven(std::clamp(count, 0.0, 32767.0)));
+  if (!std::isfinite(count) || count < 0) return -1;
+  return static_cast<int32_t>(Runtime::RoundHalfEven(std::min(count, 32767.0)));
 }
 
 std::string LongDate(DateTime date) {
