@@ -199,6 +199,34 @@ TEST(MachinePrdSummary, FaultNamesTheFirstUnsoundFigure) {
             "a number too large");
 }
 
+TEST(MachinePrdSummary, NumberTooLargeInTextIsAFaultWhileQuotedTextStaysText) {
+  // Every field read as text, holding unquoted a number beyond a double.
+  const std::pair<std::string_view, const char*> damaged[] = {
+      {"1,100,\"Pick-up\"", "1,100,1E400"},                          // error name
+      {"1,7,\"r0603-10k\",700", "1,7,1E400,700"},                    // part number
+      {"1,7,\"r0603-10k\",700", "1,7,-1E400,700"},                   // and below
+      {"2,\"Total\",40", "2,1E400,40"},                              // board attribute
+      {"1,\"LANE\",\"1\"", "1,1E400,\"1\""},                         // table attribute
+      {"2,\"START\",\"2026-12-08 08:00:00\"", "2,\"START\",1E400"},  // table value
+      {"2,\"waiting\",60", "1,1E400,7340"},                          // time category
+  };
+  for (const auto& [from, to] : damaged) {
+    std::string text = Whole;
+    text.replace(text.find(from), from.size(), to);
+    EXPECT_EQ(Read(text).Fault, "a number too large") << to;
+  }
+  // Quoted, the same is a text; an unquoted number a double holds is its label.
+  const std::pair<const char*, const char*> sound[] = {
+      {"\"1E400\"", "1E400"}, {"1.5E+308", "1.5E+308"}, {"99999999999", "99999999999"}};
+  for (const auto& [part, key] : sound) {
+    std::string text = Whole;
+    text.replace(text.find("\"r0603-10k\""), 11, part);
+    const PrdSummary s = Read(text);
+    EXPECT_EQ(s.Fault, "") << part;
+    EXPECT_EQ(s.Runs[0].Feeders[0].Key, key);
+  }
+}
+
 TEST(MachinePrdSummary, UnquotedFieldsThatAreNoDecimalNumberReadZero) {
   for (const char* seconds : {"-", "abc", "e9", "\"16MM\"x2040", "\x05", "&H3E8", "&O17"}) {
     const PrdSummary s = Read(CrLf(

@@ -210,17 +210,19 @@ class Reference {
   static std::string Inner(const std::string& f) {
     return f.size() >= 2 ? f.substr(1, f.size() - 2) : std::string();
   }
-  static double Number(const std::string& f) {
+  // A field read as text: a quoted one is what stands between the quotes, any
+  // other the label of its number; a number beyond a double has none and is
+  // too large, as in a numeric field.
+  std::string Text(const std::string& f) {
+    if (Quoted(f)) return Inner(f);
     try {
-      return Runtime::DecimalVal(f);
+      return Runtime::NumberText(Runtime::DecimalVal(f));
     } catch (const Runtime::Error&) {
-      return 0.0;
+      Note("a number too large");
+      return "0";
     }
   }
-  static std::string Text(const std::string& f) {
-    return Quoted(f) ? Inner(f) : Runtime::NumberText(Number(f));
-  }
-  static std::string Upper(const std::string& f) { return Runtime::UCase(Text(f)); }
+  std::string Upper(const std::string& f) { return Runtime::UCase(Text(f)); }
 
   void Note(const char* what) {
     if (fault_.empty()) fault_ = what;

@@ -266,6 +266,27 @@ TEST(LoaderFaults, MalformedFilesAreLeftOutAndNamedOnceAfterTheLoad) {
       << host->Messages[1];
 }
 
+TEST(LoaderFaults, NumberTooLargeInTextLeavesTheFileOutAndNamesIt) {
+  SmallData data;
+  const SummaryContent sound = Content({"Pick"}, {}, {Feeder("P1", 100, {1})});
+  data.Write(9, 1, "X", sound);
+  std::string category = SampleData::SummaryFileText(sound);
+  category.replace(category.find("1,\"RUNNING\",3600"), 16, "1,1E400,7340");
+  const fs::path time = data.Write(9, 2, "X", category);
+  std::string part = SampleData::SummaryFileText(sound);
+  part.replace(part.find("\"P1\""), 4, "1E400");
+  const fs::path feeder = data.Write(10, 2, "X", part);
+
+  auto host = std::make_shared<RecordingHost>();
+  const ChartData chart = Load(SmallQuery(MeasureWastage, GroupByPartNumber), data, host);
+  EXPECT_EQ(chart.Labels, std::vector<std::string>{"P1"});
+  EXPECT_EQ(chart.Points.at("Wastage"), (Points{{1, {1, 100}}}));
+  ASSERT_EQ(host->Messages.size(), 1u);
+  const std::string& message = host->Messages[0];
+  EXPECT_NE(message.find(time.string() + " (a number too large)"), std::string::npos) << message;
+  EXPECT_NE(message.find(feeder.string() + " (a number too large)"), std::string::npos) << message;
+}
+
 TEST(LoaderFaults, AnErrorThatEndsTheLoadStillClosesTheWindow) {
   SmallData data;
   data.Write(9, 1, "X", Content({"Pick"}, {Head(1, 1, 100, {1})}, {}));

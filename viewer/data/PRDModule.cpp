@@ -149,22 +149,28 @@ class Cell {
     if (!(rounded >= low && rounded <= high)) Note(fault, NumberTooLarge);
     return ClampedWhole<Int>(value);
   }
-  std::string Text() const {
+  // The field as a text: a quoted field is what stands between its quotes,
+  // any other is the label of the number it reads as. A number beyond the
+  // double's range has no label: it goes into fault as a number too large, as
+  // it does in a numeric field, and reads "0".
+  std::string Text(std::string& fault) const {
     if (!present_) return {};
     if (IsKvxText(field_)) return std::string(KvxText(field_));
-    return Runtime::NumberText(KvxNumber(field_));
+    double value = 0.0;
+    if (!ReadKvxNumber(field_, value)) Note(fault, NumberTooLarge);
+    return Runtime::NumberText(value);
   }
   // The same where it stands in the line when it is quoted, else made in room.
-  std::string_view Text(std::string& room) const {
+  std::string_view Text(std::string& room, std::string& fault) const {
     if (present_ && IsKvxText(field_)) return KvxText(field_);
-    room = Text();
+    room = Text(fault);
     return room;
   }
   // Whether the text, in capitals, is word (a word of capital letters).
-  bool Is(std::string_view word) const {
+  bool Is(std::string_view word, std::string& fault) const {
     if (!present_) return word.empty();
     if (IsKvxText(field_)) return Runtime::EqualsNoCase(KvxText(field_), word);
-    return Runtime::UCase(Text()) == word;
+    return Runtime::UCase(Text(fault)) == word;
   }
 
   static void Note(std::string& fault, std::string_view what) {
@@ -380,7 +386,7 @@ void SummaryReader::Read(PrdSummary& summary) {
 
 void SummaryReader::ReadErrors(PrdSummary& summary, PrdRun& run) {
   EachDataLine(kvx_.FindColumn("Name"), 0, [&](const Cell& name, const Cell&) {
-    if (summary.ErrorNames.size() < MaxCount16) summary.ErrorNames.push_back(name.Text());
+    if (summary.ErrorNames.size() < MaxCount16) summary.ErrorNames.push_back(name.Text(*fault_));
   });
   run.HeadErrorTotals.assign(summary.ErrorNames.size(), 0);
   run.FeederErrorTotals.assign(summary.ErrorNames.size(), 0);
@@ -435,7 +441,7 @@ void SummaryReader::ReadItems(const KeyFilter& filter, bool heads, size_t errorC
       key = KvxText(line.Part.Text);
     } else if (layout.Part > 0) {
       // A number, or a line too short for the column: "" there reads 0.
-      key_ = Cell(line.Part.Text).Text();
+      key_ = Cell(line.Part.Text).Text(*fault_);
       key = key_;
     }
     if (kept >= MaxCount16 || !filter.Passes(key)) return;
@@ -458,9 +464,9 @@ void SummaryReader::ReadBoards(PrdRun& run) {
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
   EachDataLine(attribute, value, [&](const Cell& name, const Cell& figure) {
-    if (name.Is("TOTAL")) {
+    if (name.Is("TOTAL", *fault_)) {
       run.BoardCount = Whole<int32_t>(figure);
-    } else if (name.Is("BAD")) {
+    } else if (name.Is("BAD", *fault_)) {
       const int32_t bad = Whole<int32_t>(figure);
       run.BoardCount = Sum(run.BoardCount, -int64_t{bad});
     }
@@ -473,11 +479,11 @@ void SummaryReader::ReadTable(PrdRun& run) {
   const int16_t attribute = kvx_.FindColumn("Attribute");
   const int16_t value = kvx_.FindColumn("Value");
   EachDataLine(attribute, value, [&](const Cell& name, const Cell& time) {
-    if (name.Is("START")) {
-      const Runtime::DateTime start = ParseDateTime(time.Text(key_));
+    if (name.Is("START", *fault_)) {
+      const Runtime::DateTime start = ParseDateTime(time.Text(key_, *fault_));
       if (first || start.Serial < run.StartTime.Serial) run.StartTime = start;
-    } else if (name.Is("FINISH")) {
-      const Runtime::DateTime finish = ParseDateTime(time.Text(key_));
+    } else if (name.Is("FINISH", *fault_)) {
+      const Runtime::DateTime finish = ParseDateTime(time.Text(key_, *fault_));
       if (first || finish.Serial > run.FinishTime.Serial) run.FinishTime = finish;
     }
   });
@@ -488,10 +494,10 @@ void SummaryReader::ReadTimes(PrdRunTime& times) {
   const int16_t category = kvx_.FindColumn("Category");
   const int16_t seconds = kvx_.FindColumn("Seconds");
   EachDataLine(category, seconds, [&](const Cell& name, const Cell& figure) {
-    int32_t* target = name.Is("RUNNING")   ? &times.RunningSeconds
-                      : name.Is("WAITING") ? &times.WaitingSeconds
-                      : name.Is("STOPPED") ? &times.StoppedSeconds
-                                           : nullptr;
+    int32_t* target = name.Is("RUNNING", *fault_)   ? &times.RunningSeconds
+                      : name.Is("WAITING", *fault_) ? &times.WaitingSeconds
+                      : name.Is("STOPPED", *fault_) ? &times.StoppedSeconds
+                                                    : nullptr;
     if (target != nullptr) *target = Whole<int32_t>(figure);
   });
 }

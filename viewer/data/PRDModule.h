@@ -112,7 +112,8 @@ struct PrdSummary {
   std::vector<std::string> ErrorNames;
   std::vector<PrdRun> Runs;
   // What is wrong with the file's figures, "" when nothing is: a figure the
-  // reader had to clamp ("a number too large") or could not read as a number
+  // reader had to clamp, or an unquoted number beyond a double in a field read
+  // as text ("a number too large"), or a figure it could not read as a number
   // ("a text where a number belongs"). The record holds what was read all the
   // same; a caller that must not count a damaged file skips it.
   std::string Fault;
@@ -127,7 +128,8 @@ struct PrdSummary {
 // consulted. A file that cannot be opened gives the empty run; a damaged file
 // gives what could be read: a missing table leaves the later ones readable,
 // blank lines are no items, numbers beyond their integer range are clamped
-// (and named in Fault, as is a word where a number belongs).
+// (and named in Fault, as are a word where a number belongs and a number beyond
+// a double where a text belongs).
 PrdSummary ReadMachinePrdSummary(const std::string& FileName, const Runtime::Collection& HeadFilter,
                                  const Runtime::Collection& PartNumberFilter,
                                  const Runtime::Collection& ErrorFilter,
