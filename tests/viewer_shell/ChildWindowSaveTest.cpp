@@ -41,6 +41,7 @@ class ChildWindowSave : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     StartMainWindow(dir.Folder());
+    responder->Messages.clear();  // the start's word on a data directory without lines
     chart = mainForm->CreateNewChartForm();
     chart->SetCaption("Efficiency By Date For Line 1");
     table = mainForm->CreateNewTableForm(*chart);

@@ -59,6 +59,7 @@ class CountingMainForm : public Kordex::MainForm {
 class MainWindowTest : public ShellTest {
  protected:
   std::shared_ptr<CountingMainForm> StartCounting() {
+    std::filesystem::create_directory(data.Path() / "Line1");
     StorePreference("Data Directory", Variant(data.Folder()));
     auto form = std::make_shared<CountingMainForm>();
     mainForm = form;

@@ -165,14 +165,13 @@ void RefreshAllReports() {
   MainForm& main = ParentMainForm();
   // A data directory out of reach (a share gone for a while) would empty
   // every chart as if nothing had been produced: the charts keep what they
-  // show, and the person is told once until the folder is back.
-  static bool missingTold = false;
-  const bool tell = !missingTold;
-  missingTold = true;
+  // show, and the person is told once until the folder is back. With no
+  // chart open there is nothing to keep and nothing to tell.
+  const bool chartsOpen = main.objConstraintsCol && main.objConstraintsCol->Count() > 0;
   if (main.ReportMissingDataDirectory(
-          tell ? "The open charts keep what they show until it can be reached again." : ""))
+          chartsOpen ? "The open charts keep what they show until it can be reached again." : "") &&
+      chartsOpen)
     return;
-  missingTold = false;
   ReportWork work;
   main.SetMousePointer(Platform::MousePointers::Hourglass);
   struct Pointer {

@@ -120,25 +120,45 @@ void MainForm::MDIForm_Load() {
   KordexModule::SetMainCaption();
   InitialiseToolbars();
   CreateTabrill();
-  // Without its folder every chart would stay empty, as if nothing had been
-  // produced: say so at the start.
-  if (started)
-    ReportMissingDataDirectory(
-        "The charts stay empty until it can be reached or another one is chosen under Edit, "
-        "Preferences.");
+  // Without its folder, or without a line in it, there is nothing to chart:
+  // say so at the start.
+  if (started &&
+      !ReportMissingDataDirectory("Charts can be opened once it can be reached or another one "
+                                  "is chosen under Edit, Preferences.") &&
+      KordexModule::ProductionLines.Count() == 0)
+    TellDataDirectoryProblem(NoProductionLinesText() +
+                             "Charts can be opened once it holds line folders (Line1, Line2 ...) "
+                             "or another one is chosen under Edit, Preferences.");
   tickCounter_ = 0;
   UpdateTimer.SetEnabled(true);
 }
 
-bool MainForm::ReportMissingDataDirectory(const std::string& Consequence) {
+bool MainForm::ReportMissingDataDirectory(const std::string& Consequence, bool Always) {
   if (!objPreferences) return false;
-  const std::string folder =
-      Runtime::CStr(objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
-  if (folder.empty() || Platform::IsFolder(folder)) return false;
-  if (!Consequence.empty())
-    Platform::MsgBox("The data directory '" + folder + "' cannot be found.\r\n" + Consequence,
-                     Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
+  const std::string folder = DataDirectoryText();
+  if (folder.empty() || Platform::IsFolder(folder)) {
+    missingTold_ = false;
+    return false;
+  }
+  if (!Consequence.empty() && (Always || !missingTold_)) {
+    missingTold_ = true;
+    TellDataDirectoryProblem("The data directory '" + folder + "' cannot be found.\r\n" +
+                             Consequence);
+  }
   return true;
+}
+
+std::string MainForm::DataDirectoryText() const {
+  if (!objPreferences) return {};
+  return Runtime::CStr(objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
+}
+
+std::string MainForm::NoProductionLinesText() const {
+  return "No production lines were found in the data directory '" + DataDirectoryText() + "'.\r\n";
+}
+
+void MainForm::TellDataDirectoryProblem(const std::string& Prompt) {
+  Platform::MsgBox(Prompt, Platform::MsgBoxStyles::Exclamation, "Data Directory Error!");
 }
 
 void MainForm::ConnectCollection() {

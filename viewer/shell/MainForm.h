@@ -52,8 +52,14 @@ class MainForm : public Platform::MDIForm {
 
   void SetToolBars(bool Activate);
   // True when the "Data Directory" preference names a folder that is not
-  // there; a Consequence that is not empty is also told in a message.
-  bool ReportMissingDataDirectory(const std::string& Consequence);
+  // there. A Consequence that is not empty is told with it in a message: once
+  // while the folder stays away (again after it was seen back), or every time
+  // when Always.
+  bool ReportMissingDataDirectory(const std::string& Consequence, bool Always = false);
+  // True when a new chart has a line to show: the data directory is there and
+  // holds the chosen production line. Otherwise the person is told why no
+  // chart opens.
+  bool ChosenLineAvailable();
   void InitialiseToolbars();
   // Every command of the toolbar and the menus (MainFormToolCommands.cpp).
   void ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool);
@@ -103,6 +109,11 @@ class MainForm : public Platform::MDIForm {
   // Runs the status update of every line-status window.
   void UpdateLineStatusWindows();
   void ConnectCollection();
+  // The "Data Directory" preference as it stands.
+  std::string DataDirectoryText() const;
+  // The first line of the message that the data directory holds no line.
+  std::string NoProductionLinesText() const;
+  void TellDataDirectoryProblem(const std::string& Prompt);
 
   // A new chart window built by the report's set and chart builders and
   // listed; a build that fails closes the window (and so drops its set)
@@ -115,6 +126,8 @@ class MainForm : public Platform::MDIForm {
   ChartForm* ChartOfGraph(const std::shared_ptr<Dravex::Graph>& Graph) const;
 
   int32_t tickCounter_ = 0;
+  // The person was told the data directory is missing since it was last there.
+  bool missingTold_ = false;
   // A close asked for while report work ran; done once it has ended.
   bool closeWaiting_ = false;
   Platform::ScopedConnection menuSelection_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "constraints/TavroSPCConstraints.h"
+#include "platform/gui/App.h"
 #include "platform/gui/Forms.h"
 #include "runtime/Conversions.h"
 #include "runtime/Strings.h"
@@ -75,7 +76,7 @@ void MainForm::ReportBar_SelectShortCut(const std::shared_ptr<Quillon::clsShortC
   if (!group || Runtime::UCase(group->Caption()) != "STANDARD") return;
   const std::string caption = Runtime::UCase(ShortCut->Caption());
   if (caption == "COMPONENT WASTAGE") {
-    ToolBars->PopupMenu(Variant("CompWastSelect"));
+    if (ChosenLineAvailable()) ToolBars->PopupMenu(Variant("CompWastSelect"));
     return;
   }
   if (caption == "LINE STATUS") {
@@ -106,7 +107,7 @@ void MainForm::ReportBar_SelectShortCut(const std::shared_ptr<Quillon::clsShortC
   } else {
     return;
   }
-  if (!KordexModule::SelectDateRange()) return;
+  if (!ChosenLineAvailable() || !KordexModule::SelectDateRange()) return;
   const auto chart = OpenReport(createSet, drawChart);
   // Closed while it was being built: it went as the build ended.
   if (!chart->IsLoaded()) return;
@@ -132,7 +133,7 @@ std::shared_ptr<ChartForm> MainForm::OpenReport(
 }
 
 void MainForm::OpenCompWastageReport(bool Percent) {
-  if (!KordexModule::SelectDateRange()) return;
+  if (!ChosenLineAvailable() || !KordexModule::SelectDateRange()) return;
   OpenReport(
       [Percent](KordexModule::ReportWindow& chart) {
         KordexModule::CreateCompWastageConstraints(chart, Percent);
@@ -141,6 +142,7 @@ void MainForm::OpenCompWastageReport(bool Percent) {
 }
 
 void MainForm::OpenBoardCountReport(bool Accumulated) {
+  if (!ChosenLineAvailable()) return;
   // No range chosen yet in this run: the window the date prompt would offer.
   if (KordexModule::ReportDateFrom.Serial == 0 && KordexModule::ReportDateTo.Serial == 0)
     KordexModule::DefaultReportDateRange(KordexModule::ReportDateFrom, KordexModule::ReportDateTo);
@@ -149,6 +151,30 @@ void MainForm::OpenBoardCountReport(bool Accumulated) {
         KordexModule::CreateBoardCountConstraints(chart, Accumulated);
       },
       KordexModule::DrawBoardCountChart);
+}
+
+bool MainForm::ChosenLineAvailable() {
+  if (ReportMissingDataDirectory("No chart is opened until it can be reached or another one is "
+                                 "chosen under Edit, Preferences.",
+                                 true))
+    return false;
+  // Line folders added since the table was built are found now.
+  if (KordexModule::ProductionLines.Count() == 0) KordexModule::LoadProductionLines();
+  if (KordexModule::ProductionLines.Count() == 0) {
+    TellDataDirectoryProblem(NoProductionLinesText() +
+                             "No chart is opened: add line folders (Line1, Line2 ...) to it or "
+                             "choose another one under Edit, Preferences.");
+    return false;
+  }
+  // The line may have been chosen by another run of the program.
+  const int16_t chosen = KordexModule::RememberedLine(Platform::App::EXEName());
+  for (const ProductionLineInfo& line : KordexModule::ProductionLines.Lines)
+    if (line.LineNumber == chosen) return true;
+  TellDataDirectoryProblem("Line " + std::to_string(chosen) + " is not in the data directory '" +
+                           DataDirectoryText() +
+                           "'.\r\nNo chart is opened: choose a line from the Production Lines "
+                           "menu.");
+  return false;
 }
 
 ChartForm* MainForm::ChartOfGraph(const std::shared_ptr<Dravex::Graph>& Graph) const {

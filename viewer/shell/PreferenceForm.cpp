@@ -44,6 +44,19 @@ int16_t FieldNumber(const std::string& text, double least) {
   return static_cast<int16_t>(std::clamp(Runtime::Val(text), least, kMostInField));
 }
 
+// Sets a flag for as long as it lives, then puts back what it held.
+class Filling {
+ public:
+  explicit Filling(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Filling() { flag_ = was_; }
+  Filling(const Filling&) = delete;
+  Filling& operator=(const Filling&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
 // The line's placement file the list has selected; its item data is the
 // file's number in the line's list.
 PlacementFile* SelectedFile(const Platform::ListBox& list, ProductionLineInfo* line) {
@@ -205,8 +218,9 @@ void PreferenceForm::lstProductionLines_Click() {
     lstPlacementFiles.Clear();
     return;
   }
-  // The fields' own handlers run on this filling too; they change only what
-  // differs from the record.
+  // Showing a record edits none of it: a figure shown shortened (hours with
+  // seven digits) or outside what a box takes stays as stored.
+  const Filling filling(filling_);
   txtCountMachine.SetText(std::to_string(line->CountMachine));
   txtHoursPerDay.SetText(Runtime::NumberText(line->HoursPerDay, true));
   lstPlacementFiles.Clear();
@@ -222,12 +236,13 @@ void PreferenceForm::lstProductionLines_Click() {
 }
 
 void PreferenceForm::lstPlacementFiles_Click() {
+  const Filling filling(filling_);
   if (const PlacementFile* file = SelectedFile(lstPlacementFiles, SelectedLine()))
     txtPanelPerHour.SetText(std::to_string(file->Count));
 }
 
 void PreferenceForm::txtCountMachine_Change() {
-  ProductionLineInfo* line = SelectedLine();
+  ProductionLineInfo* line = filling_ ? nullptr : SelectedLine();
   if (line == nullptr) return;
   const int16_t machine = FieldNumber(txtCountMachine.Text(), 1);
   if (machine == line->CountMachine) return;
@@ -239,7 +254,7 @@ void PreferenceForm::txtCountMachine_Change() {
 }
 
 void PreferenceForm::txtHoursPerDay_Change() {
-  ProductionLineInfo* line = SelectedLine();
+  ProductionLineInfo* line = filling_ ? nullptr : SelectedLine();
   if (line == nullptr) return;
   const auto hours = static_cast<float>(std::max(Runtime::Val(txtHoursPerDay.Text()), 0.0));
   if (hours == line->HoursPerDay) return;
@@ -248,7 +263,7 @@ void PreferenceForm::txtHoursPerDay_Change() {
 }
 
 void PreferenceForm::txtPanelPerHour_Change() {
-  ProductionLineInfo* line = SelectedLine();
+  ProductionLineInfo* line = filling_ ? nullptr : SelectedLine();
   PlacementFile* file = SelectedFile(lstPlacementFiles, line);
   if (file == nullptr) return;
   const int16_t count = FieldNumber(txtPanelPerHour.Text(), 0);

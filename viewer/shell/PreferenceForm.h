@@ -98,6 +98,9 @@ class PreferenceForm : public Platform::Form {
   void Layout();
 
   LineListControls lineControls_;
+  // True while the dialog itself fills the line fields: only what the person
+  // types into them is an edit.
+  bool filling_ = false;
 };
 
 namespace KordexModule {
