@@ -13,10 +13,6 @@ namespace Runtime {
 
 namespace {
 
-// The classic date range: 1 Jan 100 up to the end of 31 Dec 9999.
-constexpr double kFirstDateSerial = -657434.0;
-constexpr double kEndDateSerial = 2958466.0;
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -250,7 +246,7 @@ DateTime CDate(const Variant& v) {
     }
     default: {
       const double serial = ToDouble(v);
-      if (!(serial >= kFirstDateSerial && serial < kEndDateSerial)) Raise(ErrorNumber::Overflow);
+      if (!IsDateSerial(serial)) Raise(ErrorNumber::Overflow);
       return DateTime{serial};
     }
   }

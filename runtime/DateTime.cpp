@@ -80,18 +80,25 @@ struct Moment {
   int64_t Absolute() const { return Day * SecondsPerDay + Second; }
 };
 
-Moment Split(DateTime d) {
-  const double s = d.Serial;
+// False when the serial is no date of the years 100 to 9999: every time of
+// 1 January 100 is one, a time that rounds past 31 December 9999 23:59:59 is not.
+bool TrySplit(double s, Moment& m) {
   if (!std::isfinite(s) || s <= static_cast<double>(MinDay - 1) ||
       s >= static_cast<double>(MaxDay + 1)) {
-    Raise(ErrorNumber::InvalidProcedureCall);
+    return false;
   }
   const double whole = std::trunc(s);
-  Moment m{static_cast<int64_t>(whole), std::llround(std::fabs(s - whole) * SecondsPerDay)};
+  m = {static_cast<int64_t>(whole), std::llround(std::fabs(s - whole) * SecondsPerDay)};
   if (m.Second >= SecondsPerDay) {
     m.Second -= SecondsPerDay;
     ++m.Day;
   }
+  return m.Day <= MaxDay;
+}
+
+Moment Split(DateTime d) {
+  Moment m{};
+  if (!TrySplit(d.Serial, m)) Raise(ErrorNumber::InvalidProcedureCall);
   return m;
 }
 
@@ -499,6 +506,11 @@ std::string DateTimeText(DateTime d) {
   if (m.Day == 0) return Format(d, r.LongTime);
   if (m.Second == 0) return Format(d, r.ShortDate);
   return Format(d, r.ShortDate + " " + r.LongTime);
+}
+
+bool IsDateSerial(double serial) {
+  Moment m{};
+  return TrySplit(serial, m);
 }
 
 DateTime Now() {

@@ -12,6 +12,10 @@ namespace Runtime {
 // Dates as serials (DateTime, see Variant.h). Valid years are 100 to 9999;
 // a result outside them raises invalid procedure call (5).
 
+// Whether the serial is a date of those years, its time rounded to the second:
+// all of 1 January 100 is (-657434.5 is noon), 31 December 9999 23:59:59.6 is not.
+TAVRO_RUNTIME_API bool IsDateSerial(double serial);
+
 // Year, month and day with roll-over: month 13 of 2024 is January 2025, day 0
 // is the last day of the month before.
 TAVRO_RUNTIME_API DateTime DateSerial(int32_t year, int32_t month, int32_t day);

@@ -111,8 +111,12 @@ class TAVRO_RUNTIME_API Variant {
   template <class T>
   std::shared_ptr<T> ObjectAs() const {
     const ObjectRef& object = GetObject();
-    // An object of the very class asked for needs no search of its bases.
-    if (object && typeid(*object) == typeid(T)) return std::static_pointer_cast<T>(object);
+    if (!object) return nullptr;
+    // An object of the very class asked for needs no search of its bases. The
+    // type is taken of a named reference, not of *object: clang counts the
+    // operator call in typeid as a side effect.
+    const Object& held = *object;
+    if (typeid(held) == typeid(T)) return std::static_pointer_cast<T>(object);
     return std::dynamic_pointer_cast<T>(object);
   }
 

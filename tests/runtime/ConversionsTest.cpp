@@ -235,6 +235,18 @@ TEST(Conversions, DateConversion) {
   EXPECT_EQ(CDate(Variant("2024-03-01")), DateTime{45352});
 }
 
+// Conversion and the parts of a date take the same serials: all of the first
+// day, nothing that rounds past the last second.
+TEST(Conversions, DatesRunFromTheFirstDayToTheLastDayWholly) {
+  EXPECT_EQ(CDate(Variant(-657434.5)), DateTime{-657434.5});
+  EXPECT_EQ(Year(CDate(Variant(-657434.5))), 100);
+  EXPECT_EQ(Day(CDate(Variant(-657434.999))), 1);
+  EXPECT_EQ(Second(CDate(Variant(2958465.99998))), 58);
+  EXPECT_EQ(Raised([] { CDate(Variant(2958465.999999)); }), 6);
+  EXPECT_EQ(Raised([] { Year(DateTime{2958465.999999}); }), 5);
+  EXPECT_EQ(Raised([] { Day(DateTime{2958465.999999}); }), 5);
+}
+
 TEST(Conversions, TextOfValues) {
   const std::vector<std::pair<Variant, const char*>> cases = {
       {Int16(5), "5"},

@@ -101,6 +101,13 @@ TEST_F(DateFormula, ErrorCodes) {
                  std::string(400, '9')});
 }
 
+TEST_F(DateFormula, CalendarFirstDayAndLastDay) {
+  ExpectNumbers({{"Day(0-657434.5)", 1}, {"Day(Date(9999,12,31)+0.99998)", 31}});
+  ExpectCode(1, {"Year(Date(9999,12,31)+0.999999)", "Day(2958465.999999)"});
+  Runtime::Clock::Set(Runtime::DateTime{-657434.25});
+  ExpectNumbers({{"Year(Now)", 100}});
+}
+
 TEST_F(DateFormula, DepthAndLengthLimits) {
   EXPECT_EQ(EvaluateFormula(Nested(64)).ErrorCode, 0);
   ExpectCode(1, {Nested(65), Nested(5000)});
