@@ -79,11 +79,21 @@ void MDIForm::Arrange(int mode) {
   QMdiArea& area = *Window().mdiArea;
   const QRect room = area.viewport()->rect();
   if (mode == ArrangeModes::ArrangeIcons) {
+    // Rows from the bottom left, each as wide as the area allows; the next
+    // row goes above the last.
     int x = 0;
+    int bottom = room.bottom() + 1;
+    int rowHeight = 0;
     for (QMdiSubWindow* sub : Shown(area, true)) {
       const QSize size = sub->size();
-      sub->move(x, room.bottom() + 1 - size.height());
+      if (x > 0 && x + size.width() > room.width()) {
+        x = 0;
+        bottom -= rowHeight;
+        rowHeight = 0;
+      }
+      sub->move(x, bottom - size.height());
       x += size.width();
+      rowHeight = std::max(rowHeight, size.height());
     }
     return;
   }

@@ -81,6 +81,9 @@ ToolBarWindow::ToolBarWindow(ToolBarControl& control, QWidget& host,
     : QObject(&host), control_(&control), host_(&host), menuBar_(std::move(menuBar)) {
   if (bandRow) {
     row_ = new QWidget(&host);
+    // The row is as high as its tools: a taller window gives its extra height
+    // to the inner area below.
+    row_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(row_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -1,8 +1,10 @@
 // Forms: loading, showing, the MDI main window and its children, unloading and
 // modal dialogs.
+#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <set>
 
 #include "platform/gui/CommandButton.h"
 #include "platform/gui/FormInternal.h"
@@ -219,19 +221,46 @@ TEST_F(FormsTest, DockedControlsShareTheMainWindowWithTheChildren) {
   EXPECT_EQ(main->ChildAreaWidth(), 9000);
 }
 
-TEST_F(FormsTest, MinimisedChildrenAreArrangedAlongTheBottom) {
+TEST_F(FormsTest, ArrangeIconsPutsMinimisedChildrenInRowsFromTheBottomWithinTheArea) {
   auto main = std::make_shared<MainWindow>(log);
-  auto a = std::make_shared<ChildWindow>(log, "A");
-  auto b = std::make_shared<ChildWindow>(log, "B");
-  a->Show();
-  b->Show();
-  a->SetWindowState(WindowStates::Minimised);
-  b->SetWindowState(WindowStates::Minimised);
+  main->Show();
+  std::vector<std::shared_ptr<ChildWindow>> children;
+  for (int i = 1; i <= 9; ++i) {
+    children.push_back(std::make_shared<ChildWindow>(log, "C" + std::to_string(i)));
+    children.back()->Show();
+    children.back()->SetWindowState(WindowStates::Minimised);
+  }
+  // Room for three and a half icons across.
+  const double iconWidth = children[0]->Width();
+  main->SetClientSize(iconWidth * 3.5, 9000);
+  QApplication::processEvents();
   main->Arrange(ArrangeModes::ArrangeIcons);
-  EXPECT_EQ(a->Left(), 0);
-  EXPECT_EQ(b->Left(), a->Width());
-  EXPECT_EQ(a->Top() + a->Height(), main->ChildAreaHeight());
-  EXPECT_EQ(b->Top(), a->Top());
+
+  const double width = main->ChildAreaWidth();
+  const double height = main->ChildAreaHeight();
+  EXPECT_EQ(children[0]->Left(), 0);
+  EXPECT_EQ(children[0]->Top() + children[0]->Height(), height);
+  std::set<double> rows;
+  for (size_t i = 0; i < children.size(); ++i) {
+    const Form& icon = *children[i];
+    EXPECT_GE(icon.Left(), 0) << icon.Tag();
+    EXPECT_GE(icon.Top(), 0) << icon.Tag();
+    EXPECT_LE(icon.Left() + icon.Width(), width) << icon.Tag();
+    EXPECT_LE(icon.Top() + icon.Height(), height) << icon.Tag();
+    for (size_t j = 0; j < i; ++j) {
+      const Form& other = *children[j];
+      const bool apart = icon.Left() >= other.Left() + other.Width() ||
+                         other.Left() >= icon.Left() + icon.Width() ||
+                         icon.Top() >= other.Top() + other.Height() ||
+                         other.Top() >= icon.Top() + icon.Height();
+      EXPECT_TRUE(apart) << icon.Tag() << " covers " << other.Tag();
+    }
+    rows.insert(icon.Top());
+  }
+  // Three to a row: the fourth starts the row above the first.
+  EXPECT_EQ(rows.size(), 3u);
+  EXPECT_EQ(children[3]->Left(), 0);
+  EXPECT_EQ(children[3]->Top() + children[3]->Height(), children[0]->Top());
 }
 
 TEST_F(FormsTest, WindowStatesOfAChild) {

@@ -210,6 +210,26 @@ TEST_F(ToolBarWindowTest, ToolBarsTakeTheirRoomAboveTheInnerArea) {
   EXPECT_GT(main->ScaleHeight(), before);
 }
 
+TEST_F(ToolBarWindowTest, TheBandHeightStaysAndTheChildAreaTakesTheExtraHeight) {
+  main->Show();
+  QApplication::processEvents();
+  QToolBar* band = view->ToolBars().front();
+  const int bandHeight = band->parentWidget()->height();
+  const int areaHeight = main->Window().mdiArea->height();
+  EXPECT_EQ(bandHeight, band->sizeHint().height());
+
+  // The person makes the window taller, or maximises it.
+  Window().resize(Window().width(), Window().height() + 400);
+  QApplication::processEvents();
+  EXPECT_EQ(band->parentWidget()->height(), bandHeight);
+  EXPECT_EQ(main->Window().mdiArea->height(), areaHeight + 400);
+  main->SetWindowState(WindowStates::Maximised);
+  QApplication::processEvents();
+  EXPECT_EQ(band->parentWidget()->height(), bandHeight);
+  EXPECT_EQ(main->Window().mdiArea->height(),
+            Window().height() - bandHeight - view->MenuBar()->height());
+}
+
 TEST_F(ToolBarWindowTest, TheGraphsMenuOfAChartPopsUpUnderTheMainWindowsEntry) {
   main->Show();
   auto chart = std::make_shared<ChartWindow>();
