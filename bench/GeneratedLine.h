@@ -13,20 +13,20 @@
 
 namespace Bench {
 
-// One generated line of 10 machines and 365 days ending on 8 December 2026,
-// in a temporary folder of its own that goes with it. Its summary files are
-// read once, so that every benchmark finds them in the cache.
+// One generated line of 10 machines and 365 days (or as many as given) ending
+// on 8 December 2026, in a temporary folder of its own that goes with it. Its
+// summary files are read once, so that every benchmark finds them in the cache.
 struct GeneratedLine {
   std::filesystem::path Root;
   std::vector<std::string> Files;
   uint64_t TotalBytes = 0;
 
-  explicit GeneratedLine(const std::string& name) {
+  explicit GeneratedLine(const std::string& name, int days = 365) {
     Root = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
     Kordex::SampleData::Options options;
     options.Lines = 1;
     options.Machines = 10;
-    options.Days = 365;
+    options.Days = days;
     options.EndDate = std::chrono::year_month_day(std::chrono::year(2026), std::chrono::month(12),
                                                   std::chrono::day(8));
     std::vector<Kordex::SampleData::WrittenFile> written;

@@ -20,8 +20,9 @@ class LoadForm {
   virtual void SetLoadLabel(const std::string& Caption) = 0;
   // Shows the window modeless, owned by the main window.
   virtual void Show() = 0;
-  // Repaints the window now (a load gives the event loop no time between
-  // files).
+  // Repaints the window now, with the figures given since its last repaint
+  // (a load gives the event loop no time between files; it repaints the
+  // window at most once a frame).
   virtual void Refresh() = 0;
   virtual void Unload() = 0;
 };

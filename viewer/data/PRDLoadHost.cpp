@@ -19,6 +19,10 @@ std::unique_ptr<LoadForm> PRDLoadHost::NewLoadForm() {
 
 void PRDLoadHost::DoEvents() {}
 
+std::chrono::steady_clock::time_point PRDLoadHost::Now() {
+  return std::chrono::steady_clock::now();
+}
+
 void PRDLoadHost::ShowMessage(const std::string& /*Prompt*/, const std::string& /*Title*/) {}
 
 std::shared_ptr<PRDLoadHost> LoadHost() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -8,10 +9,11 @@
 namespace Kordex {
 
 // What a production-data load needs of the program around it: a load window,
-// time for the event loop, and a way to tell the user what went wrong. The
-// shell gives its own (its "Loading Data" window under the main window, the
-// platform's event loop and message boxes); without one, a load runs without
-// windows and keeps its messages to itself.
+// time for the event loop, a clock that paces the window's repaints, and a way
+// to tell the user what went wrong. The shell gives its own (its "Loading
+// Data" window under the main window, the platform's event loop and message
+// boxes); without one, a load runs without windows and keeps its messages to
+// itself.
 class PRDLoadHost {
  public:
   virtual ~PRDLoadHost();
@@ -21,6 +23,9 @@ class PRDLoadHost {
   // Lets the event loop handle what is waiting. Anything may happen meanwhile:
   // another load may run from start to end, the chart may be closed.
   virtual void DoEvents();
+  // A time that never goes back, by which the load window's repaints are
+  // spaced: the machine's steady clock.
+  virtual std::chrono::steady_clock::time_point Now();
   // Tells the user something after a load, in a message box with that title.
   virtual void ShowMessage(const std::string& Prompt, const std::string& Title);
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
@@ -81,11 +82,16 @@ struct LoadQuery {
 
 // The load window of one load, shown while there is anything to read and gone
 // when the load ends, however it ends. Byte counts are 64-bit; the bar counts
-// in units large enough that its maximum fits 32 bits.
+// in units large enough that its maximum fits 32 bits. The figures are set
+// after every file, but the window is repainted at most once a frame and
+// after the last file: a load reads files far faster than anyone can follow,
+// and every repaint waits for the display.
 class Progress {
  public:
-  Progress(PRDLoadHost& host, bool show, int64_t total)
-      : of_(" of " + std::to_string(total / Kbyte) + " Kbytes loaded.") {
+  Progress(PRDLoadHost& host, bool show, int64_t total, size_t files)
+      : host_(host),
+        files_(files),
+        of_(" of " + std::to_string(total / Kbyte) + " Kbytes loaded.") {
     if (!show || total <= 0) return;
     while (total / unit_ > std::numeric_limits<int32_t>::max()) unit_ *= Kbyte;
     form_ = host.NewLoadForm();
@@ -94,7 +100,7 @@ class Progress {
       form_->SetLoadBarValue(0);
       form_->SetLoadLabel("0" + of_);
       form_->Show();
-      form_->Refresh();
+      Repaint();
     } catch (...) {
       Close();
       throw;
@@ -104,6 +110,7 @@ class Progress {
   Progress(const Progress&) = delete;
   Progress& operator=(const Progress&) = delete;
 
+  // After each of the load's files, read or not.
   void Loaded(int64_t loaded) {
     if (!form_) return;
     // A file that appeared after the sizes were taken may carry the count
@@ -114,7 +121,14 @@ class Progress {
     label_.assign(digits, std::to_chars(digits, digits + sizeof digits, loaded / Kbyte).ptr);
     label_ += of_;
     form_->SetLoadLabel(label_);
-    form_->Refresh();
+    shown_ = false;
+    if (++done_ >= files_ || host_.Now() - repainted_ >= Frame) Repaint();
+  }
+  // The load is over, also when it stopped before its last file: the window
+  // shows the figures set last, then goes.
+  void Finish() {
+    if (form_ && !shown_) Repaint();
+    Close();
   }
   void Close() noexcept {
     if (!form_) return;
@@ -127,10 +141,27 @@ class Progress {
   }
 
  private:
-  std::string of_;  // what follows the Kbytes loaded in the label
+  // About the time a screen shows one picture.
+  static constexpr std::chrono::steady_clock::duration Frame =
+      std::chrono::microseconds(1'000'000 / 30);
+
+  void Repaint() {
+    form_->Refresh();
+    // Counted from the end of the repaint: however long it takes, the load
+    // has the frame to itself.
+    repainted_ = host_.Now();
+    shown_ = true;
+  }
+
+  PRDLoadHost& host_;
+  size_t files_;     // the files of the load, each followed by Loaded
+  size_t done_ = 0;  // the files loaded so far
+  std::string of_;   // what follows the Kbytes loaded in the label
   std::string label_;
   int64_t unit_ = 1;
   std::unique_ptr<LoadForm> form_;
+  std::chrono::steady_clock::time_point repainted_;
+  bool shown_ = true;  // the window shows the figures set last
 };
 
 // A file left out of the load and why.
@@ -335,17 +366,21 @@ void Load::Run() {
   aggregation.MakeSeries();
 
   const std::vector<double> days = Days();
-  Progress progress(*host_, showProgress_, ListFiles(days));
+  const int64_t total = ListFiles(days);
+  Progress progress(*host_, showProgress_, total, files_.size());
   for (size_t d = 0; d < days.size(); ++d) {
     host_->DoEvents();
     // The chart was closed meanwhile: nobody is waiting for its points.
-    if (!chart.Alive()) return;
+    if (!chart.Alive()) {
+      progress.Finish();
+      return;
+    }
     aggregation.StartDay(Runtime::DateTime{days[d]});
     ReadDay(d, aggregation, progress);
     aggregation.EndDay();
   }
   aggregation.EndRange();
-  progress.Close();
+  progress.Finish();
   // A line that is there but whose machines cannot be known loads nothing;
   // the person is told why rather than shown an empty chart.
   const std::string line = "Line" + std::to_string(query_.Query.LineNumber);

@@ -23,12 +23,13 @@ namespace Kordex {
 // used.
 //
 // With ShowProgress, a load window shows the Kbytes read of the Kbytes in all
-// while there is anything to read. Before each day's files the event loop gets
-// its turn: another load may run meanwhile (each load keeps its own machine
-// table, window and query), and when the chart is closed the load stops. A
-// file that cannot be read or whose figures are not sound is left out and the
-// load goes on; after the load one message names the files left out. The
-// load window is gone on return, also when an error ends the load.
+// while there is anything to read, repainted at most once a frame (by the
+// host's clock) and after the last file. Before each day's files the event
+// loop gets its turn: another load may run meanwhile (each load keeps its own
+// machine table, window and query), and when the chart is closed the load
+// stops. A file that cannot be read or whose figures are not sound is left out
+// and the load goes on; after the load one message names the files left out.
+// The load window is gone on return, also when an error ends the load.
 void LoadPRDSummaryData(const PRDQuery& Query, const std::shared_ptr<Dravex::Graph>& Graph,
                         const std::string& DataDirectory, bool ShowProgress);
 // The same with the host given instead of the program's.

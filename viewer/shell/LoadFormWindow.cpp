@@ -1,10 +1,13 @@
 #include "viewer/shell/LoadFormWindow.h"
 
+#include <algorithm>
+
 #include "common/WindowsXPButtons.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/MDIForm.h"
 #include "platform/gui/MsgBox.h"
+#include "runtime/Error.h"
 
 namespace Kordex {
 
@@ -24,8 +27,32 @@ void LoadFormWindow::Form_Initialize() {
   Common::InitialiseCommonControls();
 }
 
+void LoadFormWindow::SetLoadBarMax(double Max) {
+  LoadBar.SetMax(Max);
+  value_ = std::clamp(value_, std::min(LoadBar.Min(), Max), std::max(LoadBar.Min(), Max));
+}
+
+void LoadFormWindow::SetLoadBarValue(double Value) {
+  if (Value < std::min(LoadBar.Min(), LoadBar.Max()) ||
+      Value > std::max(LoadBar.Min(), LoadBar.Max()))
+    Runtime::Raise(Runtime::ErrorNumber::InvalidPropertyValue);
+  value_ = Value;
+}
+
 void LoadFormWindow::Show() {
+  ShowFigures();
   Platform::Form::Show(Platform::ShowModes::Modeless, Platform::MDIForm::Current());
+}
+
+void LoadFormWindow::Refresh() {
+  if (!IsLoaded()) return;
+  ShowFigures();
+  Platform::Form::Refresh();
+}
+
+void LoadFormWindow::ShowFigures() {
+  if (LoadBar.Value() != value_) LoadBar.SetValue(value_);
+  if (LoadLabel.Caption() != caption_) LoadLabel.SetCaption(caption_);
 }
 
 std::unique_ptr<LoadForm> ShellLoadHost::NewLoadForm() {
