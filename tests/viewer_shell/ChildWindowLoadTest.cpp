@@ -41,12 +41,6 @@ class WatchingHost : public ShellLoadHost {
   std::function<void()> OnDoEvents;
 };
 
-bool LoadFormLoaded() {
-  for (Platform::Form* form : Platform::Forms::All())
-    if (form->Name() == "LoadForm") return true;
-  return false;
-}
-
 }  // namespace
 
 class ChildWindowLoad : public ShellTest {
@@ -89,7 +83,7 @@ TEST_F(ChildWindowLoad, ShowsProgressAndIsGoneAfterTheLoad) {
   ASSERT_FALSE(host->Labels.empty());
   EXPECT_EQ(host->Labels[0], "0 of " + std::to_string(SummaryBytes() / 1024) + " Kbytes loaded.");
   EXPECT_EQ(host->Captions[0], "Loading Data");
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
   EXPECT_GT(chart->PRDGraph.Object()->XAxis()->Labels()->Count(), 0);
 }
 
@@ -97,12 +91,12 @@ TEST_F(ChildWindowLoad, GoneAfterAClosedChartOrAFailure) {
   host->OnDoEvents = [this] { chart->Unload(); };
   Load();
   EXPECT_FALSE(chart->IsLoaded());
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
 
   chart = mainForm->CreateNewChartForm();
   host->OnDoEvents = [] { Runtime::Raise(Runtime::ErrorNumber::Overflow); };
   EXPECT_THROW(Load(), Runtime::Error);
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
 }
 
 TEST_F(ChildWindowLoad, ClosingDuringABuildWaitsForIt) {

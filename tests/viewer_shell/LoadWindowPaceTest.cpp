@@ -91,12 +91,6 @@ class PacedHost : public ShellLoadHost {
   std::chrono::steady_clock::time_point now_;
 };
 
-bool LoadFormLoaded() {
-  for (Platform::Form* form : Platform::Forms::All())
-    if (form->Name() == "LoadForm") return true;
-  return false;
-}
-
 }  // namespace
 
 class LoadWindowPace : public ShellTest {
@@ -154,7 +148,7 @@ TEST_F(LoadWindowPace, RepaintedOnceAFrameAndWithTheLastFigure) {
   for (const std::string& label : host->Painted.Labels)
     EXPECT_TRUE(label == Label(0) || label == Label(bytes)) << label;
   EXPECT_TRUE(host->Painted.BarFull);
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
 
   // A frame passes between every two files: every file's figure is shown.
   host->Refreshes = 0;
@@ -166,7 +160,7 @@ TEST_F(LoadWindowPace, RepaintedOnceAFrameAndWithTheLastFigure) {
   ASSERT_FALSE(host->Painted.Labels.empty());
   EXPECT_EQ(host->Painted.Labels.back(), Label(bytes));
   EXPECT_TRUE(host->Painted.BarFull);
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
 }
 
 TEST_F(LoadWindowPace, ShowsTheFigureALoadEndedAtWhenItsChartCloses) {
@@ -178,7 +172,7 @@ TEST_F(LoadWindowPace, ShowsTheFigureALoadEndedAtWhenItsChartCloses) {
   };
   Load(*chart);
   EXPECT_FALSE(chart->IsLoaded());
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
   ASSERT_FALSE(host->Painted.Labels.empty());
   EXPECT_EQ(host->Painted.Labels.back(), host->LabelGiven);
   EXPECT_NE(host->LabelGiven, Label(0));
@@ -212,5 +206,5 @@ TEST_F(LoadWindowPace, EscDuringALoadClosesTheChartAfterIt) {
   EXPECT_GT(host->Refreshes, 0);
   EXPECT_EQ(KordexModule::ChartCount, 0);
   EXPECT_EQ(mainForm->objConstraintsCol->Count(), 0);
-  EXPECT_FALSE(LoadFormLoaded());
+  EXPECT_FALSE(ShellTestSupport::LoadFormLoaded());
 }

@@ -10,6 +10,7 @@
 
 #include "common/TavroRegistry.h"
 #include "platform/gui/App.h"
+#include "platform/gui/Forms.h"
 #include "runtime/Clock.h"
 #include "runtime/DateTime.h"
 #include "tests/platform/FileText.h"
@@ -64,6 +65,12 @@ std::filesystem::path UserSettingsFile() {
 }
 std::filesystem::path MachineSettingsFile() {
   return ConfigFolder() / "machine.settings";
+}
+
+bool LoadFormLoaded() {
+  for (Platform::Form* form : Platform::Forms::All())
+    if (form->Name() == "LoadForm") return true;
+  return false;
 }
 
 void AppendSettingsUnderLock(const std::filesystem::path& file, const std::string& lines) {

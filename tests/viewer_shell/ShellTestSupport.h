@@ -52,6 +52,9 @@ void AppendSettingsUnderLock(const std::filesystem::path& file, const std::strin
 std::filesystem::path UserSettingsFile();
 std::filesystem::path MachineSettingsFile();
 
+// Whether a "Loading Data" window is loaded.
+bool LoadFormLoaded();
+
 }  // namespace ShellTestSupport
 
 // Every shell test: FormsTest's responder and ticks, the fixed clock, the
