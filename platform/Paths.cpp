@@ -23,7 +23,7 @@ std::string AbsoluteEnv(const char* name) {
   return value;
 }
 
-std::string HomeFolder() {
+std::string NativeHomeFolder() {
   std::string home = AbsoluteEnv("HOME");
   if (home.empty()) {
     if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
@@ -42,18 +42,22 @@ std::string ConfigFolder() {
     return WithSlash(SystemPath(dir));
   }
   std::string base = AbsoluteEnv("XDG_CONFIG_HOME");
-  base = base.empty() ? HomeFolder() + ".config/" : WithSlash(base);
+  base = base.empty() ? NativeHomeFolder() + ".config/" : WithSlash(base);
   return SystemPath(base + "tavro/");
 }
 
 std::string StateFolder() {
   std::string base = AbsoluteEnv("XDG_STATE_HOME");
-  base = base.empty() ? HomeFolder() + ".local/state/" : WithSlash(base);
+  base = base.empty() ? NativeHomeFolder() + ".local/state/" : WithSlash(base);
   return SystemPath(base + "tavro/");
 }
 
 std::string LogFolder() {
   return StateFolder() + "Log/";
+}
+
+std::string HomeFolder() {
+  return SystemPath(NativeHomeFolder());
 }
 
 namespace {

@@ -21,6 +21,9 @@ TAVRO_PLATFORM_API std::string LogFolder();
 // The program's own state folder, parent of the log folder.
 TAVRO_PLATFORM_API std::string StateFolder();
 
+// The user's home folder: $HOME when it is absolute, else the account's.
+TAVRO_PLATFORM_API std::string HomeFolder();
+
 // A system path as the file system names it, and back. A native name that is
 // not UTF-8 is taken as Windows-1252 as it stands, so it reads as its bytes
 // mean there ("CAF\xC9" is "CAFÉ"); NativePath of that is not the same bytes, so

@@ -37,6 +37,8 @@ class TAVRO_PLATFORM_GUI_API CommonDialog {
   int Flags = 0;
   std::string FileName;
   std::string InitDir;
+  // When set, a name chosen without an extension takes one: that of the file
+  // type chosen (SaveExtension), else this one.
   std::string DefaultExt;
   bool CancelError = true;
 
@@ -55,9 +57,17 @@ class TAVRO_PLATFORM_GUI_API CommonDialog {
   // The chosen file's name without its folder.
   std::string FileTitle() const;
 
-  // Asks for a file to save to: FileName holds the choice afterwards.
+  // Asks for a file to save to, opening in InitDir: FileName holds the
+  // choice afterwards and FilterIndex the file type chosen.
   void ShowSave();
   void ShowPrinter();
 };
+
+// The extension (without its dot, in lower case as file names are written
+// here) that a save dialog gives a name chosen without one: that of the
+// Index-th (1-based) file type of Filter when its pattern is one plain
+// "*.ext", else DefaultExt.
+TAVRO_PLATFORM_GUI_API std::string SaveExtension(const std::string& Filter, int Index,
+                                                 const std::string& DefaultExt);
 
 }  // namespace Platform

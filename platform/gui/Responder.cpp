@@ -130,7 +130,7 @@ void DesktopResponder::RunModal(Form& form) {
   form.Window().modalLoop = nullptr;
 }
 
-std::optional<std::string> DesktopResponder::SaveFile(const FileDialogRequest& request) {
+std::optional<std::string> DesktopResponder::SaveFile(FileDialogRequest& request) {
   EnsureApplication();
   QFileDialog dialog(DialogParent(), ToQString(request.Title), ToQString(request.InitDir));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -138,16 +138,32 @@ std::optional<std::string> DesktopResponder::SaveFile(const FileDialogRequest& r
   if ((request.Flags & FileFlags::OverwritePrompt) == 0)
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QStringList filters = NameFilters(request.Filter);
+  // A name typed without an extension takes that of the file type chosen, in
+  // the dialog already, so that it asks before overwriting the file meant.
+  const auto suffixOf = [&request](int index) {
+    return request.DefaultExt.empty()
+               ? QString()
+               : ToQString(SaveExtension(request.Filter, index, request.DefaultExt));
+  };
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     const int index = request.FilterIndex >= 1 && request.FilterIndex <= filters.size()
                           ? request.FilterIndex - 1
                           : 0;
     dialog.selectNameFilter(filters[index]);
+    dialog.setDefaultSuffix(suffixOf(index + 1));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &filters, &suffixOf](const QString& filter) {
+          dialog.setDefaultSuffix(suffixOf(static_cast<int>(filters.indexOf(filter)) + 1));
+        });
+  } else if (!request.DefaultExt.empty()) {
+    dialog.setDefaultSuffix(suffixOf(1));
   }
-  if (!request.DefaultExt.empty()) dialog.setDefaultSuffix(ToQString(request.DefaultExt));
   if (!request.FileName.empty()) dialog.selectFile(ToQString(request.FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (const auto chosen = filters.indexOf(dialog.selectedNameFilter()); chosen >= 0)
+    request.FilterIndex = static_cast<int>(chosen) + 1;
   return FromQString(dialog.selectedFiles().first());
 }
 

@@ -50,8 +50,9 @@ class TAVRO_PLATFORM_GUI_API Responder {
   virtual int MessageBox(const std::string& prompt, int buttons, const std::string& title) = 0;
   // Runs while a modal form is shown; returns once the form is hidden or unloaded.
   virtual void RunModal(Form& form) = 0;
-  // The chosen file, or nothing when the person cancelled.
-  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+  // The chosen file, or nothing when the person cancelled; the request's
+  // FilterIndex then holds the file type the person chose.
+  virtual std::optional<std::string> SaveFile(FileDialogRequest& request) = 0;
   // False when the person cancelled; otherwise the request holds the choices.
   virtual bool PrinterSetup(PrinterRequest& request) = 0;
   // The chosen folder, or "" when the person cancelled.
@@ -80,7 +81,7 @@ class TAVRO_PLATFORM_GUI_API DesktopResponder : public Responder {
  public:
   int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
   void RunModal(Form& form) override;
-  std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFile(FileDialogRequest& request) override;
   bool PrinterSetup(PrinterRequest& request) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool OpenDocument(const std::string& target) override;

@@ -40,8 +40,9 @@ void ScriptedResponder::RunModal(Form& form) {
   if (form.IsLoaded() && form.Visible()) form.Hide();
 }
 
-std::optional<std::string> ScriptedResponder::SaveFile(const FileDialogRequest& request) {
+std::optional<std::string> ScriptedResponder::SaveFile(FileDialogRequest& request) {
   FileRequests.push_back(request);
+  if (const auto filter = Next(FilterAnswers)) request.FilterIndex = *filter;
   return Next(FileAnswers).value_or(std::nullopt);
 }
 

@@ -32,6 +32,9 @@ class TAVRO_PLATFORM_GUI_API ScriptedResponder : public Responder {
 
   std::vector<FileDialogRequest> FileRequests;
   std::deque<std::optional<std::string>> FileAnswers;
+  // The file type chosen in the dialog (1-based); none keeps the one it
+  // opened with.
+  std::deque<int> FilterAnswers;
 
   std::vector<PrinterRequest> PrinterRequests;
   std::deque<std::optional<PrinterRequest>> PrinterAnswers;
@@ -58,7 +61,7 @@ class TAVRO_PLATFORM_GUI_API ScriptedResponder : public Responder {
 
   int MessageBox(const std::string& prompt, int buttons, const std::string& title) override;
   void RunModal(Form& form) override;
-  std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFile(FileDialogRequest& request) override;
   bool PrinterSetup(PrinterRequest& request) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool OpenDocument(const std::string& target) override;

@@ -110,8 +110,7 @@ TEST_F(ChildWindowSave, TableByExtension) {
 }
 
 TEST_F(ChildWindowSave, TableOfUnknownTypeOrUnwritable) {
-  std::filesystem::create_directory(dir.Path() / "a.b");
-  for (const std::string name : {"x", "x.doc", "a.b/x"}) {
+  for (const std::string name : {"x.", "x.doc", "x.txt.bak"}) {
     SaveTableAs(dir.Folder() + name);
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / name)) << name;
   }

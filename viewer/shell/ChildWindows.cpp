@@ -49,8 +49,12 @@ void ActivateNextReportWindow(Platform::Form& Window) {
     const std::string kind = ChildKind(forms[i]->Tag());
     if (kind == "CHART" || kind == "TABLE") break;
   }
-  forms[i]->ZOrder(0);
-  forms[i]->SetFocus();
+  ActivateChildWindow(*forms[i]);
+}
+
+void ActivateChildWindow(Platform::Form& Window) {
+  Window.ZOrder(0);
+  Window.SetFocus();
 }
 
 Runtime::Variant FormReference::To(Platform::Form& Window) {

@@ -22,6 +22,10 @@ void RunManualUpdate();
 // itself when it is the only one.
 void ActivateNextReportWindow(Platform::Form& Window);
 
+// Brings a child window to the front and makes it the active child, the one
+// the commands act on.
+void ActivateChildWindow(Platform::Form& Window);
+
 // The keys every chart and table window answers: F5 updates, Tab brings the
 // next report window forward, Esc closes Window.
 void ReportWindowKeyDown(int16_t KeyCode);

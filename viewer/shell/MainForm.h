@@ -133,6 +133,9 @@ class MainForm : public Platform::MDIForm {
   Platform::ScopedConnection menuSelection_;
   Platform::ScopedConnection preferencesAfterChange_;
   Platform::ScopedConnection preferencesBeforeChange_;
+  // Where the save dialog opens: the folder last saved to in this run; ""
+  // before the first save (the home folder).
+  std::string saveFolder_;
 };
 
 // The kind of a child window from its tag: "CHART", "TABLE", "STATS" or

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Paths.h"
 #include "platform/gui/App.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/gui/Tool.h"
@@ -26,19 +27,29 @@ namespace {
 // Explorer style, the path must exist, ask before overwriting.
 constexpr int kSaveFlags = 0x80802;
 
-// Asks for the file to save to; nothing when the person cancelled.
+// Asks for the file to save to, starting in Folder (the home folder when
+// ""); nothing when the person cancelled. A name given without an extension
+// takes that of the file type chosen.
 std::optional<std::string> AskFileToSave(Platform::CommonDialog& Dialog, const std::string& Title,
-                                         const std::string& Filter) {
+                                         const std::string& Filter, const std::string& DefaultExt,
+                                         const std::string& Folder) {
   Dialog.DialogTitle = Title;
   Dialog.Filter = Filter;
   Dialog.Flags = kSaveFlags;
   Dialog.FileName = "";
+  Dialog.DefaultExt = DefaultExt;
+  Dialog.InitDir = Folder.empty() ? Platform::HomeFolder() : Folder;
   try {
     Dialog.ShowSave();
   } catch (const Runtime::Error&) {
     return std::nullopt;  // cancelled
   }
   return Dialog.FileName;
+}
+
+std::string FolderOf(const std::string& Path) {
+  const size_t slash = Path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
 }
 
 void ReportSaveFailure(const std::string& FileName, const Runtime::Error& Failure) {
@@ -121,10 +132,12 @@ bool MainForm::HasConstraintSet(const std::string& Tag) {
 }
 
 void MainForm::SaveChart(ChartForm& Chart) {
-  const auto fileName = AskFileToSave(comDialog, "Save Chart As", "Bitmap (*.bmp)|*.bmp");
+  const auto fileName =
+      AskFileToSave(comDialog, "Save Chart As", "Bitmap (*.bmp)|*.bmp", "bmp", saveFolder_);
   if (!fileName) return;
   try {
     Chart.PRDGraph.Object()->Save(*fileName);
+    saveFolder_ = FolderOf(*fileName);
   } catch (const Runtime::Error& failure) {
     ReportSaveFailure(*fileName, failure);
   }
@@ -133,7 +146,8 @@ void MainForm::SaveChart(ChartForm& Chart) {
 void MainForm::SaveTable(TableForm& Table) {
   const auto chosen = AskFileToSave(
       comDialog, "Save Table As",
-      "Text (*.TXT)|*.TXT|Rich Text Format (*.RTF)|*.RTF|Comma Delimeted File (*.CSV)|*.CSV");
+      "Text (*.TXT)|*.TXT|Rich Text Format (*.RTF)|*.RTF|Comma Delimeted File (*.CSV)|*.CSV", "txt",
+      saveFolder_);
   if (!chosen) return;
   const std::string& fileName = *chosen;
   const TableFileType type = TableFileTypeOf(fileName);
@@ -146,6 +160,7 @@ void MainForm::SaveTable(TableForm& Table) {
   }
   try {
     WriteTableFile(fileName, type, Table.TableText.Text(), Table.TableText.TextRTF());
+    saveFolder_ = FolderOf(fileName);
   } catch (const Runtime::Error& failure) {
     ReportSaveFailure(fileName, failure);
   }

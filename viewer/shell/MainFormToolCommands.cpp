@@ -143,9 +143,9 @@ void MainForm::ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool) {
              kind == "CHART" || kind == "TABLE" || kind == "STATS") {
     const std::shared_ptr<Platform::Form> window = FormReference::FormOf(Tool->TagVariant());
     if (!window) return;
-    window->ZOrder(0);
     if (window->WindowState() == Platform::WindowStates::Minimised)
       window->SetWindowState(Platform::WindowStates::Normal);
+    ActivateChildWindow(*window);
   }
 }
 
