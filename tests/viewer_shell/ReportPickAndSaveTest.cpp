@@ -22,6 +22,7 @@ class ReportPickAndSave : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     StartMainWindow(dir.Folder());
+    responder->Messages.clear();  // the start's word on a data directory without lines
   }
   std::shared_ptr<ChartForm> ListedChart(const std::string& caption) {
     auto chart = mainForm->CreateNewChartForm();
