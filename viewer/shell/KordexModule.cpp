@@ -64,9 +64,8 @@ std::vector<PreferenceRegistration> ApplicationPreferences() {
 
 std::string ShellLineHost::DataDirectory() {
   MainForm* main = MainForm::Current();
-  if (main == nullptr || !main->objPreferences) return {};
-  std::string folder =
-      Runtime::CStr(main->objPreferences->Item(Runtime::Variant("Data Directory"))->Value());
+  if (main == nullptr) return {};
+  std::string folder = main->DataDirectoryText();
   // The folder's entries are named by appending to it.
   if (!folder.empty() && folder.back() != '/') folder += '/';
   return folder;

@@ -60,6 +60,8 @@ class MainForm : public Platform::MDIForm {
   // holds the chosen production line. Otherwise the person is told why no
   // chart opens.
   bool ChosenLineAvailable();
+  // The "Data Directory" preference as it stands.
+  std::string DataDirectoryText() const;
   void InitialiseToolbars();
   // Every command of the toolbar and the menus (MainFormToolCommands.cpp).
   void ToolBars_ToolClick(const std::shared_ptr<Platform::Tool>& Tool);
@@ -109,8 +111,6 @@ class MainForm : public Platform::MDIForm {
   // Runs the status update of every line-status window.
   void UpdateLineStatusWindows();
   void ConnectCollection();
-  // The "Data Directory" preference as it stands.
-  std::string DataDirectoryText() const;
   // The first line of the message that the data directory holds no line.
   std::string NoProductionLinesText() const;
   void TellDataDirectoryProblem(const std::string& Prompt);

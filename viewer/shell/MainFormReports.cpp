@@ -81,8 +81,7 @@ void MainForm::ReportBar_SelectShortCut(const std::shared_ptr<Quillon::clsShortC
   }
   if (caption == "LINE STATUS") {
     const auto status = CreateNewStatusForm();
-    UpdateLineStatus(*status,
-                     Runtime::CStr(objPreferences->Item(Variant("Data Directory"))->Value()));
+    UpdateLineStatus(*status, DataDirectoryText());
     AddToReportList(*status);
     status->SetFocus();
     return;
