@@ -8,7 +8,8 @@
 namespace Quillon {
 
 clsShortCutGroup::clsShortCutGroup() : shortCuts_(std::make_shared<clsShortCuts>()) {
-  shortCuts_->parent_ = lifetime_;
+  shortCuts_->maker_ = this;
+  shortCuts_->makerAlive_ = alive_;
 }
 
 clsShortCutGroup::~clsShortCutGroup() = default;

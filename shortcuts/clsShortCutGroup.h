@@ -58,9 +58,10 @@ class QUILLON_API clsShortCutGroup : public QuillonObject,
 
   bool current_ = false;
   std::string caption_;
-  // Expires when the group ends: a constructor cannot share the group yet, so
-  // the collection it makes holds this as its parent. It owns nothing.
-  const std::shared_ptr<clsShortCutGroup> lifetime_{this, [](clsShortCutGroup*) {}};
+  // Lives exactly as long as the group. A constructor cannot share the group
+  // yet, so the collection it makes watches this instead, and asks the group
+  // for its owner only while it lives.
+  const std::shared_ptr<const void> alive_ = std::make_shared<char>();
   std::shared_ptr<clsShortCuts> shortCuts_;
   std::string key_;
   std::weak_ptr<clsShortCutGroups> parent_;

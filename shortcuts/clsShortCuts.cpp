@@ -47,10 +47,14 @@ std::shared_ptr<clsShortCut> clsShortCuts::Add(const std::string& Caption,
 }
 
 std::shared_ptr<clsShortCutGroup> clsShortCuts::Parent() const {
-  // What is held may be the lifetime of the group that made the collection,
-  // which owns nothing (see clsShortCutGroup): hand out the group's owners.
-  const auto group = parent_.lock();
-  return group ? group->weak_from_this().lock() : nullptr;
+  if (!makerAlive_.expired()) return maker_->weak_from_this().lock();
+  return parent_.lock();
+}
+
+void clsShortCuts::Parent(const std::shared_ptr<clsShortCutGroup>& value) {
+  parent_ = value;
+  maker_ = nullptr;
+  makerAlive_.reset();
 }
 
 }  // namespace Quillon

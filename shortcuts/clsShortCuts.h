@@ -35,11 +35,15 @@ class QUILLON_API clsShortCuts : public QuillonCollection<clsShortCut> {
   // The group that made the collection, or the one a host set; it does not
   // keep the group alive, and once that group has ended there is none.
   std::shared_ptr<clsShortCutGroup> Parent() const;
-  void Parent(const std::shared_ptr<clsShortCutGroup>& value) { parent_ = value; }
+  void Parent(const std::shared_ptr<clsShortCutGroup>& value);
 
  private:
   friend class clsShortCutGroup;
   std::weak_ptr<clsShortCutGroup> parent_;
+  // The group that made the collection, until a host sets another; the
+  // address is used only while the group's token lives.
+  clsShortCutGroup* maker_ = nullptr;
+  std::weak_ptr<const void> makerAlive_;
 };
 
 }  // namespace Quillon

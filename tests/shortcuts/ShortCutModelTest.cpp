@@ -106,8 +106,7 @@ TEST_F(ShortCutModel, RemovingTheCurrentGroupUnloadsItsButtonAndMovesCurrentOn) 
 
 // A host may point a collection at another group, or replace a group's
 // collection while it keeps the old one; when that group ends the collection
-// has no parent, and adding to it repaints nothing. A group made right after
-// takes the ended group's place in memory.
+// has no parent, and adding to it repaints nothing.
 TEST_F(ShortCutModel, ShortCutsWhoseParentEndedHaveNoParentAndAddDoesNotRepaint) {
   auto kept = groups.Add("Standard")->ShortCuts();
   groups.Item(Variant(1))->ShortCuts(std::make_shared<clsShortCuts>());
@@ -118,10 +117,6 @@ TEST_F(ShortCutModel, ShortCutsWhoseParentEndedHaveNoParentAndAddDoesNotRepaint)
 
   groups.Clear();
   other.reset();
-  const auto next = std::make_shared<clsShortCutGroup>();
-  const auto last = std::make_shared<clsShortCutGroup>();
-  next->Parent(bar.ShortCutGroups());
-  last->Parent(bar.ShortCutGroups());
   canvas.ClearRecords();
   for (const auto& ended : {kept, moved}) {
     EXPECT_EQ(ended->Parent(), nullptr);
@@ -129,4 +124,27 @@ TEST_F(ShortCutModel, ShortCutsWhoseParentEndedHaveNoParentAndAddDoesNotRepaint)
     EXPECT_EQ(ended->Count(), 1);
   }
   EXPECT_EQ(canvas.Count("Cls"), 0u);
+}
+
+// What the library hands out of a group keeps it alive like the host's own
+// pointer: a host may hold a shortcut's group after the groups are cleared.
+TEST_F(ShortCutModel, EveryPointerToAGroupSharesTheGroupsOwner) {
+  std::weak_ptr<clsShortCutGroup> watched;
+  std::shared_ptr<clsShortCutGroup> kept;
+  {
+    const auto group = groups.Add("Standard");
+    const auto shortCut = group->ShortCuts()->Add("A", {});
+    watched = group;
+    for (const auto& handedOut :
+         {group->shared_from_this(), group->ShortCuts()->Parent(), shortCut->ShortCutGroup()}) {
+      EXPECT_EQ(handedOut, group);
+      EXPECT_FALSE(handedOut.owner_before(group) || group.owner_before(handedOut));
+    }
+    kept = group->ShortCuts()->Parent();
+  }
+  groups.Clear();
+  ASSERT_FALSE(watched.expired());
+  EXPECT_EQ(kept->Caption(), "Standard");
+  kept.reset();
+  EXPECT_TRUE(watched.expired());
 }
