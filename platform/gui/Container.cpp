@@ -1,12 +1,15 @@
 #include "platform/gui/Container.h"
 
 #include "platform/gui/GuiInternal.h"
+#include "platform/gui/VisualControl.h"
 
 namespace Platform {
 
 Container::Container() : internal_(std::make_unique<ContainerInternal>()) {}
 
-Container::~Container() = default;
+Container::~Container() {
+  for (VisualControl* child : internal_->children) child->Internal().containerEnded = true;
+}
 
 double Container::UnitsToPixelsX(double x) const {
   return Gui::TwipsToPixels(x);

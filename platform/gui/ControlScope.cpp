@@ -103,6 +103,13 @@ void ControlScope::RemoveControl(const std::string& name) {
   added_.erase(it);
 }
 
+void ControlScope::DestroyAddedControls() {
+  while (!added_.empty()) {
+    std::unique_ptr<Control> gone = std::move(added_.back());
+    added_.pop_back();
+  }
+}
+
 void ControlScope::Register(Control& control) {
   controls_.push_back(&control);
 }

@@ -40,6 +40,9 @@ class TAVRO_PLATFORM_GUI_API ControlScope {
   ControlScope() = default;
   // The container AddControl uses when none is given.
   virtual Container& DefaultContainer() = 0;
+  // Ends the controls AddControl made, last first; an owner calls it while it
+  // is still whole, since a control's end reads its form.
+  void DestroyAddedControls();
 
  private:
   friend class Control;

@@ -129,6 +129,7 @@ Form::Form(std::string name, MainWindowTag)
 }
 
 Form::~Form() {
+  DestroyAddedControls();
   if (activeTop == this) activeTop = nullptr;
   if (loaded_) Gui::RemoveLoaded(*this);
   if (MDIForm* main = MDIForm::Current()) main->ChildGone(this);

@@ -48,6 +48,8 @@ struct VisualControlInternal {
   bool backSet = false;
   bool foreSet = false;
   bool fontSet = false;
+  // A control its form owns may outlive the frame or picture box it sits in.
+  bool containerEnded = false;
 };
 
 namespace Gui {

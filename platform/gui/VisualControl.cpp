@@ -37,7 +37,7 @@ VisualControl::VisualControl(Container& container, std::string name, int index)
 }
 
 VisualControl::~VisualControl() {
-  std::erase(container_.Site().children, this);
+  if (!internal_->containerEnded) std::erase(container_.Site().children, this);
   FormInternal& window = Parent().Window();
   std::erase(window.tabOrder, this);
   if (window.focus == this) window.focus = nullptr;
