@@ -29,7 +29,7 @@ class FakeScrollBar : public Dravex::GraphScrollBar {
 // Stands in for the Graph control: owns an X axis the way the control does,
 // needs maxWidth positions, and records the events and redraw requests the
 // model sends it.
-class FakeGraph : public Dravex::GraphHost {
+class FakeGraph final : public Dravex::GraphHost {
  public:
   FakeGraph() : xAxis(std::make_shared<Dravex::GraphXAxis>()) { xAxis->SetParent(this); }
   ~FakeGraph() { xAxis->SetParent(nullptr); }

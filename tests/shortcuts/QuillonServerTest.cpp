@@ -24,7 +24,8 @@ TEST(QuillonServer, RegistersBothClassesAndMakesGroupsUntilReleased) {
   ASSERT_EQ(library.GetClassObject(ShortCutGroupClassId, &factory), Ok);
   auto group = factory->CreateInstance();
   ASSERT_NE(group, nullptr);
-  EXPECT_NE(std::string(typeid(*group).name()).find("clsShortCutGroup"), std::string::npos);
+  const auto& made = *group;
+  EXPECT_NE(std::string(typeid(made).name()).find("clsShortCutGroup"), std::string::npos);
   factory.reset();
   EXPECT_EQ(library.CanUnloadNow(), Platform::ServerResult::False);
   group.reset();
