@@ -2,11 +2,18 @@
 // and line files, and the key filter of the line fields.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "common/TavroRegistry.h"
 #include "platform/gui/MsgBox.h"
+#include "platform/gui/QtBridge.h"
 #include "tests/platform/FileText.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/PreferenceForm.h"
@@ -20,6 +27,27 @@ const std::string kLine1 = "[Line Info]\r\nCount Machine=2\r\nHours Per Day=7.5\
 const std::string kLine2 =
     "[Line Info]\r\nCount Machine=1\r\nHours Per Day=16\r\nAlias=North\r\n"
     "[Placement Files]\r\nWidgetB=40\r\n";
+
+// The width, in pixels, a one-line box draws its text in, worked out as the
+// box does before it paints: its contents less the style's frame, the text
+// margins and the two pixels the box keeps free on either side (Qt's
+// QLineEditPrivate::horizontalMargin). A text whose width rounded up by one
+// pixel for the caret is at most this shows whole, without scrolling.
+int TextRoom(const QLineEdit& line) {
+  constexpr int kHorizontalMargin = 2;
+  QStyleOptionFrame option;
+  option.initFrom(&line);
+  option.rect = line.contentsRect();
+  option.lineWidth =
+      line.hasFrame() ? line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &line) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  option.features = QStyleOptionFrame::None;
+  const QRect contents = line.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, &line)
+                             .marginsRemoved(line.textMargins());
+  return contents.width() - 2 * kHorizontalMargin;
+}
 
 }  // namespace
 
@@ -211,6 +239,37 @@ TEST_F(PreferenceFormTest, LineFieldsTakeWholeNumbersThatFit) {
     form.txtCountMachine.SetFocus();
     Type("5");
     EXPECT_EQ(form.txtCountMachine.Text(), "");
+    form.CancelButton.Click.Raise();
+  });
+}
+
+TEST_F(PreferenceFormTest, EachLineBoxFitsTheValuesItHolds) {
+  // The widest texts each box is given: a 16-bit figure with its sign, and
+  // hours as a Single prints them, seven digits with a sign and a point.
+  const std::vector<std::string> figures = {"-32768", "32767"};
+  const std::vector<std::string> hours = {"16.66667", "-16.66667", "9999.999", "32767"};
+  Open([&](PreferenceForm& form) {
+    form.Tab.SetTab(3);
+    Platform::DoEvents();
+    const std::tuple<Platform::Label*, Platform::TextBox*, const std::vector<std::string>*> rows[] =
+        {{&form.labCountMachine, &form.txtCountMachine, &figures},
+         {&form.labHoursPerDay, &form.txtHoursPerDay, &hours},
+         {&form.labPanelPerHour, &form.txtPanelPerHour, &figures}};
+    for (const auto& [label, box, texts] : rows) {
+      auto* line = qobject_cast<QLineEdit*>(WidgetOf(*box));
+      ASSERT_NE(line, nullptr) << box->Name();
+      const int room = TextRoom(*line);
+      const QFontMetricsF metrics(line->font());
+      for (const std::string& text : *texts) {
+        const double width = metrics.horizontalAdvance(Platform::ToQString(text));
+        EXPECT_LE(qRound(width) + 1, room)
+            << box->Name() << " holding " << text << ": " << width << " px in " << room << " px";
+      }
+      // Still on its page, and clear of its label.
+      const QRect place = line->geometry();
+      EXPECT_TRUE(line->parentWidget()->rect().contains(place)) << box->Name();
+      EXPECT_LE(WidgetOf(*label)->geometry().right(), place.left()) << box->Name();
+    }
     form.CancelButton.Click.Raise();
   });
 }

@@ -23,7 +23,11 @@ struct PlacementFileList {
 
 // One line folder of the data directory.
 struct ProductionLineInfo {
-  bool Changed = false;  // machine count or hours edited in the preferences dialog
+  bool Changed = false;  // a value of the line edited in the preferences dialog
+  // Which of the two "Line Info" values the person typed into: only those are
+  // written, so the other keeps its stored text.
+  bool CountMachineChanged = false;
+  bool HoursPerDayChanged = false;
   int16_t LineNumber = 0;
   float HoursPerDay = 0;
   int16_t CountMachine = 0;

@@ -124,21 +124,28 @@ void PreferenceForm::Layout() {
   Row(labRunTimeDisplayWidth, "Display Width", RunTimeDisplayWidth, 600, 2160, 735);
   Row(labRunTimeHistory, "History", RunTimeHistory, 1080, 2160, 735);
 
+  // The three line boxes reach the right edge the page's controls share (6390
+  // twips, where the placement list ends): 1590 twips, 106 pixels. Hours as a
+  // Single shows them ("-16.66667": seven digits, sign and point) and a 16-bit
+  // figure ("-32768") show whole in them, with room to spare for a desktop font
+  // larger than 9 point DejaVu Sans, in which "-16.66667" takes 62 pixels.
+  constexpr double kLineBoxLeft = 4800;
+  constexpr double kLineBoxWidth = 6390 - kLineBoxLeft;
   labProductionLines.SetCaption("Production Line");
   labProductionLines.Move(240, 540, 2640, 255);
   lstProductionLines.Move(240, 840, 2640, 2760);
   labCountMachine.SetCaption("Count Machine");
   labCountMachine.Move(3120, 885, 1560, 255);
-  txtCountMachine.Move(4800, 840, 735, 315);
+  txtCountMachine.Move(kLineBoxLeft, 840, kLineBoxWidth, 315);
   labHoursPerDay.SetCaption("Hours Per Day");
   labHoursPerDay.Move(3120, 1365, 1560, 255);
-  txtHoursPerDay.Move(4800, 1320, 735, 315);
+  txtHoursPerDay.Move(kLineBoxLeft, 1320, kLineBoxWidth, 315);
   labPlacementFiles.SetCaption("Placement Files");
   labPlacementFiles.Move(3120, 1800, 3240, 255);
   lstPlacementFiles.Move(3120, 2100, 3270, 1020);
   labPanelPerHour.SetCaption("Panels Per Hour");
   labPanelPerHour.Move(3120, 3285, 1560, 255);
-  txtPanelPerHour.Move(4800, 3240, 735, 315);
+  txtPanelPerHour.Move(kLineBoxLeft, 3240, kLineBoxWidth, 315);
 
   OkButton.SetCaption("Ok");
   OkButton.Move(4080, 4140, 1215, 375);
@@ -248,6 +255,7 @@ void PreferenceForm::txtCountMachine_Change() {
   if (machine == line->CountMachine) return;
   line->CountMachine = machine;
   line->Changed = true;
+  line->CountMachineChanged = true;
   line->PlacementFiles = KordexModule::GetPlacementFiles(
       strDataDirectory + "Line" + std::to_string(line->LineNumber) + "/", machine);
   lstProductionLines_Click();
@@ -260,6 +268,7 @@ void PreferenceForm::txtHoursPerDay_Change() {
   if (hours == line->HoursPerDay) return;
   line->HoursPerDay = hours;
   line->Changed = true;
+  line->HoursPerDayChanged = true;
 }
 
 void PreferenceForm::txtPanelPerHour_Change() {
@@ -318,8 +327,14 @@ void PreferenceForm::WriteLineFiles() {
     if (!line.Changed) continue;
     line.Changed = false;
     const std::string path = folder + "Line" + std::to_string(line.LineNumber) + "/LineInfo.Dat";
-    Common::WriteIniString(path, "Line Info", "Count Machine", Variant(line.CountMachine));
-    Common::WriteIniString(path, "Line Info", "Hours Per Day", Variant(line.HoursPerDay));
+    // Only the values typed into are written; every other key keeps its stored
+    // text (a value the dialog shows shortened is not rewritten in that form).
+    if (line.CountMachineChanged)
+      Common::WriteIniString(path, "Line Info", "Count Machine", Variant(line.CountMachine));
+    if (line.HoursPerDayChanged)
+      Common::WriteIniString(path, "Line Info", "Hours Per Day", Variant(line.HoursPerDay));
+    line.CountMachineChanged = false;
+    line.HoursPerDayChanged = false;
     if (!line.PlacementFiles.Changed) continue;
     line.PlacementFiles.Changed = false;
     for (PlacementFile& file : line.PlacementFiles.Files) {

@@ -93,7 +93,8 @@ class PreferenceForm : public Platform::Form {
   void LineField_KeyPress(Platform::TextBox& box, int16_t& KeyAscii);
   // Record N of the working table for the selected line, or nullptr.
   ProductionLineInfo* SelectedLine();
-  // Writes the edited lines of the committed table into their line files.
+  // Writes into the line files of the committed table the values typed into,
+  // and only those.
   void WriteLineFiles();
   void Layout();
 
