@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/SettingsStore.h"
@@ -74,12 +75,38 @@ TEST_F(AboutWindowTest, SeveralManualsPopUpTheirNames) {
   about->ShowManual("*.PDF");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(responder->PoppedMenus.size(), 2u);
+  EXPECT_EQ(responder->OpenedDocuments.size(), 1u);
+  EXPECT_TRUE(responder->Messages.empty());
+}
 
-  Manuals({});
+TEST_F(AboutWindowTest, ManualNotFoundNamesTheFolderAndItsSetting) {
+  Manuals({"notes.txt"});
   about->ShowManual("*.PDF");
   Platform::SaveSetting(Platform::App::EXEName(), "Help", "Manual Location", "/no/such/folder/");
   about->ShowManual("*.PDF");
-  EXPECT_EQ(responder->PoppedMenus.size(), 2u);
-  EXPECT_EQ(responder->OpenedDocuments.size(), 1u);
-  EXPECT_TRUE(responder->Messages.empty());
+  EXPECT_TRUE(responder->PoppedMenus.empty());
+  EXPECT_TRUE(responder->OpenedDocuments.empty());
+  ASSERT_EQ(responder->Messages.size(), 2u);
+  for (const auto& [message, folderShown] :
+       {std::pair{responder->Messages[0], folder.Folder()},
+        std::pair{responder->Messages[1], std::string("/no/such/folder/")}}) {
+    EXPECT_EQ(message.Prompt, "No manual was found in the folder \"" + folderShown +
+                                  "\".\r\nThe folder is set by the \"Manual Location\" "
+                                  "setting (section \"Help\").");
+    EXPECT_EQ(message.Title, Platform::App::Title());
+  }
+}
+
+TEST_F(AboutWindowTest, ManualThatCannotBeOpenedIsReported) {
+  Manuals({"guide.pdf"});
+  responder->OpenDocumentAnswer = false;
+  about->ShowManual("*.PDF");
+  ASSERT_EQ(responder->Messages.size(), 1u);
+  EXPECT_EQ(responder->Messages[0].Prompt,
+            "The manual \"" + folder.Folder() + "guide.pdf\" could not be opened.");
+  EXPECT_FALSE(about->Visible());
+
+  // The web page keeps failing quietly.
+  about->labWeb.Click.Raise();
+  EXPECT_EQ(responder->Messages.size(), 1u);
 }

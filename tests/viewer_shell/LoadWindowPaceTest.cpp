@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -177,6 +178,18 @@ TEST_F(LoadWindowPace, ShowsTheFigureALoadEndedAtWhenItsChartCloses) {
   EXPECT_EQ(host->Painted.Labels.back(), host->LabelGiven);
   EXPECT_NE(host->LabelGiven, Label(0));
   EXPECT_NE(host->LabelGiven, Label(bytes));
+}
+
+TEST_F(LoadWindowPace, LoadLabelFitsSevenFigureTotals) {
+  bytes = uintmax_t{9'999'999} * 1024;
+  const auto window = std::make_shared<LoadFormWindow>();
+  window->SetLoadLabel(Label(bytes));
+  window->Show();
+  const QWidget* label = window->LoadLabel.Internal().widget;
+  const int needed =
+      QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(Label(bytes)));
+  EXPECT_LE(needed, label->contentsRect().width());
+  EXPECT_LE(label->geometry().right(), label->parentWidget()->contentsRect().right());
 }
 
 TEST_F(LoadWindowPace, EscDuringALoadClosesTheChartAfterIt) {

@@ -4,6 +4,7 @@
 
 #include "common/TavroRegistry.h"
 #include "platform/gui/App.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/EventEntry.h"
 #include "platform/gui/GuiConstants.h"
 #include "runtime/Conversions.h"
@@ -140,6 +141,14 @@ bool SelectDateRange() {
   const bool chosen = CurrentDateRangePrompt().SelectDate(from, to);
   ReportDateFrom = from;
   ReportDateTo = to;
+  if (chosen) {
+    // The hidden dialog stays on the screen, over a main window not yet
+    // repainted, until the window system has a turn; listing the files of a
+    // long range gives it none for a while. Held as report work, the turn
+    // starts no refresh of its own.
+    ReportWork work;
+    Platform::DoEvents();
+  }
   return chosen;
 }
 

@@ -80,7 +80,8 @@ void InitialisePreferences();
 std::shared_ptr<ShellLineHost> LineTableHost();
 
 // Asks for the report date range, offering "RunTime History" days up to now;
-// the range is set either way. True when the person confirmed it.
+// the range is set either way. True when the person confirmed it; the dialog
+// is then off the screen and the main window repainted.
 bool SelectDateRange();
 // The range SelectDateRange offers: "RunTime History" days before now, to now.
 void DefaultReportDateRange(Runtime::DateTime& From, Runtime::DateTime& To);

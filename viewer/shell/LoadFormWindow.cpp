@@ -16,9 +16,11 @@ LoadFormWindow::LoadFormWindow() : Platform::Form("LoadForm") {
   SetBorderStyle(Platform::BorderStyles::FixedDialog);
   SetControlBox(false);
   SetStartUpPosition(Platform::StartUpPositions::CenterOwner);
-  SetClientSize(3120, 840);
-  LoadLabel.Move(120, 120, 2895, 255);
-  LoadBar.Move(120, 480, 2895, 255);
+  // Wide enough for "9999999 of 9999999 Kbytes loaded." with room to spare
+  // for a wider desktop font: the label cuts what does not fit.
+  SetClientSize(4335, 840);
+  LoadLabel.Move(120, 120, 4095, 255);
+  LoadBar.Move(120, 480, 4095, 255);
 }
 
 LoadFormWindow::~LoadFormWindow() = default;

@@ -10,6 +10,7 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiConstants.h"
 #include "platform/gui/ImageSurface.h"
+#include "platform/gui/MsgBox.h"
 #include "platform/gui/Shell.h"
 #include "runtime/Strings.h"
 
@@ -131,7 +132,15 @@ void frmAbout::ShowManual(const std::string& manualFile) {
     entry.SetCaption(StripExtension(name));
     manualFiles_.push_back(name);
   }
-  if (manualFiles_.empty()) return;
+  if (manualFiles_.empty()) {
+    // Without a word the command would seem broken, as it does on every
+    // installation that ships no manual.
+    Platform::MsgBox("No manual was found in the folder \"" + ManualFolder +
+                         "\".\r\nThe folder is set by the \"Manual Location\" setting (section "
+                         "\"Help\").",
+                     Platform::MsgBoxStyles::Exclamation);
+    return;
+  }
   if (Manual.UBound() == 0)
     Manual_Click(0);
   else
@@ -140,7 +149,10 @@ void frmAbout::ShowManual(const std::string& manualFile) {
 
 void frmAbout::Manual_Click(int index) {
   if (index < 0 || index >= static_cast<int>(manualFiles_.size())) return;
-  Platform::OpenWithDesktop(ManualFolder + manualFiles_[static_cast<size_t>(index)]);
+  const std::string file = ManualFolder + manualFiles_[static_cast<size_t>(index)];
+  if (!Platform::OpenWithDesktop(file))
+    Platform::MsgBox("The manual \"" + file + "\" could not be opened.",
+                     Platform::MsgBoxStyles::Exclamation);
 }
 
 std::string frmAbout::StripExtension(const std::string& fileName) {

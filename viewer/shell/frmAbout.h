@@ -28,7 +28,8 @@ class frmAbout : public Platform::Form {
 
   // Lists the files of the manual folder that match manualFile (a pattern,
   // letter case aside) and opens the one the person picks; a single manual
-  // opens at once. No manual, or no folder, shows nothing.
+  // opens at once. No manual, or no folder, and a manual the desktop cannot
+  // open are told in a message box.
   void ShowManual(const std::string& manualFile);
 
   void Form_Initialize() override;
