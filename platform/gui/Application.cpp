@@ -6,8 +6,11 @@
 #include <QTimer>
 #include <string_view>
 
+#include "platform/gui/EventEntry.h"
+#include "platform/gui/Form.h"
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/GuiConstants.h"
 #include "platform/gui/GuiInternal.h"
 
 namespace Platform {
@@ -15,6 +18,8 @@ namespace Platform {
 namespace {
 
 QPointer<QCoreApplication> preparedFor;
+// The application object the platform made, and so ends.
+QPointer<QApplication> made;
 bool running = false;
 
 // Whatever made the application object, the forms need these once.
@@ -98,7 +103,7 @@ std::vector<KeyStroke> ParseKeys(const std::string& keys) {
 }  // namespace
 
 void InitialiseApplication(int& argc, char** argv) {
-  if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);
+  if (QCoreApplication::instance() == nullptr) made = new QApplication(argc, argv);
   Prepare();
 }
 
@@ -107,7 +112,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "TavroKordex";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    made = new QApplication(argc, argv);
   }
   Prepare();
 }
@@ -119,6 +124,18 @@ int RunApplication() {
   const int code = QApplication::exec();
   running = false;
   return code;
+}
+
+void ShutdownApplication() {
+  if (QCoreApplication::instance() == nullptr) return;
+  for (Form* form : Forms::All())
+    EnterEventHandler([form] { form->UnloadFor(UnloadModes::AppWindows); });
+  // Unloaded forms are held until the event loop is back; their windows must
+  // go before the application object.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  // A form that refused to unload still has windows, which need it.
+  if (made.isNull() || Forms::Count() != 0) return;
+  delete made.data();
 }
 
 int DoEvents() {

@@ -16,6 +16,12 @@ TAVRO_PLATFORM_GUI_API void EnsureApplication();
 // code.
 TAVRO_PLATFORM_GUI_API int RunApplication();
 
+// Ends the window system the program started, once the program holds no form
+// of its own: unloads the forms still loaded, lets go of the unloaded ones and
+// destroys the application object, which hands what the program put on the
+// clipboard to the desktop. An application object made by someone else stays.
+TAVRO_PLATFORM_GUI_API void ShutdownApplication();
+
 // Lets the window system handle what is waiting (painting, input, timers) and
 // returns the number of loaded forms.
 TAVRO_PLATFORM_GUI_API int DoEvents();

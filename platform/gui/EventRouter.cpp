@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 #include "platform/gui/EventEntry.h"
@@ -290,16 +291,17 @@ class MouseRouter : public QObject {
   }
 };
 
-MouseRouter* mouseRouter = nullptr;
+// Owned by the application object: a new one gets routers of its own.
+QPointer<KeyRouter> keyRouter;
+QPointer<MouseRouter> mouseRouter;
 
 }  // namespace
 
 void InstallKeyRouter() {
-  static KeyRouter* router = nullptr;
-  if (router != nullptr) return;
-  router = new KeyRouter(qApp);
+  if (keyRouter) return;
+  keyRouter = new KeyRouter(qApp);
   mouseRouter = new MouseRouter(qApp);
-  qApp->installEventFilter(router);
+  qApp->installEventFilter(keyRouter);
 }
 
 void RouteMouse(QWidget* widget) {

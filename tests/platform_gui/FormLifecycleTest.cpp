@@ -4,6 +4,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
+#include <iostream>
 #include <set>
 
 #include "platform/gui/CommandButton.h"
@@ -342,4 +344,47 @@ TEST_F(FormsTest, TheCloseBoxCanHideADialogWhileTheProgramEndingUnloadsIt) {
   EXPECT_FALSE(dialog->Visible());
   EXPECT_TRUE(dialog->UnloadFor(UnloadModes::FormCode));
   EXPECT_FALSE(dialog->IsLoaded());
+}
+
+namespace {
+
+// The start, run and end of main, with a main window that is closed at once;
+// says on stderr what happened, in order.
+void RunAsTheProgram(Log& log) {
+  // The program starts without the test program's application object.
+  delete QCoreApplication::instance();
+  int argc = 1;
+  char name[] = "TavroKordex";
+  char* argv[] = {name, nullptr};
+  InitialiseApplication(argc, argv);
+  std::weak_ptr<Form> main;
+  std::weak_ptr<Form> child;
+  QObject::connect(qApp, &QObject::destroyed, [&] {
+    log.push_back(main.expired() && child.expired() ? "Application ends"
+                                                    : "Application ends under a form");
+  });
+  {
+    auto window = std::make_shared<MainWindow>(log);
+    auto a = std::make_shared<ChildWindow>(log, "A");
+    main = window;
+    child = a;
+    window->Show();
+    a->Show();
+    QTimer::singleShot(0, qApp, [&] { window->Unload(); });
+    RunApplication();
+  }
+  ShutdownApplication();
+  for (const std::string& line : log) std::cerr << line << "\n";
+  std::_Exit(0);
+}
+
+}  // namespace
+
+using ProgramEndDeathTest = FormsTest;
+
+// Only an application object that ends hands the clipboard to the desktop, and
+// it must outlive every window.
+TEST_F(ProgramEndDeathTest, ApplicationObjectEndsAfterEveryFormIsUnloadedAndLetGo) {
+  EXPECT_EXIT(RunAsTheProgram(log), testing::ExitedWithCode(0),
+              "A Unload\nMain Unload\nApplication ends\n");
 }

@@ -11,7 +11,13 @@ int main(int argc, char** argv) {
   Platform::App::SetProductName("Tavro Kordex Viewer");
   Platform::App::SetFileDescription("Production Data Viewer");
   Platform::App::SetTitle("Tavro Kordex Viewer");
-  auto main = std::make_shared<Kordex::MainForm>();
-  Platform::EnterEventHandler([&main] { main->Load(); });
-  return Platform::RunApplication();
+  int code = 0;
+  {
+    auto main = std::make_shared<Kordex::MainForm>();
+    Platform::EnterEventHandler([&main] { main->Load(); });
+    code = Platform::RunApplication();
+  }
+  // The main window goes first: its windows need the window system.
+  Platform::ShutdownApplication();
+  return code;
 }
