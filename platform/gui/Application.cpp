@@ -128,8 +128,12 @@ int RunApplication() {
 
 void ShutdownApplication() {
   if (QCoreApplication::instance() == nullptr) return;
-  for (Form* form : Forms::All())
-    EnterEventHandler([form] { form->UnloadFor(UnloadModes::AppWindows); });
+  // The list is read anew at each step: unloading one form may end others.
+  for (int i = 0; i < Forms::Count();) {
+    Form& form = Forms::Item(i);
+    EnterEventHandler([&form] { form.UnloadFor(UnloadModes::AppWindows); });
+    if (i < Forms::Count() && &Forms::Item(i) == &form) ++i;  // it refused
+  }
   // Unloaded forms are held until the event loop is back; their windows must
   // go before the application object.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -142,6 +146,13 @@ int DoEvents() {
   EnsureApplication();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   return Forms::Count();
+}
+
+void RefreshScreen() {
+  EnsureApplication();
+  // A round trip to the window server: what it sends back for a window just
+  // hidden (the exposures of the windows under it) is then handled too.
+  QGuiApplication::sync();
 }
 
 void SendKeys(const std::string& keys) {
