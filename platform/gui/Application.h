@@ -26,6 +26,11 @@ TAVRO_PLATFORM_GUI_API void ShutdownApplication();
 // returns the number of loaded forms.
 TAVRO_PLATFORM_GUI_API int DoEvents();
 
+// Waits until the window system has taken the windows the program hid, showed
+// or moved, and paints what that uncovered: for work that gives it no turn for
+// a while after a dialog closes. Handles what is waiting as DoEvents does.
+TAVRO_PLATFORM_GUI_API void RefreshScreen();
+
 // Sends keys to the control with the focus, as if typed, after the handler
 // running now: "{TAB}", "{ENTER}", "{ESC}", "{BACKSPACE}", "{F1}".."{F12}" and
 // plain characters; "+" before a key holds Shift, "^" Ctrl, "%" Alt.

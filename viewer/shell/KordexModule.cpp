@@ -147,7 +147,7 @@ bool SelectDateRange() {
     // long range gives it none for a while. Held as report work, the turn
     // starts no refresh of its own.
     ReportWork work;
-    Platform::DoEvents();
+    Platform::RefreshScreen();
   }
   return chosen;
 }
