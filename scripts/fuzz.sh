@@ -7,16 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${TAVRO_FUZZ_SECONDS:-5}"
 
-generator=()
-if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
-if [ -f build-fuzz/CMakeCache.txt ]; then
-  cmake -S . -B build-fuzz >/dev/null
-else
-  # Only the fuzz targets and what they link: no Qt layer, tests or benchmarks.
-  cmake -S . -B build-fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DTAVRO_BUILD_FUZZ=ON \
-    -DTAVRO_BUILD_GUI=OFF -DTAVRO_BUILD_TESTS=OFF -DTAVRO_BUILD_BENCH=OFF >/dev/null
-fi
+# Only the fuzz targets and what they link: no Qt layer, tests or benchmarks.
+scripts/configure.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DTAVRO_BUILD_FUZZ=ON \
+  -DTAVRO_BUILD_GUI=OFF -DTAVRO_BUILD_TESTS=OFF -DTAVRO_BUILD_BENCH=OFF
 
 # Each target and its seed folders. The seeds of the production-data readers
 # are partly written into the build folder by the sample-data generator.

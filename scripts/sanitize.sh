@@ -6,14 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-generator=()
-if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
-if [ -f build-asan/CMakeCache.txt ]; then
-  cmake -S . -B build-asan >/dev/null
-else
-  cmake -S . -B build-asan "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DTAVRO_SANITIZE=ON -DTAVRO_BUILD_BENCH=OFF >/dev/null
-fi
+scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DTAVRO_SANITIZE=ON -DTAVRO_BUILD_BENCH=OFF
 cmake --build build-asan -j "$(nproc)"
 echo "Sanitizer build: ${SECONDS} s"
 
