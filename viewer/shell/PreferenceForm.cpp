@@ -125,10 +125,10 @@ void PreferenceForm::Layout() {
   Row(labRunTimeHistory, "History", RunTimeHistory, 1080, 2160, 735);
 
   // The three line boxes reach the right edge the page's controls share (6390
-  // twips, where the placement list ends): 1590 twips, 106 pixels. Hours as a
-  // Single shows them ("-16.66667": seven digits, sign and point) and a 16-bit
-  // figure ("-32768") show whole in them, with room to spare for a desktop font
-  // larger than 9 point DejaVu Sans, in which "-16.66667" takes 62 pixels.
+  // twips, where the placement list ends): 106 pixels. Hours as a Single
+  // ("-16.66667": seven digits, sign and point) and a 16-bit figure ("-32768")
+  // show whole, with room to spare for a desktop font larger than 9 point
+  // DejaVu Sans, in which "-16.66667" takes 62 pixels.
   constexpr double kLineBoxLeft = 4800;
   constexpr double kLineBoxWidth = 6390 - kLineBoxLeft;
   labProductionLines.SetCaption("Production Line");
