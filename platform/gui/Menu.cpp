@@ -1,6 +1,5 @@
 #include "platform/gui/Menu.h"
 
-#include <QVariant>
 #include <algorithm>
 
 #include "platform/gui/EventEntry.h"
@@ -39,7 +38,6 @@ Menu::~Menu() {
 
 void Menu::Build() {
   auto* action = new QAction();
-  action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(this)));
   QObject::connect(action, &QAction::triggered, action,
                    [this] { EnterEventHandler([this] { Click.Raise(); }); });
   internal_->action = action;
@@ -50,13 +48,7 @@ void Menu::Build() {
 }
 
 void Menu::Refresh() {
-  QAction* action = internal_->action;
-  action->setSeparator(IsSeparator());
-  action->setText(ToQString(caption_));
-  action->setCheckable(checked_);
-  action->setChecked(checked_);
-  action->setEnabled(enabled_);
-  action->setVisible(visible_);
+  Gui::ApplyMenu(*internal_->action, *this);
   if (internal_->popup) internal_->popup->setTitle(ToQString(caption_));
 }
 
@@ -91,9 +83,28 @@ void Menu::CopyFrom(const Menu& model) {
 
 namespace Gui {
 
-Menu* MenuOf(QAction* action) {
-  const QVariant value = action->data();
-  return value.isValid() ? reinterpret_cast<Menu*>(value.value<quintptr>()) : nullptr;
+void ApplyMenu(QAction& action, const Menu& menu) {
+  action.setSeparator(menu.IsSeparator());
+  action.setText(ToQString(menu.Caption()));
+  action.setCheckable(menu.Checked());
+  action.setChecked(menu.Checked());
+  action.setEnabled(menu.Enabled());
+  action.setVisible(menu.Visible());
+}
+
+void FillPopup(QMenu& popup, const Menu& menu, std::map<QAction*, Menu*>& made) {
+  for (Menu* item : menu.Items()) {
+    QAction* action = nullptr;
+    if (item->Items().empty()) {
+      action = popup.addAction(QString());
+    } else {
+      QMenu* sub = popup.addMenu(QString());
+      FillPopup(*sub, *item, made);
+      action = sub->menuAction();
+    }
+    ApplyMenu(*action, *item);
+    made[action] = item;
+  }
 }
 
 }  // namespace Gui

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <map>
 
 namespace Platform {
 
@@ -15,13 +16,20 @@ class Menu;
 struct MenuInternal {
   // The menu's entry on its parent menu or on the form's menu bar.
   QPointer<QAction> action;
-  // The list of its items, made when it gets the first one or is popped up.
+  // The list of its items: a top-level menu's from the start, an item's once it
+  // gets its first one.
   QPointer<QMenu> popup;
 };
 
 namespace Gui {
 
-Menu* MenuOf(QAction* action);
+// Puts the menu's caption, check, enabled state and visibility on a Qt action.
+void ApplyMenu(QAction& action, const Menu& menu);
+// Fills a pop-up with actions of its own for the items of a menu, sub-menus
+// included, and tells which item each action stands for. Picking one of them
+// raises nothing: the items' own actions raise Click for a pick from the menu
+// bar, and whoever pops the menu up raises it for a pick from the pop-up.
+void FillPopup(QMenu& popup, const Menu& menu, std::map<QAction*, Menu*>& made);
 // The form's menu bar, made on first use; nullptr for a form without one (an MDI
 // child).
 QMenuBar* MenuBarOf(Form& form);

@@ -211,10 +211,13 @@ bool DesktopResponder::OpenDocument(const std::string& target) {
 }
 
 Menu* DesktopResponder::PopupMenu(Menu& menu, int screenX, int screenY) {
-  QMenu* popup = menu.Internal().popup;
-  if (popup == nullptr) return nullptr;
-  QAction* chosen = popup->exec(QPoint(screenX, screenY));
-  return chosen ? Gui::MenuOf(chosen) : nullptr;
+  if (menu.Items().empty()) return nullptr;
+  EnsureApplication();
+  QMenu popup;
+  std::map<QAction*, Menu*> items;
+  Gui::FillPopup(popup, menu, items);
+  const auto found = items.find(popup.exec(QPoint(screenX, screenY)));
+  return found == items.end() ? nullptr : found->second;
 }
 
 std::shared_ptr<Tool> DesktopResponder::PopupToolMenu(ToolMenu& menu, int screenX, int screenY) {

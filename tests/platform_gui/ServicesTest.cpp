@@ -10,6 +10,7 @@
 #include "platform/gui/FormInternal.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Menu.h"
+#include "platform/gui/MenuInternal.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/gui/QtBridge.h"
 #include "platform/gui/RecordingSurface.h"
@@ -18,6 +19,7 @@
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
 #include "tests/platform_gui/RaisedError.h"
+#include "tests/support/DesktopPopups.h"
 #include "tests/support/FormsFixture.h"
 
 using namespace Platform;
@@ -109,6 +111,47 @@ TEST_F(FormsTest, PopUpMenuRunsTheChosenItem) {
   form->PopupMenu(manuals, 0, 120.0, 240.0);
   EXPECT_EQ(opened.size(), 1u);
   EXPECT_EQ(responder->PoppedMenus.size(), 2u);
+}
+
+// The desktop shows the menu itself and the person picks with the keyboard:
+// each pick, a sub-menu's too, runs the item's Click once, and the items still
+// run theirs from the menu bar.
+TEST_F(FormsTest, ADesktopPopupPickRunsItsClickOnce) {
+  responder = std::make_shared<TestSupport::DesktopPopups>();
+  SetResponder(responder);
+  auto form = std::make_shared<Form>("DateSelect");
+  form->Show();
+  Menu macro(*form, "MacroPopup");
+  macro.SetCaption("Macro");
+  macro.SetVisible(false);
+  Menu edit(macro, "MacroEdit");
+  Menu line(macro, "MacroLine");
+  Menu remove(macro, "MacroDelete");
+  Menu more(macro, "MacroMore");
+  Menu rename(more, "MacroRename");
+  std::vector<std::string> clicked;
+  for (Menu* item : {&edit, &line, &remove, &more, &rename}) {
+    item->SetCaption(item == &line ? "-" : item->Name());
+    item->Click.Connect([&clicked, item] { clicked.push_back(item->Name()); });
+  }
+
+  const auto pick = [&](std::vector<int> keys) {
+    TestSupport::PopupKeys person(std::move(keys));
+    form->PopupMenu(macro);
+  };
+  pick({Qt::Key_Down, Qt::Key_Return});
+  EXPECT_EQ(clicked, (std::vector<std::string>{"MacroEdit"}));
+  pick({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+  EXPECT_EQ(clicked, (std::vector<std::string>{"MacroEdit", "MacroDelete"}));
+  pick({Qt::Key_Up, Qt::Key_Right, Qt::Key_Return});
+  EXPECT_EQ(clicked, (std::vector<std::string>{"MacroEdit", "MacroDelete", "MacroRename"}));
+  pick({Qt::Key_Escape});
+  EXPECT_EQ(clicked.size(), 3u);
+  EXPECT_EQ(responder->PoppedMenus.size(), 4u);
+
+  remove.Internal().action->trigger();
+  EXPECT_EQ(clicked.back(), "MacroDelete");
+  EXPECT_EQ(clicked.size(), 4u);
 }
 
 TEST_F(FormsTest, ImageListByKeyAndPosition) {

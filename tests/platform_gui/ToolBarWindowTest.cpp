@@ -26,6 +26,7 @@
 #include "platform/gui/ToolMenu.h"
 #include "platform/gui/UserControl.h"
 #include "runtime/Error.h"
+#include "tests/support/DesktopPopups.h"
 #include "tests/support/FormsFixture.h"
 
 using namespace Platform;
@@ -254,4 +255,24 @@ TEST_F(ToolBarWindowTest, TheGraphsMenuOfAChartPopsUpUnderTheMainWindowsEntry) {
   EXPECT_EQ(responder->ToolPopups[0].X, under.x());
   EXPECT_EQ(responder->ToolPopups[0].Y, under.y());
   EXPECT_EQ(clicked, "SpecLimits");
+}
+
+// The graph's menu on the desktop, picked with the keyboard: one ToolClick.
+TEST_F(ToolBarWindowTest, TheGraphsMenuPickRunsItsClickOnce) {
+  responder = std::make_shared<TestSupport::DesktopPopups>();
+  SetResponder(responder);
+  main->Show();
+  auto chart = std::make_shared<ChartWindow>();
+  chart->Show();
+  auto graphBar = std::make_shared<ToolBarControl>();
+  ApplyDesign(*graphBar, GraphsMenuDesign());
+  HostToolBars(*graphBar, chart->PRDGraph);
+  std::vector<std::string> clicked;
+  graphBar->ToolClick.Connect(
+      [&](const std::shared_ptr<Tool>& tool) { clicked.push_back(tool->ID()); });
+
+  TestSupport::PopupKeys person({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+  graphBar->PopupMenu("Graphs", 0.0, 0.0);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"StdDev"}));
+  EXPECT_EQ(responder->ToolPopups.size(), 1u);
 }

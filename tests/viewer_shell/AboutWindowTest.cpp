@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/gui/App.h"
 #include "platform/gui/GuiConstants.h"
+#include "tests/support/DesktopPopups.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/frmAbout.h"
 
@@ -77,6 +78,16 @@ TEST_F(AboutWindowTest, SeveralManualsPopUpTheirNames) {
   EXPECT_EQ(responder->PoppedMenus.size(), 2u);
   EXPECT_EQ(responder->OpenedDocuments.size(), 1u);
   EXPECT_TRUE(responder->Messages.empty());
+}
+
+// On the desktop, a manual picked from several with the keyboard opens once.
+TEST_F(AboutWindowTest, ManualPickRunsItsClickOnce) {
+  responder = std::make_shared<TestSupport::DesktopPopups>();
+  Platform::SetResponder(responder);
+  Manuals({"A.pdf", "B.pdf"});
+  TestSupport::PopupKeys person({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+  about->ShowManual("*.PDF");
+  EXPECT_EQ(responder->OpenedDocuments, (std::vector<std::string>{folder.Folder() + "B.pdf"}));
 }
 
 TEST_F(AboutWindowTest, ManualNotFoundNamesTheFolderAndItsSetting) {

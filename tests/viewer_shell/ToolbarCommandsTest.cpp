@@ -17,12 +17,15 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/PrinterSurface.h"
 #include "platform/gui/Tool.h"
+#include "platform/gui/ToolBarControl.h"
 #include "platform/gui/ToolList.h"
+#include "tests/support/DesktopPopups.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/Raised.h"
 #include "tests/viewer_shell/ShellTestSupport.h"
 #include "viewer/shell/ChartForm.h"
 #include "viewer/shell/LineStatusForm.h"
+#include "viewer/shell/MainToolBar.h"
 #include "viewer/shell/TableForm.h"
 
 using Platform::Clipboard;
@@ -148,6 +151,24 @@ TEST_F(ToolbarCommandsTest, CopyCutAndPasteOfATable) {
   Click("Copy");
   EXPECT_TRUE(Clipboard::GetFormat(ClipboardFormat::Bitmap));
   EXPECT_EQ(box.Text(), text);
+}
+
+// The report menus the constraint sets pop up, on the desktop, picked with the
+// keyboard: one ToolClick each.
+TEST_F(ShellTest, TheReportMenusPickRunsItsClickOnce) {
+  responder = std::make_shared<TestSupport::DesktopPopups>();
+  Platform::SetResponder(responder);
+  auto bar = std::make_shared<Platform::ToolBarControl>();
+  Platform::ApplyDesign(*bar, Kordex::MainToolBarDesign());
+  std::vector<std::string> clicked;
+  bar->ToolClick.Connect(
+      [&](const std::shared_ptr<Platform::Tool>& tool) { clicked.push_back(tool->ID()); });
+  for (const char* menu : {"CompWast", "CompWastSelect", "BoardCountSelect"}) {
+    TestSupport::PopupKeys person({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+    bar->PopupMenu(Variant(menu), 0.0, 0.0);
+  }
+  EXPECT_EQ(clicked,
+            (std::vector<std::string>{"Product", "CompWastePercent", "BoardCountAccumulated"}));
 }
 
 TEST_F(ToolbarCommandsTest, LineSelectionAndWindowArrangement) {
