@@ -2,7 +2,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
+#include <QPointer>
+#include <optional>
 
 #include "platform/gui/QtBridge.h"
 #include "runtime/Error.h"
@@ -20,35 +23,65 @@ QClipboard& SystemClipboard() {
   return *clipboard;
 }
 
-// A copy of what the clipboard holds, to add a format to.
-QMimeData* CopyOfContents() {
-  auto* copy = new QMimeData;
-  if (const QMimeData* current = SystemClipboard().mimeData()) {
-    for (const QString& format : current->formats()) copy->setData(format, current->data(format));
-    if (current->hasImage()) copy->setImageData(current->imageData());
+// The formats the program has put on the clipboard since it last cleared it.
+// Each Set adds its format here and puts them all on the clipboard: nothing is
+// read back from the desktop in between, where a clipboard manager may have put
+// its own copy of older contents back after the Clear, and where waiting for it
+// can cost the program its claim on the clipboard.
+struct HeldFormats {
+  std::optional<QString> text;
+  std::optional<QByteArray> richText;
+  std::optional<QImage> image;
+  // What was last put on the clipboard; gone once anyone replaces it.
+  QPointer<QMimeData> put;
+  // Set by Clear, until the next Set: the set of formats starts anew.
+  bool cleared = false;
+};
+
+HeldFormats& Held() {
+  static HeldFormats held;
+  return held;
+}
+
+// The formats a Set adds to: those put since the last Clear, or without one,
+// those the program last put while it is still what the clipboard holds.
+HeldFormats& FormatsToAddTo() {
+  HeldFormats& held = Held();
+  if (!held.cleared && (held.put.isNull() || SystemClipboard().mimeData() != held.put))
+    held = HeldFormats{};
+  held.cleared = false;
+  return held;
+}
+
+void PutOnClipboard(HeldFormats& held) {
+  auto* data = new QMimeData;
+  if (held.text) data->setText(*held.text);
+  if (held.richText) {
+    data->setData(RtfMime, *held.richText);
+    data->setData(RtfMimeAlias, *held.richText);
   }
-  return copy;
+  if (held.image) data->setImageData(*held.image);
+  held.put = data;
+  SystemClipboard().setMimeData(data);
 }
 
 }  // namespace
 
 void Clipboard::Clear() {
+  Held() = HeldFormats{};
+  Held().cleared = true;
   SystemClipboard().clear();
 }
 
 void Clipboard::SetText(std::string_view text, ClipboardFormat format) {
-  QMimeData* data = CopyOfContents();
-  if (format == ClipboardFormat::Text) {
-    data->setText(ToQString(text));
-  } else if (format == ClipboardFormat::RichText) {
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    data->setData(RtfMime, bytes);
-    data->setData(RtfMimeAlias, bytes);
-  } else {
-    delete data;
+  if (format != ClipboardFormat::Text && format != ClipboardFormat::RichText)
     Runtime::Raise(Runtime::ErrorNumber::InvalidProcedureCall, "Clipboard");
-  }
-  SystemClipboard().setMimeData(data);
+  HeldFormats& held = FormatsToAddTo();
+  if (format == ClipboardFormat::Text)
+    held.text = ToQString(text);
+  else
+    held.richText = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+  PutOnClipboard(held);
 }
 
 std::string Clipboard::GetText(ClipboardFormat format) {
@@ -64,9 +97,9 @@ std::string Clipboard::GetText(ClipboardFormat format) {
 }
 
 void Clipboard::SetData(const Picture& picture) {
-  QMimeData* data = CopyOfContents();
-  data->setImageData(ImageOf(picture));
-  SystemClipboard().setMimeData(data);
+  HeldFormats& held = FormatsToAddTo();
+  held.image = ImageOf(picture);
+  PutOnClipboard(held);
 }
 
 Picture Clipboard::GetData() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 
 #include "platform/gui/Clipboard.h"
@@ -35,4 +37,13 @@ TEST(Clipboard, HoldsTextRichTextAndAPictureSideBySide) {
   Clipboard::SetText("plain only");
   EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::RichText));
   EXPECT_EQ(Clipboard::GetText(ClipboardFormat::RichText), "");
+
+  // Without a Clear, a Set adds to what the program put there only while that
+  // is what the clipboard holds.
+  Clipboard::SetText(rtf, ClipboardFormat::RichText);
+  EXPECT_EQ(Clipboard::GetText(), "plain only");
+  QGuiApplication::clipboard()->setText(QStringLiteral("another program's"));
+  Clipboard::SetText(rtf, ClipboardFormat::RichText);
+  EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::Text));
+  EXPECT_EQ(Clipboard::GetText(ClipboardFormat::RichText), rtf);
 }

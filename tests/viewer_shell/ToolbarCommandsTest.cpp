@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <filesystem>
 #include <fstream>
 
@@ -169,6 +172,50 @@ TEST_F(ShellTest, TheReportMenusPickRunsItsClickOnce) {
   }
   EXPECT_EQ(clicked,
             (std::vector<std::string>{"Product", "CompWastePercent", "BoardCountAccumulated"}));
+}
+
+namespace {
+
+// A clipboard manager that puts what it kept, a picture and a text, back on the
+// clipboard whenever the clipboard turns empty.
+class ClipboardManagerStandIn {
+ public:
+  ClipboardManagerStandIn() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    watch_ = QObject::connect(clipboard, &QClipboard::changed, [clipboard](QClipboard::Mode mode) {
+      const QMimeData* now = clipboard->mimeData();
+      if (mode != QClipboard::Clipboard || (now != nullptr && !now->formats().isEmpty())) return;
+      QImage picture(4, 4, QImage::Format_RGB32);
+      picture.fill(Qt::red);
+      auto* kept = new QMimeData;
+      kept->setImageData(picture);
+      kept->setText(QStringLiteral("kept"));
+      clipboard->setMimeData(kept);
+    });
+  }
+  ~ClipboardManagerStandIn() { QObject::disconnect(watch_); }
+
+ private:
+  QMetaObject::Connection watch_;
+};
+
+}  // namespace
+
+TEST_F(ToolbarCommandsTest, CopyBesideAClipboardManagerPutsExactlyWhatWasCopied) {
+  auto chart = Chart();
+  auto table = TableOf(*chart);
+  ClipboardManagerStandIn manager;
+  Click("Copy");
+  EXPECT_EQ(Clipboard::GetText(), table->TableText.Text());
+  EXPECT_EQ(Clipboard::GetText(ClipboardFormat::RichText), table->TableText.TextRTF());
+  EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::Bitmap));
+
+  chart->SetFocus();
+  QApplication::processEvents();
+  Click("Copy");
+  EXPECT_TRUE(Clipboard::GetFormat(ClipboardFormat::Bitmap));
+  EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::Text));
+  EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::RichText));
 }
 
 TEST_F(ToolbarCommandsTest, LineSelectionAndWindowArrangement) {
