@@ -126,6 +126,18 @@ int RunApplication() {
   return code;
 }
 
+int RunProgram(int& argc, char** argv, const std::function<std::shared_ptr<Form>()>& makeMain) {
+  InitialiseApplication(argc, argv);
+  int code = 0;
+  {
+    const std::shared_ptr<Form> main = makeMain();
+    EnterEventHandler([&main] { main->Load(); });
+    code = RunApplication();
+  }
+  ShutdownApplication();
+  return code;
+}
+
 void ShutdownApplication() {
   if (QCoreApplication::instance() == nullptr) return;
   // The list is read anew at each step: unloading one form may end others.

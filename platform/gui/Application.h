@@ -1,10 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/gui/PlatformGuiApi.h"
 
 namespace Platform {
+
+class Form;
 
 // The window system of the process. A program starts it with its arguments;
 // anything that needs it (a form, a message box) starts it on first use, so
@@ -15,6 +19,13 @@ TAVRO_PLATFORM_GUI_API void EnsureApplication();
 // Runs the event loop until the last loaded form is unloaded; returns the exit
 // code.
 TAVRO_PLATFORM_GUI_API int RunApplication();
+
+// The whole run of a program whose main form makeMain makes: starts the window
+// system with the program's arguments, loads the main form, runs the event loop
+// until the last form is unloaded, lets the main form go (its windows need the
+// window system) and then ends the window system. Returns the exit code.
+TAVRO_PLATFORM_GUI_API int RunProgram(int& argc, char** argv,
+                                      const std::function<std::shared_ptr<Form>()>& makeMain);
 
 // Ends the window system the program started, once the program holds no form
 // of its own: unloads the forms still loaded, lets go of the unloaded ones and
