@@ -1,10 +1,12 @@
 #include "platform/gui/Clipboard.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPointer>
+#include <QTimer>
 #include <optional>
 
 #include "platform/gui/QtBridge.h"
@@ -25,16 +27,14 @@ QClipboard& SystemClipboard() {
 
 // The formats the program has put on the clipboard since it last cleared it.
 // Each Set adds its format here and puts them all on the clipboard: nothing is
-// read back from the desktop in between, where a clipboard manager may have put
-// its own copy of older contents back after the Clear, and where waiting for it
-// can cost the program its claim on the clipboard.
+// read back from the desktop in between.
 struct HeldFormats {
   std::optional<QString> text;
   std::optional<QByteArray> richText;
   std::optional<QImage> image;
   // What was last put on the clipboard; gone once anyone replaces it.
   QPointer<QMimeData> put;
-  // Set by Clear, until the next Set: the set of formats starts anew.
+  // Cleared, with nothing put since: the clipboard counts as empty.
   bool cleared = false;
 };
 
@@ -44,12 +44,11 @@ HeldFormats& Held() {
 }
 
 // The formats a Set adds to: those put since the last Clear, or without one,
-// those the program last put while it is still what the clipboard holds.
+// those the program last put while they are still what the clipboard holds.
 HeldFormats& FormatsToAddTo() {
   HeldFormats& held = Held();
   if (!held.cleared && (held.put.isNull() || SystemClipboard().mimeData() != held.put))
     held = HeldFormats{};
-  held.cleared = false;
   return held;
 }
 
@@ -62,15 +61,30 @@ void PutOnClipboard(HeldFormats& held) {
   }
   if (held.image) data->setImageData(*held.image);
   held.put = data;
+  held.cleared = false;
   SystemClipboard().setMimeData(data);
+}
+
+// What the clipboard holds, as the program sees it; nullptr when cleared.
+const QMimeData* Contents() {
+  return Held().cleared ? nullptr : SystemClipboard().mimeData();
 }
 
 }  // namespace
 
 void Clipboard::Clear() {
+  (void)SystemClipboard();  // raises without an application
   Held() = HeldFormats{};
   Held().cleared = true;
-  SystemClipboard().clear();
+  // The desktop's clipboard is emptied only when no Set follows before the
+  // event loop's next turn. A clipboard manager refills an empty clipboard at
+  // once, and under X11 its claim is newer than the program's own, so the
+  // server would refuse the program's claim on what it copies next.
+  QTimer::singleShot(0, QCoreApplication::instance(), [] {
+    if (!Held().cleared) return;
+    Held().cleared = false;
+    SystemClipboard().clear();
+  });
 }
 
 void Clipboard::SetText(std::string_view text, ClipboardFormat format) {
@@ -85,7 +99,7 @@ void Clipboard::SetText(std::string_view text, ClipboardFormat format) {
 }
 
 std::string Clipboard::GetText(ClipboardFormat format) {
-  const QMimeData* data = SystemClipboard().mimeData();
+  const QMimeData* data = Contents();
   if (data == nullptr) return {};
   if (format == ClipboardFormat::Text) return data->hasText() ? FromQString(data->text()) : "";
   if (format == ClipboardFormat::RichText) {
@@ -103,13 +117,13 @@ void Clipboard::SetData(const Picture& picture) {
 }
 
 Picture Clipboard::GetData() {
-  const QMimeData* data = SystemClipboard().mimeData();
+  const QMimeData* data = Contents();
   if (data == nullptr || !data->hasImage()) return Picture();
   return PictureOf(qvariant_cast<QImage>(data->imageData()));
 }
 
 bool Clipboard::GetFormat(ClipboardFormat format) {
-  const QMimeData* data = SystemClipboard().mimeData();
+  const QMimeData* data = Contents();
   if (data == nullptr) return false;
   switch (format) {
     case ClipboardFormat::Text: return data->hasText();

@@ -11,7 +11,9 @@ namespace Platform {
 enum class ClipboardFormat { Text = 1, Bitmap = 2, RichText = 0xBF01 };
 
 // The system clipboard. Several formats can be on it at once: each Set adds its
-// format and keeps the others, so a copy clears first and then sets each format.
+// format to those the program put there since it last cleared it, so a copy
+// clears first and then sets each format. After a Clear the clipboard reads as
+// empty; the desktop's is emptied when the event loop turns with no Set since.
 // Text is Windows-1252; rich text is the RTF document's bytes. Needs a
 // QGuiApplication.
 class TAVRO_PLATFORM_GUI_API Clipboard {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/QtBridge.h"
@@ -46,4 +47,12 @@ TEST(Clipboard, HoldsTextRichTextAndAPictureSideBySide) {
   Clipboard::SetText(rtf, ClipboardFormat::RichText);
   EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::Text));
   EXPECT_EQ(Clipboard::GetText(ClipboardFormat::RichText), rtf);
+
+  // A Clear that no Set follows empties the desktop's clipboard once the event
+  // loop turns.
+  Clipboard::Clear();
+  EXPECT_FALSE(Clipboard::GetFormat(ClipboardFormat::RichText));
+  QCoreApplication::processEvents();
+  const QMimeData* desktop = QGuiApplication::clipboard()->mimeData();
+  EXPECT_TRUE(desktop == nullptr || desktop->formats().isEmpty());
 }
